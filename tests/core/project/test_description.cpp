@@ -1,0 +1,45 @@
+#include "project/description.h"
+
+#include <gtest/gtest.h>
+
+namespace kora {
+namespace {
+
+struct NormalizeCase {
+    const char* input;
+    const char* expected;
+};
+
+class NormalizeTest : public ::testing::TestWithParam<NormalizeCase> {};
+
+TEST_P(NormalizeTest, DropsBlankLinesAndWraps) {
+    EXPECT_EQ(NormalizeDescription(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NormalizeTest,
+    ::testing::Values(
+        NormalizeCase{"", ""}, NormalizeCase{"one line", "one line"},
+        NormalizeCase{"first\r\n\r\n   \r\nsecond\r\n", "first\r\nsecond"},
+        NormalizeCase{"unix\nlines\n\nhere", "unix\r\nlines\r\nhere"},
+        NormalizeCase{"  leading blanks, and commas, stay", "  leading blanks, and commas, stay"},
+        // 70 characters with blanks: broken at the last blank between 40 and 59.
+        NormalizeCase{"aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee fffffffff ggggggggg",
+                      "aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee \r\nfffffffff ggggggggg"},
+        // A word of 65 characters is cut at 60.
+        NormalizeCase{"12345678901234567890123456789012345678901234567890123456789012345",
+                      "123456789012345678901234567890123456789012345678901234567890\r\n12345"}));
+
+TEST(WrapDescriptionLineTest, BlankAtSixtyAndNoBlankAfterForty) {
+    // Character 60 is a blank: the cut is at 60 and the blank ends the first piece.
+    const std::string line = std::string(59, 'x') + " " + "tail";
+    EXPECT_EQ(WrapDescriptionLine(line), std::string(59, 'x') + " \r\ntail");
+    // The only blank is at position 30 (before 40): the word is split at 60.
+    const std::string early = std::string(29, 'a') + " " + std::string(40, 'b');
+    EXPECT_EQ(WrapDescriptionLine(early),
+              std::string(29, 'a') + " " + std::string(30, 'b') + "\r\n" + std::string(10, 'b'));
+    EXPECT_EQ(WrapDescriptionLine("short"), "short");
+}
+
+} // namespace
+} // namespace kora
