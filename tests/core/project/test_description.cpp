@@ -23,9 +23,12 @@ INSTANTIATE_TEST_SUITE_P(
         NormalizeCase{"first\r\n\r\n   \r\nsecond\r\n", "first\r\nsecond"},
         NormalizeCase{"unix\nlines\n\nhere", "unix\r\nlines\r\nhere"},
         NormalizeCase{"  leading blanks, and commas, stay", "  leading blanks, and commas, stay"},
-        // 70 characters with blanks: broken at the last blank between 40 and 59.
+        // Character 60 is a blank: the first piece is 60 characters with the blank at its end.
         NormalizeCase{"aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee fffffffff ggggggggg",
-                      "aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee \r\nfffffffff ggggggggg"},
+                      "aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee fffffffff \r\nggggggggg"},
+        // Otherwise the cut follows the last blank between 40 and 59.
+        NormalizeCase{"aaaaaaaaaa bbbbbbbbbb cccccccccc dddddddddd eeeeeeeeee ffffffffff",
+                      "aaaaaaaaaa bbbbbbbbbb cccccccccc dddddddddd eeeeeeeeee \r\nffffffffff"},
         // A word of 65 characters is cut at 60.
         NormalizeCase{"12345678901234567890123456789012345678901234567890123456789012345",
                       "123456789012345678901234567890123456789012345678901234567890\r\n12345"}));
