@@ -1,0 +1,122 @@
+#pragma once
+
+#include "app/dialogservice.h"
+#include "app/messageboxstyle.h"
+
+#include "base/messenger.h"
+
+#include <QDialog>
+#include <QPrinter>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace kora::gui::test {
+
+// A DialogService for tests: records every question and answers from queues. With a queue empty
+// it answers as a careful user would: the default button of a message box (Cancel for
+// Retry/Cancel, so a failing step is never retried for ever), and Cancel for every other dialog.
+class ScriptedDialogService : public DialogService {
+public:
+    struct Message {
+        QString text;
+        int style;
+        QString title;
+    };
+
+    std::vector<Message> messages;
+    std::deque<int> messageAnswers;
+
+    std::vector<FileDialogRequest> fileRequests;
+    std::deque<std::optional<QString>> fileAnswers;
+
+    // Each print dialog takes the next script: it may set up the printer (a PDF file name) and
+    // answers true for Print, false for Cancel.
+    int printDialogs = 0;
+    std::vector<QAbstractPrintDialog::PrintDialogOptions> printOptions;
+    std::deque<std::function<bool(QPrinter&)>> printScripts;
+
+    int pageSetupDialogs = 0;
+    std::deque<bool> pageSetupAnswers;
+
+    std::deque<std::optional<QFont>> fontAnswers;
+    std::deque<std::optional<QString>> folderAnswers;
+
+    // Our own modal dialogs: each one gets the next script, which can fill in and click its
+    // controls, and returns the result code. The objectName of every dialog shown is recorded.
+    std::vector<QString> dialogsShown;
+    std::deque<std::function<int(QDialog&)>> dialogScripts;
+
+    std::vector<QUrl> openedUrls;
+    bool openUrlResult = false;
+
+    QStringList messageTexts() const {
+        QStringList t;
+        for (const auto& m : messages) t << m.text;
+        return t;
+    }
+
+    int message(QWidget*, const QString& text, int style, const QString& title) override {
+        messages.push_back({text, style, title});
+        if (!messageAnswers.empty()) {
+            const int a = messageAnswers.front();
+            messageAnswers.pop_front();
+            return a;
+        }
+        if (mb::buttons(style) == mb::RetryCancel) return mb::AnswerCancel;
+        return MessageBoxStyle::fromClassic(style).defaultAnswer();
+    }
+
+    std::optional<QString> fileDialog(QWidget*, const FileDialogRequest& request) override {
+        fileRequests.push_back(request);
+        return take(fileAnswers, std::optional<QString>{});
+    }
+
+    bool printDialog(QWidget*, QPrinter& printer,
+                     QAbstractPrintDialog::PrintDialogOptions options) override {
+        ++printDialogs;
+        printOptions.push_back(options);
+        if (printScripts.empty()) return false;
+        auto script = std::move(printScripts.front());
+        printScripts.pop_front();
+        return script(printer);
+    }
+
+    bool pageSetupDialog(QWidget*, QPrinter&) override {
+        ++pageSetupDialogs;
+        return take(pageSetupAnswers, false);
+    }
+
+    std::optional<QFont> fontDialog(QWidget*, const QFont&, const QString&) override {
+        return take(fontAnswers, std::optional<QFont>{});
+    }
+
+    std::optional<QString> folderDialog(QWidget*, const QString&, const QString&) override {
+        return take(folderAnswers, std::optional<QString>{});
+    }
+
+    int execDialog(QDialog& dialog) override {
+        dialogsShown.push_back(dialog.objectName());
+        if (dialogScripts.empty()) return QDialog::Rejected;
+        auto script = std::move(dialogScripts.front());
+        dialogScripts.pop_front();
+        return script(dialog);
+    }
+
+    bool openUrl(const QUrl& url) override {
+        openedUrls.push_back(url);
+        return openUrlResult;
+    }
+
+private:
+    template <typename T> static T take(std::deque<T>& queue, T otherwise) {
+        if (queue.empty()) return otherwise;
+        T value = std::move(queue.front());
+        queue.pop_front();
+        return value;
+    }
+};
+
+} // namespace kora::gui::test
