@@ -110,6 +110,7 @@ std::string ReadTextFile(const std::string& path, std::size_t maxBytes) {
 }
 
 std::string DecodeText(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     std::string out;
     out.reserve(bytes.size());
     std::size_t i = 0;

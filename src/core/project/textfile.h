@@ -19,7 +19,8 @@ inline constexpr std::size_t MaxTextFileBytes = 16u * 1024u * 1024u;
 std::string ReadTextFile(const std::string& path, std::size_t maxBytes = MaxTextFileBytes);
 
 // The text as UTF-8: valid UTF-8 sequences are kept, every other byte is taken as a Latin-1
-// character (so files written by older 8-bit programs keep their accented letters).
+// character (so files written by older 8-bit programs keep their accented letters). A UTF-8 byte
+// order mark at the start, as some editors write, is dropped.
 std::string DecodeText(std::string_view bytes);
 
 // Replaces (or creates) the file with the given bytes so that a failure never destroys the

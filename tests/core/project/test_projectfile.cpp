@@ -250,8 +250,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(ProjectFileTest, ReaderAcceptsListForms) {
-    // No start marker, LF line ends, a comma after a number, blank lines before numbers.
-    const std::string text = "KORA_500\n 1 \nTitle, with comma\n  first, line\n\n##EndDesc##\n"
+    // A byte order mark, no start marker, LF line ends, a comma after a number, blank lines
+    // before numbers.
+    const std::string text = "\xEF\xBB\xBFKORA_500\n 1 \nTitle, with comma\n  first, line\n\n##EndDesc##\n"
                              "7,\n1000\n\n1200\n20\n100\n 3 \n 60 \n 70 \n10\n21\n25\n1.3\n1.4\n1.5\n"
                              "40\n 0 \n 1 \n3\n 0 \n90\n100\n80\n110\n";
     ProjectRecord p = newProject();
