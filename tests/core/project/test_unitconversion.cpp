@@ -57,21 +57,14 @@ TEST(ConvertProjectUnitsTest, OnlyColumnsInUseAndLengthsChange) {
     p.CMRRValue = 35;
     ASSERT_TRUE(ConvertProjectUnits(p, Metric));
     EXPECT_EQ(p.ProjectPath, "Metric_x.KOR");
-    EXPECT_EQ(p.EntryHeight, 3.05f);
-    EXPECT_EQ(p.DepthOfCover, 6.10f);
-    EXPECT_EQ(p.PanelWidth, 9.14f);
-    EXPECT_EQ(p.EntryWidth, 12.19f);
-    EXPECT_EQ(p.CrosscutSpacing, 15.24f);
-    EXPECT_EQ(p.YieldPillarWidth, 18.29f);
-    for (int i = 1; i <= 2; ++i) {
-        EXPECT_EQ(p.CenterDistance[i], 30.48f);
-        EXPECT_EQ(p.XcutSpacing[i], 15.24f);
+    const std::vector<float> lengths = {p.EntryHeight, p.DepthOfCover, p.PanelWidth,
+                                        p.EntryWidth, p.CrosscutSpacing, p.YieldPillarWidth};
+    EXPECT_EQ(lengths, (std::vector<float>{3.05f, 6.10f, 9.14f, 12.19f, 15.24f, 18.29f}));
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(p.CenterDistance[i], i <= 2 ? 30.48f : 100) << i;
+        EXPECT_EQ(p.XcutSpacing[i], i <= 2 ? 15.24f : 50) << i;
+        EXPECT_EQ(p.XcutAngle[i], 75) << i;
     }
-    for (int i = 3; i <= 5; ++i) {
-        EXPECT_EQ(p.CenterDistance[i], 100);
-        EXPECT_EQ(p.XcutSpacing[i], 50);
-    }
-    for (int i = 1; i <= 5; ++i) EXPECT_EQ(p.XcutAngle[i], 75);
     EXPECT_EQ(p.AbutmentAngle, 21);
     EXPECT_EQ(p.CMRRValue, 35);
     EXPECT_EQ(p.HeadgateSF, 1.3f);

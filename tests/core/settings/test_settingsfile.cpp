@@ -188,7 +188,7 @@ TEST(SettingsFileTest, RecentFilesAndSectionWrites) {
     UpdateRecentFiles(r, "/d/a.kor", s);
     UpdateRecentFiles(r, "/d/b.kor", s);
     Settings changed = defaultsFor(dir);
-    changed.DefaultUnits = 1; // must not reach the file through part 3
+    changed.DefaultUnits = 1; // saving the recent files must not write it
     ASSERT_TRUE(SaveSettings(changed, r, ini, settingsPart::FileMenu, m));
     EXPECT_EQ(m.history.back(), "Saving default settings to file: " + ini);
     std::string expected = freshFile(dir.folder());
@@ -222,23 +222,17 @@ TEST(SettingsFileTest, EachPartWritesOnlyItsSection) {
     s.XAxisTitle[2] = "Panel";
     s.PlotXcutDims = 0;
     s.DisplayFontSize = 10.5f;
-    const std::pair<int, const char*> parts[] = {
-        {settingsPart::Settings, "DefaultUnits"}, {settingsPart::TextBrowse, "BrowseUseNotepad"},
-        {settingsPart::Graph, "GridStyle"}, {settingsPart::Options, "PlotXcutDims"}};
-    for (const auto& [which, key] : parts) {
-        const std::string ini = dir.file("part" + std::to_string(which) + ".ini");
-        ScriptedMessenger m;
-        ASSERT_TRUE(SaveSettings(s, RecentFiles{}, ini, which, m));
-        const IniFile file(ini);
-        const std::string sections[] = {"Settings", "TextBrowse", "Graph", "KORAOptions"};
-        for (const auto& section : sections)
-            EXPECT_EQ(file.hasKey(section, key), (section == "Settings" && which == 2) ||
-                                                     (section == "TextBrowse" && which == 4) ||
-                                                     (section == "Graph" && which == 5) ||
-                                                     (section == "KORAOptions" && which == 6))
-                << section << " " << key;
-    }
+    const std::vector<std::string> sections = {"Settings", "TextBrowse", "Graph", "KORAOptions"};
+    const std::vector<std::string> keys = {"DefaultUnits", "BrowseUseNotepad", "GridStyle",
+                                           "PlotXcutDims"};
     ScriptedMessenger m;
+    for (int part = 0; part < 4; ++part) {
+        const std::string ini = dir.file(sections[std::size_t(part)] + ".ini");
+        ASSERT_TRUE(SaveSettings(s, RecentFiles{}, ini, std::vector{2, 4, 5, 6}[std::size_t(part)], m));
+        const IniFile file(ini);
+        for (std::size_t k = 0; k < keys.size(); ++k)
+            EXPECT_EQ(file.hasKey(sections[k], keys[k]), int(k) == part) << ini << " " << keys[k];
+    }
     const std::string all = dir.file("all.ini");
     ASSERT_TRUE(SaveSettings(s, RecentFiles{}, all, settingsPart::All, m));
     const Settings back = readAll(all, dir);
