@@ -2,6 +2,7 @@
 
 #include "base/messenger.h"
 #include "dialogs/controlnames.h"
+#include "project/projectfile.h"
 #include "project/projectrecord.h"
 #include "report/reportbuffer.h"
 #include "settings/settings.h"
@@ -171,18 +172,6 @@ void frmKORADesc::limitDescription(int position, int added) {
     m_trimming = false;
 }
 
-// As File New does for a new project: the defaults of the (new) unit system, the path
-// "Untitled", the flags of an empty project and an empty report.
-void frmKORADesc::reinitialiseProject() {
-    m_project.ProjectPath = "Untitled";
-    m_project.ProjectSaved = true;
-    m_project.ProjectEmpty = true;
-    m_project.DescriptionSet = false;
-    for (std::size_t page = 1; page < m_report.OutBuf.size(); ++page) m_report.OutBuf[page].clear();
-    SetDefaultInputs(m_project);
-    m_messenger.AddHistory("File initialized. Use Edit-Project Parameters to enter data");
-}
-
 void frmKORADesc::done(int) {
     if (m_unloaded) return;
     m_unloaded = true;
@@ -190,7 +179,8 @@ void frmKORADesc::done(int) {
         const int chosen = m_units[1]->isChecked() ? 1 : 0;
         if (chosen != m_project.UnitSystem) {
             m_project.UnitSystem = std::int16_t(chosen);
-            reinitialiseProject();
+            // The defaults of the new system, the path "Untitled", an empty report.
+            FileNew(m_project, m_report, m_settings, m_messenger, true, false);
         }
         m_project.ProjectTitle = m_title->text().toStdString();
         m_project.ProjectDescription = fromEditor(m_description->toPlainText());

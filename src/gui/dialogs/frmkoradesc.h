@@ -51,7 +51,6 @@ private:
     void buildForm();
     void load();
     void limitDescription(int position, int added);
-    void reinitialiseProject();
 
     ProjectRecord& m_project;
     ReportBuffer& m_report;
