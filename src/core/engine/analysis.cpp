@@ -35,7 +35,9 @@ constexpr const char* AbutmentAngleWarning =
     "the suggested SF values obtained from TERVA's analysis of the data base.  For more "
     "information, see Help/Project Input Parameters.";
 
-std::string factor(float sf) { return PadLeft(Format(sf, "##0.00"), 6); }
+std::string factor(float sf) {
+    return PadLeft(Format(sf, "##0.00"), 6);
+}
 
 // The five rows of both models; the advanced table right-aligns the (R) value in 16 characters
 // instead of 10 blanks and a 6-character field.
@@ -43,8 +45,10 @@ std::string factorTable(const WorkingSet& w, bool advanced) {
     std::string s = std::string(30, ' ') + "Classic KORA        KORA (R)" + CRLF;
     for (int k = 1; k <= 5; ++k) {
         s += PadDots(ConditionLabels[k - 1], 35) + factor(w.SFClassic[k]);
-        if (advanced) s += PadLeft(Format(w.SFRevised[k], "##0.00"), 16);
-        else s += std::string(10, ' ') + factor(w.SFRevised[k]);
+        if (advanced)
+            s += PadLeft(Format(w.SFRevised[k], "##0.00"), 16);
+        else
+            s += std::string(10, ' ') + factor(w.SFRevised[k]);
         s += CRLF;
     }
     s += CRLF;

@@ -15,8 +15,9 @@ bool RunAnalysis(Analysis analysis, const ProjectRecord& p, WorkingSet& w, PlanG
     try {
         if (!SetWorkParms(p, w, plan, messenger)) return false;
 
+        // Pages 1 to 4 are written afresh, so they are built on an empty buffer.
         WorkingSet result = w;
-        ReportBuffer pages = report;
+        ReportBuffer pages;
         result.SizingRun = analysis == Analysis::Sizing;
         switch (analysis) {
         case Analysis::Standard:
@@ -38,7 +39,7 @@ bool RunAnalysis(Analysis analysis, const ProjectRecord& p, WorkingSet& w, PlanG
             return false;
         }
         w = result;
-        report = std::move(pages);
+        for (int page = 1; page <= 4; ++page) report.OutBuf[page] = std::move(pages.OutBuf[page]);
         return true;
     } catch (const KoraError& e) {
         HandleError(messenger, e);

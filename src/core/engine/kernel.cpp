@@ -14,7 +14,9 @@ constexpr double RadiansPerDegree = 0.017453292519943278;
 constexpr double PascalPerPsi = 6894.757293;
 
 // "Not greater than zero": also refuses a value that is not a number.
-bool notPositive(float v) { return !(v > 0); }
+bool notPositive(float v) {
+    return !(v > 0);
+}
 
 bool refuse(Messenger& messenger, const std::string& text) {
     messenger.ShowMessage(text, mb::OK);
@@ -127,8 +129,10 @@ void CalcPillarSF(WorkingSet& w, int mode) {
     const double g = w.WkUnitWeight;
     const double we = w.WkEntryWidth;
 
-    if (w.IsClassic) w.TotalCapacity = 0;
-    else w.TotalCapacityR = 0;
+    if (w.IsClassic)
+        w.TotalCapacity = 0;
+    else
+        w.TotalCapacityR = 0;
 
     for (int i = 1; i <= w.NumPillars; ++i) {
         const double wd = w.PillarWidth[i];
@@ -138,7 +142,8 @@ void CalcPillarSF(WorkingSet& w, int mode) {
             w.UnitStrength[i] = float((wd / h * 0.36 + 0.64) * S1);
             w.Capacity[i] = float(wd * w.UnitStrength[i] * L / C);
             if (wd != 0 && L != 0)
-                w.UnitStrengthR[i] = float((0.54 * wd / h - 0.18 * (wd * wd) / (h * L) + 0.64) * S1);
+                w.UnitStrengthR[i] =
+                    float((0.54 * wd / h - 0.18 * (wd * wd) / (h * L) + 0.64) * S1);
             else
                 w.UnitStrengthR[i] = 0;
             w.CapacityR[i] = float(w.UnitStrengthR[i] * wd * L / C);
@@ -152,8 +157,10 @@ void CalcPillarSF(WorkingSet& w, int mode) {
                 w.CapacityR[i] = a.store(a.divide(w.UnitStrengthR[i] * wd * L, we + L));
             }
         }
-        if (w.IsClassic) w.TotalCapacity = a.store(double(w.TotalCapacity) + w.Capacity[i]);
-        else w.TotalCapacityR = a.store(double(w.TotalCapacityR) + w.CapacityR[i]);
+        if (w.IsClassic)
+            w.TotalCapacity = a.store(double(w.TotalCapacity) + w.Capacity[i]);
+        else
+            w.TotalCapacityR = a.store(double(w.TotalCapacityR) + w.CapacityR[i]);
     }
 
     w.DevLoad = a.store(double(w.SystemWidth) * H * g);
@@ -179,14 +186,18 @@ void CalcPillarSF(WorkingSet& w, int mode) {
     w.DesignLoad[5] = a.store(Ld + 2 * Ls);
 
     for (int k = 1; k <= 5; ++k) {
-        if (w.IsClassic) w.SFClassic[k] = a.store(a.divide(w.TotalCapacity, w.DesignLoad[k]));
-        else w.SFRevised[k] = a.store(a.divide(w.TotalCapacityR, w.DesignLoad[k]));
+        if (w.IsClassic)
+            w.SFClassic[k] = a.store(a.divide(w.TotalCapacity, w.DesignLoad[k]));
+        else
+            w.SFRevised[k] = a.store(a.divide(w.TotalCapacityR, w.DesignLoad[k]));
     }
 }
 
 namespace {
 
-bool finite(float v) { return std::isfinite(v); }
+bool finite(float v) {
+    return std::isfinite(v);
+}
 
 template <typename Array> bool columnsFinite(const Array& a, int n) {
     for (int i = 1; i <= n && i <= Array::size(); ++i)
@@ -199,10 +210,9 @@ template <typename Array> bool columnsFinite(const Array& a, int n) {
 bool ResultsFinite(const WorkingSet& w) {
     const int n = w.NumPillars;
     for (const ColumnArray* a :
-         {&w.PillarCenters, &w.PillarW0, &w.PillarL0, &w.PillarWidth, &w.PillarLength,
-          &w.WHRatio, &w.UnitStrength, &w.UnitStrengthR, &w.Capacity, &w.CapacityR, &w.CumShare,
-          &w.IncShare, &w.UnitStrengthOut, &w.UnitStrengthROut, &w.CapacityOut,
-          &w.CapacityROut}) {
+         {&w.PillarCenters, &w.PillarW0, &w.PillarL0, &w.PillarWidth, &w.PillarLength, &w.WHRatio,
+          &w.UnitStrength, &w.UnitStrengthR, &w.Capacity, &w.CapacityR, &w.CumShare, &w.IncShare,
+          &w.UnitStrengthOut, &w.UnitStrengthROut, &w.CapacityOut, &w.CapacityROut}) {
         if (!columnsFinite(*a, n)) return false;
     }
     for (int k = 1; k <= 5; ++k) {

@@ -8,7 +8,9 @@ namespace kora {
 
 namespace {
 
-[[noreturn]] void raiseOverflow() { throw KoraError(err::Overflow, "Overflow"); }
+[[noreturn]] void raiseOverflow() {
+    throw KoraError(err::Overflow, "Overflow");
+}
 
 } // namespace
 

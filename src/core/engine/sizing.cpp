@@ -14,7 +14,6 @@ namespace kora {
 
 namespace {
 
-
 // Classic and (R) results of one pass, in the order the report prints them.
 struct PassResults {
     const char* heading;
@@ -38,9 +37,8 @@ void solvePass(const ProjectRecord& p, WorkingSet& w, Messenger& messenger, Case
 
 std::string passSection(const PassResults& r, const ProjectRecord& p,
                         const std::string& lengthLabel) {
-    static constexpr const char* caseLabels[3] = {"Headgate Loading          ",
-                                                  "Bleeder  Loading          ",
-                                                  "Tailgate Loading          "};
+    static constexpr const char* caseLabels[3] = {
+        "Headgate Loading          ", "Bleeder  Loading          ", "Tailgate Loading          "};
     std::string s = "THE REQUIRED STABILITY FACTORS AND ABUTMENT PILLAR DIMENSIONS ARE:";
     s += CRLF;
     s += "LOADING CONDITION       STABILITY    PILLAR LENGTH  PILLAR WIDTH";

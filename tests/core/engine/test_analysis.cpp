@@ -31,16 +31,16 @@ TEST(AdvancedGeometryTest, ParallelogramPillars) {
     EXPECT_EQ(r.w.AdvCalc, 1);
     EXPECT_NEAR(r.w.PillarWidth[1], 66.60f, 0.005f);
     EXPECT_NEAR(r.w.PillarLength[1], 92.38f, 0.005f);
-    EXPECT_FLOAT_EQ(r.w.Capacity[1],
-                    float(double(r.w.PillarWidth[1]) * r.w.UnitStrength[1] * r.w.PillarLength[1] / 100));
+    EXPECT_FLOAT_EQ(r.w.Capacity[1], float(double(r.w.PillarWidth[1]) * r.w.UnitStrength[1] *
+                                           r.w.PillarLength[1] / 100));
 
     // Crosscuts 200 ft apart: a = 153.2 ft exceeds the width, so the pillar keeps C - we across
     // the gate and is a / sin 60 = 176.9 ft long.
     ASSERT_TRUE(r.run(Analysis::Advanced, advancedProject(60, 200)));
     EXPECT_NEAR(r.w.PillarWidth[1], 80.0f, 1e-4f);
     EXPECT_NEAR(r.w.PillarLength[1], 176.91f, 0.005f);
-    EXPECT_FLOAT_EQ(r.w.Capacity[1],
-                    float(double(r.w.PillarWidth[1]) * r.w.UnitStrength[1] * r.w.PillarLength[1] / 200));
+    EXPECT_FLOAT_EQ(r.w.Capacity[1], float(double(r.w.PillarWidth[1]) * r.w.UnitStrength[1] *
+                                           r.w.PillarLength[1] / 200));
 }
 
 TEST(AdvancedGeometryTest, SquareCrosscutsEqualTheStandardAnalysis) {
@@ -93,7 +93,8 @@ TEST_P(WarningTest, PrintedForInputsOffTheDataBase) {
         ASSERT_TRUE(r.run(a, p));
         const std::string& s = r.report.OutBuf[1];
         const auto has = [&](const char* line) { return s.find(line) != std::string::npos; };
-        const bool any = GetParam().unitWeight || GetParam().coalStrength || GetParam().abutmentAngle;
+        const bool any =
+            GetParam().unitWeight || GetParam().coalStrength || GetParam().abutmentAngle;
         EXPECT_EQ(has("[WARNINGS]\r\n"), any);
         EXPECT_EQ(has(UnitWeightLine), GetParam().unitWeight);
         EXPECT_EQ(has(CoalStrengthLine), GetParam().coalStrength);
@@ -103,37 +104,37 @@ TEST_P(WarningTest, PrintedForInputsOffTheDataBase) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WarningTest,
-    ::testing::Values(
-        WarningCase{"Defaults", [](ProjectRecord&) {}, false, false, false},
-        WarningCase{"AbutmentAngle20", [](ProjectRecord& p) { p.AbutmentAngle = 20; }, false,
-                    false, true},
-        WarningCase{"UnitWeight", [](ProjectRecord& p) { p.UnitWeight = 162.5f; }, true, false,
-                    false},
-        WarningCase{"AllThree",
-                    [](ProjectRecord& p) {
-                        p.UnitWeight = 150;
-                        p.CoalStrength = 1000;
-                        p.AbutmentAngle = 25;
-                    },
-                    true, true, true},
-        // Metric projects compare with 25.45 kN/m3 and 6.21 MPa; 6.2 MPa is off the data base
-        // although the warning quotes 900 psi.
-        WarningCase{"Metric62",
-                    [](ProjectRecord& p) {
-                        p = test::MetricFromFeet(p);
-                        p.UnitWeight = 25.45f;
-                        p.CoalStrength = 6.2f;
-                    },
-                    false, true, false},
-        WarningCase{"MetricDataBaseValues",
-                    [](ProjectRecord& p) {
-                        p = test::MetricFromFeet(p);
-                        p.UnitWeight = 25.45f;
-                        p.CoalStrength = 6.21f;
-                    },
-                    false, false, false},
-        WarningCase{"MetricNewProjectDefaults",
-                    [](ProjectRecord& p) { p = test::MetricFromFeet(p); }, true, true, false}),
+    ::testing::Values(WarningCase{"Defaults", [](ProjectRecord&) {}, false, false, false},
+                      WarningCase{"AbutmentAngle20", [](ProjectRecord& p) { p.AbutmentAngle = 20; },
+                                  false, false, true},
+                      WarningCase{"UnitWeight", [](ProjectRecord& p) { p.UnitWeight = 162.5f; },
+                                  true, false, false},
+                      WarningCase{"AllThree",
+                                  [](ProjectRecord& p) {
+                                      p.UnitWeight = 150;
+                                      p.CoalStrength = 1000;
+                                      p.AbutmentAngle = 25;
+                                  },
+                                  true, true, true},
+                      // Metric projects compare with 25.45 kN/m3 and 6.21 MPa; 6.2 MPa is off the
+                      // data base although the warning quotes 900 psi.
+                      WarningCase{"Metric62",
+                                  [](ProjectRecord& p) {
+                                      p = test::MetricFromFeet(p);
+                                      p.UnitWeight = 25.45f;
+                                      p.CoalStrength = 6.2f;
+                                  },
+                                  false, true, false},
+                      WarningCase{"MetricDataBaseValues",
+                                  [](ProjectRecord& p) {
+                                      p = test::MetricFromFeet(p);
+                                      p.UnitWeight = 25.45f;
+                                      p.CoalStrength = 6.21f;
+                                  },
+                                  false, false, false},
+                      WarningCase{"MetricNewProjectDefaults",
+                                  [](ProjectRecord& p) { p = test::MetricFromFeet(p); }, true, true,
+                                  false}),
     test::CaseName());
 
 TEST(FactorTableTest, ColumnsAndWideValues) {
@@ -148,9 +149,10 @@ TEST(FactorTableTest, ColumnsAndWideValues) {
     ReportBuffer report;
     test::ScriptedMessenger m;
     ReportSFStandard(p, PlanGeometry{}, w, report, m);
-    EXPECT_NE(report.OutBuf[1].find("\r\n    Development Loading............ 12.35          1234.57\r\n"
-                                    "    Headgate Loading...............  1.50            0.50\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        report.OutBuf[1].find("\r\n    Development Loading............ 12.35          1234.57\r\n"
+                              "    Headgate Loading...............  1.50            0.50\r\n"),
+        std::string::npos)
         << report.OutBuf[1];
     EXPECT_EQ(m.history, std::vector<std::string>{"KORA stability factors calculated"});
 }
@@ -185,8 +187,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         NoteCase{"English", false,
                  "THESE RESULTS ASSUME 90 DEGREE CROSSCUTS AND A CROSSCUT\r\nSPACING OF 100 (ft)"},
-        NoteCase{"Metric", true,
-                 "THESE RESULTS ASSUME 90 DEGREE CROSSCUTS AND A CROSSCUT\r\nSPACING OF 30.48 (m)"}),
+        NoteCase{
+            "Metric", true,
+            "THESE RESULTS ASSUME 90 DEGREE CROSSCUTS AND A CROSSCUT\r\nSPACING OF 30.48 (m)"}),
     test::CaseName());
 
 } // namespace

@@ -50,9 +50,9 @@ TEST(CapacityReportTest, CapacityInTonsPerFoot) {
     r.options.OutputStrGradUnits = 1;
     ASSERT_TRUE(r.run(Analysis::Standard, WorkedExample()));
     // 29,196,288 lb/ft of gate entry is 14,598 tons/ft.
-    EXPECT_EQ(rowValue(r.report.OutBuf[2],
-                       "  Pillar Load Bearing Capacity (tons) / (ft) of gate entry"),
-              "1.46E+04");
+    EXPECT_EQ(
+        rowValue(r.report.OutBuf[2], "  Pillar Load Bearing Capacity (tons) / (ft) of gate entry"),
+        "1.46E+04");
     EXPECT_FLOAT_EQ(r.w.CapacityOut[1], 14598.144f);
     EXPECT_FLOAT_EQ(r.w.TotalCapacityOut, 29196.288f);
     EXPECT_TRUE(contains(r.report.OutBuf[3],
@@ -68,10 +68,12 @@ TEST(CapacityReportTest, ThreeEntryAnalysisHasTwoBlocksAndTwoColumns) {
     EXPECT_EQ(count(s, "  Unit Pillar Strength (psi)"), 2u);
     EXPECT_EQ(count(s, "  Unit Pillar Strength (R) (psi)"), 2u);
     EXPECT_EQ(count(s, "(Revised Pillar Strengh)"), 0u);
-    EXPECT_TRUE(contains(r.report.OutBuf[4], "\r\n   CONDITION                #1           #2\r\n"));
+    EXPECT_TRUE(
+        contains(r.report.OutBuf[4], "\r\n   CONDITION                #1           #2\r\n"));
     // Development load per plan area: 100 x 32,400,000 x 100 / (200 x 80 x 80) psf.
     EXPECT_EQ(r.w.UnitLoad[1][1], 253125.0f);
-    EXPECT_TRUE(contains(r.report.OutBuf[4], "\r\nDevelopment               1758         1758\r\n"));
+    EXPECT_TRUE(
+        contains(r.report.OutBuf[4], "\r\nDevelopment               1758         1758\r\n"));
 }
 
 TEST(CapacityReportTest, SizingPrintsClassicThenRevisedBlocks) {
@@ -81,11 +83,13 @@ TEST(CapacityReportTest, SizingPrintsClassicThenRevisedBlocks) {
     EngineRun r;
     ASSERT_TRUE(r.run(Analysis::Sizing, p));
     const std::string& s = r.report.OutBuf[2];
-    EXPECT_EQ(s.rfind("[PILLAR LOAD BEARING CAPACITY FOR TAILGATE LOADING]\r\n\r\nPILLAR #1\r\n", 0), 0u);
+    EXPECT_EQ(
+        s.rfind("[PILLAR LOAD BEARING CAPACITY FOR TAILGATE LOADING]\r\n\r\nPILLAR #1\r\n", 0), 0u);
     std::vector<std::size_t> heads;
-    for (const char* h : {"PILLAR #1\r\n", "PILLAR #2\r\n", "PILLAR #3\r\n",
-                          "PILLAR #1 (Revised Pillar Strengh)\r\n", "PILLAR #2 (Revised Pillar Strengh)\r\n",
-                          "PILLAR #3 (Revised Pillar Strengh)\r\n"}) {
+    for (const char* h :
+         {"PILLAR #1\r\n", "PILLAR #2\r\n", "PILLAR #3\r\n",
+          "PILLAR #1 (Revised Pillar Strengh)\r\n", "PILLAR #2 (Revised Pillar Strengh)\r\n",
+          "PILLAR #3 (Revised Pillar Strengh)\r\n"}) {
         heads.push_back(s.find(h));
         ASSERT_NE(heads.back(), std::string::npos) << h;
     }
@@ -96,9 +100,11 @@ TEST(CapacityReportTest, SizingPrintsClassicThenRevisedBlocks) {
     EXPECT_EQ(count(s, "  Unit Pillar Strength (R) (psi)"), 3u);
     // The (R) blocks show the (R) pass's pillars with their own width/height ratio.
     const std::string ratio = "  Width/Height Ratio............................................." +
-                              Format(double(r.w.PillarWidthAlt[2]) / r.w.WkHeight, "##0.00") + "\r\n";
+                              Format(double(r.w.PillarWidthAlt[2]) / r.w.WkHeight, "##0.00") +
+                              "\r\n";
     EXPECT_GT(s.find(ratio), heads[4]);
-    EXPECT_TRUE(contains(r.report.OutBuf[4], "   CONDITION                #1           #2           #3\r\n"));
+    EXPECT_TRUE(contains(r.report.OutBuf[4],
+                         "   CONDITION                #1           #2           #3\r\n"));
 }
 
 TEST(CapacityReportTest, SharesOfTheSideAbutmentLoad) {
@@ -148,7 +154,8 @@ TEST(CapacityReportTest, DesignLoadsAlignedToTheWidestValue) {
     ASSERT_EQ(rows.size(), 10u);
     // 60 x 80 x 162 lb/ft under the development loading; the isolated loading has 7 digits.
     EXPECT_EQ(rows[2], "    Development Loading................................  777,600");
-    for (int k = 3; k <= 6; ++k) EXPECT_EQ(rows[static_cast<std::size_t>(k)].size(), rows[2].size());
+    for (int k = 3; k <= 6; ++k)
+        EXPECT_EQ(rows[static_cast<std::size_t>(k)].size(), rows[2].size());
     EXPECT_EQ(rows[6].substr(0, 58), "    Isolated Loading...................................1,1");
 }
 
@@ -178,11 +185,13 @@ TEST_P(OutputUnitsTest, LabelsAndCopies) {
     EXPECT_TRUE(contains(s2, "\r\n  Pillar Load Bearing Capacity (R)" + std::string(c.loadLabel) +
                                  " /" + length + " of gate entry..."));
     EXPECT_TRUE(contains(s2, "\r\n  Total Load" + std::string(c.loadLabel) + " /" + length));
-    EXPECT_EQ(r.report.OutBuf[3].rfind("[DESIGN LOADINGS ON PILLAR SYSTEM" + std::string(c.loadLabel) +
-                                           " /" + length + " of gate entry]\r\n",
+    EXPECT_EQ(r.report.OutBuf[3].rfind("[DESIGN LOADINGS ON PILLAR SYSTEM" +
+                                           std::string(c.loadLabel) + " /" + length +
+                                           " of gate entry]\r\n",
                                        0),
               0u);
-    EXPECT_EQ(r.report.OutBuf[4].rfind("[INDIVIDUAL PILLAR LOADING" + std::string(c.stressLabel) + "]\r\n", 0),
+    EXPECT_EQ(r.report.OutBuf[4].rfind(
+                  "[INDIVIDUAL PILLAR LOADING" + std::string(c.stressLabel) + "]\r\n", 0),
               0u);
     for (int j = 1; j <= 2; ++j) {
         EXPECT_FLOAT_EQ(r.w.UnitStrengthOut[j], float(r.w.UnitStrength[j] * c.stressFactor));
@@ -232,7 +241,8 @@ TEST(CapacityReportTest, OtherOptionValuesKeepTheCopies) {
     EXPECT_EQ(rowValue(r.report.OutBuf[2], "  Unit Pillar Strength"), "111");
     EXPECT_EQ(rowValue(r.report.OutBuf[2], "  Total Load (lbs) / (ft) of gate entry"), "4.44E+02");
     EXPECT_EQ(r.report.OutBuf[4].rfind("[INDIVIDUAL PILLAR LOADING]\r\n", 0), 0u);
-    EXPECT_TRUE(contains(r.report.OutBuf[3], "    Development Loading................................32,400,000\r\n"));
+    EXPECT_TRUE(contains(r.report.OutBuf[3],
+                         "    Development Loading................................32,400,000\r\n"));
 }
 
 TEST(CapacityReportTest, PlotReminderOnlyWhenAskedFor) {
@@ -249,7 +259,8 @@ TEST(CapacityReportTest, PlotReminderOnlyWhenAskedFor) {
         EXPECT_EQ(s.size() >= reminder.size() &&
                       s.compare(s.size() - reminder.size(), reminder.size(), reminder) == 0,
                   option == 1);
-        EXPECT_EQ(s.substr(s.size() - 10), option == 1 ? "y'\r\n\r\n\r\n\r\n" : "07\r\n\r\n\r\n\r\n");
+        EXPECT_EQ(s.substr(s.size() - 10),
+                  option == 1 ? "y'\r\n\r\n\r\n\r\n" : "07\r\n\r\n\r\n\r\n");
     }
 }
 

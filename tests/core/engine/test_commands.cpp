@@ -53,13 +53,23 @@ TEST_P(RunAnalysisTest, WritesPagesOneToFourAndTheHistory) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, RunAnalysisTest,
     ::testing::Values(
-        CommandCase{"Standard", Analysis::Standard, [](ProjectRecord&) {},
+        CommandCase{"Standard",
+                    Analysis::Standard,
+                    [](ProjectRecord&) {},
                     {"KORA stability factors calculated", "Additional output calculated"}},
-        CommandCase{"Advanced", Analysis::Advanced, [](ProjectRecord&) {},
+        CommandCase{"Advanced",
+                    Analysis::Advanced,
+                    [](ProjectRecord&) {},
                     {"KORA stability factors calculated", "Additional output calculated"}},
-        CommandCase{"Sizing", Analysis::Sizing, [](ProjectRecord& p) { p.ConfigMode = 2; p.YieldPillarWidth = 15; },
+        CommandCase{"Sizing",
+                    Analysis::Sizing,
+                    [](ProjectRecord& p) {
+                        p.ConfigMode = 2;
+                        p.YieldPillarWidth = 15;
+                    },
                     {"KORA pillar sizing calculated", "Additional output calculated"}},
-        CommandCase{"MetricSizing", Analysis::Sizing,
+        CommandCase{"MetricSizing",
+                    Analysis::Sizing,
                     [](ProjectRecord& p) { p = test::MetricFromFeet(p); },
                     {"KORA pillar sizing calculated", "Additional output calculated"}}),
     test::CaseName());
@@ -114,7 +124,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "Error occurred: Overflow (6). Procedure Terminated"},
         // A yield pillar without width has no plan area to carry its load.
         FailureCase{"YieldPillarWithoutWidth", Analysis::Sizing,
-                    [](ProjectRecord& p) { p.ConfigMode = 1; p.YieldPillarWidth = 0; },
+                    [](ProjectRecord& p) {
+                        p.ConfigMode = 1;
+                        p.YieldPillarWidth = 0;
+                    },
                     "Error occurred: Overflow (6). Procedure Terminated"},
         // More entries than the data model holds.
         FailureCase{"TooManyEntries", Analysis::Standard,

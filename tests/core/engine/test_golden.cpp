@@ -85,8 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenCase{"english_standard_worked", Analysis::Standard, WorkedExample, Defaults},
         GoldenCase{"english_standard_warnings_psf_tons", Analysis::Standard,
                    [] {
-                       ProjectRecord p = withAngles(sixEntries(), {80, 80, 80, 80, 80},
-                                                    {90, 90, 90, 90, 90});
+                       ProjectRecord p =
+                           withAngles(sixEntries(), {80, 80, 80, 80, 80}, {90, 90, 90, 90, 90});
                        p.AbutmentAngle = 20;
                        p.CoalStrength = 1000;
                        p.UnitWeight = 160;
@@ -105,15 +105,18 @@ INSTANTIATE_TEST_SUITE_P(
                    [] { return test::MetricFromFeet(WorkedExample()); }, ReportOptions{1, 1, 1}},
         GoldenCase{"metric_advanced", Analysis::Advanced,
                    [] {
-                       ProjectRecord p = test::MetricFromFeet(
-                           withAngles(WorkedExample(), {70, 85}, {110, 95}));
+                       ProjectRecord p =
+                           test::MetricFromFeet(withAngles(WorkedExample(), {70, 85}, {110, 95}));
                        p.CoalStrength = 6.21f;
                        p.UnitWeight = 25.45f;
                        return p;
                    },
                    Defaults},
         GoldenCase{"english_sizing_mode0_advanced", Analysis::Sizing,
-                   [] { return withAngles(sizing(0, 0), {80, 80}, {100, 100}); }, Defaults},
+                   [] {
+                       return withAngles(sizing(0, 0), {80, 80}, {100, 100});
+                   },
+                   Defaults},
         GoldenCase{"english_sizing_mode1_cmrr", Analysis::Sizing,
                    [] {
                        ProjectRecord p = sizing(1, 10);

@@ -181,44 +181,72 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RefusalCase{"Valid", [](ProjectRecord&) {}, {}},
         RefusalCase{"HeightBeforeDepth",
-                    [](ProjectRecord& p) { p.EntryHeight = 0; p.DepthOfCover = 0; },
+                    [](ProjectRecord& p) {
+                        p.EntryHeight = 0;
+                        p.DepthOfCover = 0;
+                    },
                     {"Invalid entry height"}},
-        RefusalCase{"Depth", [](ProjectRecord& p) { p.DepthOfCover = -1; },
-                    {"Invalid depth of cover"}},
+        RefusalCase{
+            "Depth", [](ProjectRecord& p) { p.DepthOfCover = -1; }, {"Invalid depth of cover"}},
         RefusalCase{"PanelBeforeEntryWidth",
-                    [](ProjectRecord& p) { p.PanelWidth = 0; p.EntryWidth = 0; },
+                    [](ProjectRecord& p) {
+                        p.PanelWidth = 0;
+                        p.EntryWidth = 0;
+                    },
                     {"Invalid panel width"}},
-        RefusalCase{"EntryWidth", [](ProjectRecord& p) { p.EntryWidth = 0; },
-                    {"Invalid entry width"}},
-        RefusalCase{"CrosscutSpacing", [](ProjectRecord& p) { p.CrosscutSpacing = 0; },
+        RefusalCase{
+            "EntryWidth", [](ProjectRecord& p) { p.EntryWidth = 0; }, {"Invalid entry width"}},
+        RefusalCase{"CrosscutSpacing",
+                    [](ProjectRecord& p) { p.CrosscutSpacing = 0; },
                     {"Invalid crosscut spacing"}},
-        RefusalCase{"CoalStrength", [](ProjectRecord& p) { p.CoalStrength = 0; },
+        RefusalCase{"CoalStrength",
+                    [](ProjectRecord& p) { p.CoalStrength = 0; },
                     {"Invalid coal strength"}},
-        RefusalCase{"UnitWeight", [](ProjectRecord& p) { p.UnitWeight = 0; },
-                    {"Invalid unit weight"}},
-        RefusalCase{"NotANumber", [](ProjectRecord& p) { p.UnitWeight = NaN; },
-                    {"Invalid unit weight"}},
+        RefusalCase{
+            "UnitWeight", [](ProjectRecord& p) { p.UnitWeight = 0; }, {"Invalid unit weight"}},
+        RefusalCase{
+            "NotANumber", [](ProjectRecord& p) { p.UnitWeight = NaN; }, {"Invalid unit weight"}},
         // Only the used centre distances are examined.
         RefusalCase{"CenterDistanceTwo",
-                    [](ProjectRecord& p) { p.CenterDistance[2] = 0; p.CenterDistance[3] = 0; },
+                    [](ProjectRecord& p) {
+                        p.CenterDistance[2] = 0;
+                        p.CenterDistance[3] = 0;
+                    },
                     {"Invalid center-to-center distance #2"}},
-        RefusalCase{"UnusedCenterDistance", [](ProjectRecord& p) { p.CenterDistance[3] = -5; },
-                    {}},
+        RefusalCase{"UnusedCenterDistance", [](ProjectRecord& p) { p.CenterDistance[3] = -5; }, {}},
         RefusalCase{"CenterDistanceBeforeFactors",
-                    [](ProjectRecord& p) { p.CenterDistance[1] = 0; p.HeadgateSF = 0; },
+                    [](ProjectRecord& p) {
+                        p.CenterDistance[1] = 0;
+                        p.HeadgateSF = 0;
+                    },
                     {"Invalid center-to-center distance #1"}},
-        RefusalCase{"UserFactor", [](ProjectRecord& p) { p.TailgateSF = 0; },
+        RefusalCase{"UserFactor",
+                    [](ProjectRecord& p) { p.TailgateSF = 0; },
                     {"Invalid Stability factor for pillar sizing"}},
         // 1.76 - 0.014 x 130 is negative; the (R) relation is not examined.
-        RefusalCase{"CmrrFactor", [](ProjectRecord& p) { p.UseCMRR = 1; p.CMRRValue = 130; },
+        RefusalCase{"CmrrFactor",
+                    [](ProjectRecord& p) {
+                        p.UseCMRR = 1;
+                        p.CMRRValue = 130;
+                    },
                     {"Invalid Stability factor for pillar sizing"}},
         RefusalCase{"CmrrFactorRNotTested",
-                    [](ProjectRecord& p) { p.UseCMRR = 1; p.CMRRValue = 125; }, {}},
+                    [](ProjectRecord& p) {
+                        p.UseCMRR = 1;
+                        p.CMRRValue = 125;
+                    },
+                    {}},
         RefusalCase{"AdvancedBasicFirst",
-                    advanced([](ProjectRecord& p) { p.UnitWeight = 0; p.XcutAngle[1] = 30; }),
+                    advanced([](ProjectRecord& p) {
+                        p.UnitWeight = 0;
+                        p.XcutAngle[1] = 30;
+                    }),
                     {"Invalid unit weight"}},
         RefusalCase{"AdvancedEveryColumn",
-                    advanced([](ProjectRecord& p) { p.XcutAngle[1] = 40; p.XcutAngle[2] = 30; }),
+                    advanced([](ProjectRecord& p) {
+                        p.XcutAngle[1] = 40;
+                        p.XcutAngle[2] = 30;
+                    }),
                     {"Invalid advanced geometry xcut angles #1",
                      "Invalid advanced geometry xcut angles #2"}},
         RefusalCase{"AdvancedSpacingThenAngle",
@@ -228,10 +256,11 @@ INSTANTIATE_TEST_SUITE_P(
                     }),
                     {"Invalid advanced geometry xcut spacing #2",
                      "Invalid advanced geometry xcut angles #2"}},
-        RefusalCase{"AngleOf45", advanced([](ProjectRecord& p) { p.XcutAngle[2] = 45; }),
+        RefusalCase{"AngleOf45",
+                    advanced([](ProjectRecord& p) { p.XcutAngle[2] = 45; }),
                     {"Invalid advanced geometry xcut angles #2"}},
-        RefusalCase{"AngleAbove45", advanced([](ProjectRecord& p) { p.XcutAngle[2] = 45.01f; }),
-                    {}},
+        RefusalCase{
+            "AngleAbove45", advanced([](ProjectRecord& p) { p.XcutAngle[2] = 45.01f; }), {}},
         // Without advanced geometry its data are not examined.
         RefusalCase{"AdvancedOff", [](ProjectRecord& p) { p.XcutAngle[1] = 10; }, {}}),
     test::CaseName());

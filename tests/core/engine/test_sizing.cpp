@@ -20,8 +20,8 @@ std::size_t count(const std::string& s, const std::string& what) {
     return n;
 }
 
-constexpr const char* AdjustedNote =
-    "NOTE: CROSSCUT SPACING HAS BEEN ADJUSTED SO THAT THE\r\n      ABUTMENT PILLARS ARE SQUARE\r\n\r\n";
+constexpr const char* AdjustedNote = "NOTE: CROSSCUT SPACING HAS BEEN ADJUSTED SO THAT THE\r\n     "
+                                     " ABUTMENT PILLARS ARE SQUARE\r\n\r\n";
 
 TEST(SizingTest, RequiredFactorsFromCmrr) {
     ProjectRecord p = WorkedExample();
@@ -164,13 +164,12 @@ TEST_P(ConfigModeTest, PillarSystemAroundTheAbutmentPillar) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ConfigModeTest,
-    ::testing::Values(ConfigCase{"EqualSized", 0, 2, {50, 50}},
-                      ConfigCase{"YieldAbutment", 1, 2, {12, 50}},
-                      ConfigCase{"YieldAbutmentYield", 2, 3, {12, 50, 12}},
-                      ConfigCase{"TwoEntry", 3, 1, {50}}),
-    test::CaseName());
+INSTANTIATE_TEST_SUITE_P(Cases, ConfigModeTest,
+                         ::testing::Values(ConfigCase{"EqualSized", 0, 2, {50, 50}},
+                                           ConfigCase{"YieldAbutment", 1, 2, {12, 50}},
+                                           ConfigCase{"YieldAbutmentYield", 2, 3, {12, 50, 12}},
+                                           ConfigCase{"TwoEntry", 3, 1, {50}}),
+                         test::CaseName());
 
 TEST(SquarePillarDimsTest, LengthDecidedAtTheLastColumn) {
     WorkingSet w;
@@ -212,8 +211,8 @@ TEST(SizingTest, ClassicPillarsInPlaceRevisedInAlternates) {
     EXPECT_EQ(r.w.PillarLengthAlt[1], r.w.PillarWidthAlt[2]);
     EXPECT_TRUE(r.w.SizingRun);
     EXPECT_EQ(r.w.AdvCalc, 0);
-    EXPECT_EQ(r.messenger.history,
-              (std::vector<std::string>{"KORA pillar sizing calculated", "Additional output calculated"}));
+    EXPECT_EQ(r.messenger.history, (std::vector<std::string>{"KORA pillar sizing calculated",
+                                                             "Additional output calculated"}));
 }
 
 TEST(SizingTest, MetricResultsInMetres) {
@@ -226,10 +225,12 @@ TEST(SizingTest, MetricResultsInMetres) {
         EXPECT_NEAR(m.w.SizedWidthClassic[c] * FeetPerMetre, e.w.SizedWidthClassic[c], 0.05);
         EXPECT_NEAR(m.w.SizedLengthR[c] * FeetPerMetre, e.w.SizedLengthR[c], 0.05);
     }
-    EXPECT_NE(m.report.OutBuf[1].find(" [KORA Classic]          FACTOR           (m)          (m)\r\n"),
-              std::string::npos);
-    EXPECT_NE(m.report.OutBuf[1].find("Headgate Loading          1.30            25.3          25.3\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        m.report.OutBuf[1].find(" [KORA Classic]          FACTOR           (m)          (m)\r\n"),
+        std::string::npos);
+    EXPECT_NE(
+        m.report.OutBuf[1].find("Headgate Loading          1.30            25.3          25.3\r\n"),
+        std::string::npos)
         << m.report.OutBuf[1];
 }
 
@@ -250,20 +251,20 @@ TEST_P(YieldLineTest, OnlyForConfigurationsWithYieldPillars) {
     EngineRun r;
     ASSERT_TRUE(r.run(Analysis::Sizing, p));
     const std::string& s = r.report.OutBuf[1];
-    const std::string head = "[KORA PILLAR SIZING RESULTS]\r\n\r\nSizing mode: " +
-                             ConfigModeName(GetParam().mode) + "\r\n\r\n" + GetParam().line +
-                             "THE REQUIRED STABILITY FACTORS";
+    const std::string head =
+        "[KORA PILLAR SIZING RESULTS]\r\n\r\nSizing mode: " + ConfigModeName(GetParam().mode) +
+        "\r\n\r\n" + GetParam().line + "THE REQUIRED STABILITY FACTORS";
     EXPECT_EQ(s.rfind(head, 0), 0u) << s;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, YieldLineTest,
-    ::testing::Values(YieldLineCase{"Equal", 0, false, ""},
-                      YieldLineCase{"YieldAbutment", 1, false, "Yield pillar width: 10 (ft)\r\n\r\n"},
-                      YieldLineCase{"YieldAbutmentYieldMetric", 2, true,
-                                    "Yield pillar width: 3.048 (m)\r\n\r\n"},
-                      YieldLineCase{"TwoEntry", 3, false, ""}),
-    test::CaseName());
+INSTANTIATE_TEST_SUITE_P(Cases, YieldLineTest,
+                         ::testing::Values(YieldLineCase{"Equal", 0, false, ""},
+                                           YieldLineCase{"YieldAbutment", 1, false,
+                                                         "Yield pillar width: 10 (ft)\r\n\r\n"},
+                                           YieldLineCase{"YieldAbutmentYieldMetric", 2, true,
+                                                         "Yield pillar width: 3.048 (m)\r\n\r\n"},
+                                           YieldLineCase{"TwoEntry", 3, false, ""}),
+                         test::CaseName());
 
 TEST(SizingTest, ArithmeticFailureEndsTheSearchWithAFiniteReport) {
     // A required factor so large that the residual does not change in single precision: the
@@ -295,8 +296,9 @@ TEST(SizingTest, RunawaySearchWithUnprintableResultsIsRefused) {
     EXPECT_FALSE(r.run(Analysis::Sizing, p));
     const auto texts = r.messenger.texts();
     ASSERT_GE(texts.size(), 2u);
-    EXPECT_EQ(texts.front().rfind("Error in the Solution Routine: 6. Overflow: Solution Aborted.", 0),
-              0u);
+    EXPECT_EQ(
+        texts.front().rfind("Error in the Solution Routine: 6. Overflow: Solution Aborted.", 0),
+        0u);
     EXPECT_EQ(texts.back(), "Error occurred: Overflow (6). Procedure Terminated");
     EXPECT_EQ(r.report.OutBuf, (std::array<std::string, 5>{"0", "1", "2", "3", "4"}));
 }
