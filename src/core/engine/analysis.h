@@ -14,7 +14,8 @@ void CalcSFStandard(WorkingSet& w);
 
 // Writes the standard-geometry stability factor section into page 1 of the report, with the
 // 90-degree note of a project that has advanced geometry and the warnings about inputs that
-// differ from those of the case history data base.
+// differ from those of the case history data base. The note quotes the project's crosscut
+// spacing, which the plan's refreshed geometry copy holds too.
 void ReportSFStandard(const ProjectRecord& p, const PlanGeometry& plan, const WorkingSet& w,
                       ReportBuffer& report, Messenger& messenger);
 

@@ -15,7 +15,8 @@ namespace kora {
 // strength. Fills the output-unit copies (UnitStrengthOut, CapacityOut, TotalCapacityOut,
 // UnitLoadOut, ...) that the plan drawing labels pillars with: psi or psf and lbs or tons per ft
 // in English projects by the options, kPa and kN per m in Metric ones. An option value other
-// than 0 or 1 leaves its copies as they were.
+// than 0 or 1 leaves its copies as they were; the pages then name no stress unit, and print
+// loads in lbs.
 void ReportLoadCapacity(int kind, const ProjectRecord& p, WorkingSet& w, ReportBuffer& report,
                         const ReportOptions& options, Messenger& messenger);
 

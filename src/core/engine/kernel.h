@@ -35,8 +35,9 @@ void OrderPillarDims(WorkingSet& w);
 // before storing anything non-finite.
 void CalcPillarSF(WorkingSet& w, int mode);
 
-// True when every quantity the reports print from the working set is finite: the columns in use,
-// the loads, the stability factors, the sizing results and the output-unit copies.
+// True when every quantity the report pages print from the working set is finite: the columns
+// in use with their output-unit copies and unit loads, the loads, the stability factors and,
+// after a sizing run, the required factors and sized dimensions.
 bool ResultsFinite(const WorkingSet& w);
 
 } // namespace kora

@@ -14,7 +14,8 @@ namespace kora {
 
 namespace {
 
-// Classic and (R) results of one pass, in the order the report prints them.
+// The required factors and sized dimensions of one model pass, as its half of the sizing
+// section prints them.
 struct PassResults {
     const char* heading;
     const CaseArray& target;
@@ -23,6 +24,8 @@ struct PassResults {
     bool adjusted;
 };
 
+// Solves the three sizing cases of the current pass; a pillar wider than the current length
+// lengthens the pillars of the later cases.
 void solvePass(const ProjectRecord& p, WorkingSet& w, Messenger& messenger, CaseArray& widths,
                CaseArray& lengths, bool& adjusted) {
     for (int c = 1; c <= 3; ++c) {
