@@ -234,38 +234,6 @@ TEST(SizingTest, MetricResultsInMetres) {
         << m.report.OutBuf[1];
 }
 
-struct YieldLineCase {
-    const char* name;
-    std::int16_t mode;
-    bool metric;
-    const char* line; // "" when none
-};
-
-class YieldLineTest : public ::testing::TestWithParam<YieldLineCase> {};
-
-TEST_P(YieldLineTest, OnlyForConfigurationsWithYieldPillars) {
-    ProjectRecord p = WorkedExample();
-    p.ConfigMode = GetParam().mode;
-    p.YieldPillarWidth = 10;
-    if (GetParam().metric) p = test::MetricFromFeet(p);
-    EngineRun r;
-    ASSERT_TRUE(r.run(Analysis::Sizing, p));
-    const std::string& s = r.report.OutBuf[1];
-    const std::string head =
-        "[KORA PILLAR SIZING RESULTS]\r\n\r\nSizing mode: " + ConfigModeName(GetParam().mode) +
-        "\r\n\r\n" + GetParam().line + "THE REQUIRED STABILITY FACTORS";
-    EXPECT_EQ(s.rfind(head, 0), 0u) << s;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, YieldLineTest,
-                         ::testing::Values(YieldLineCase{"Equal", 0, false, ""},
-                                           YieldLineCase{"YieldAbutment", 1, false,
-                                                         "Yield pillar width: 10 (ft)\r\n\r\n"},
-                                           YieldLineCase{"YieldAbutmentYieldMetric", 2, true,
-                                                         "Yield pillar width: 3.048 (m)\r\n\r\n"},
-                                           YieldLineCase{"TwoEntry", 3, false, ""}),
-                         test::CaseName());
-
 TEST(SizingTest, ArithmeticFailureEndsTheSearchWithAFiniteReport) {
     // A required factor so large that the residual does not change in single precision: the
     // secant step divides by f - f_prev = 0 in both passes.
