@@ -1,0 +1,79 @@
+#include "utilities/helpmenu.h"
+
+#include "app/dialogservice.h"
+#include "settings/settings.h"
+#include "utilities/disclaimerwindow.h"
+#include "utilities/helpsystem.h"
+#include "utilities/programinfo.h"
+#include "utilities/resourcewindow.h"
+#include "utilities/updatewindow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace kora::gui {
+
+namespace {
+
+const QString kPdfHelpFile = QStringLiteral("KORA.PDF");
+
+void openPdfHelp(HelpMenuContext& context) {
+    const QString path = QDir(context.programFolder).filePath(kPdfHelpFile);
+    if (!QFileInfo(path).isFile()) {
+        context.dialogs.message(QStringLiteral("Help file (") + kPdfHelpFile +
+                                QStringLiteral(") not available"));
+        return;
+    }
+    if (!context.dialogs.openUrl(QUrl::fromLocalFile(path)))
+        context.dialogs.message(QStringLiteral("Operation Failed"));
+}
+
+void showResources(HelpMenuContext& context) {
+    ResourceWindow window(context.documents, context.programFolder, context.dialogs,
+                          context.owner);
+    context.dialogs.execDialog(window);
+}
+
+bool showUpdateWindow(HelpMenuContext& context, Settings& settings, const QString* reminder) {
+    UpdateWindow window(context.programName, context.buildString, context.today,
+                        context.dialogs, context.owner);
+    if (reminder) window.setUpdateText(*reminder);
+    context.dialogs.execDialog(window);
+    if (!window.disableReminder()) return false;
+    settings.RemindAnnualUpdates = 0;
+    return true;
+}
+
+} // namespace
+
+bool ShowDisclaimer(HelpMenuContext& context, Settings& settings) {
+    DisclaimerWindow window(context.programName, context.owner);
+    context.dialogs.execDialog(window);
+    if (!window.doNotShowAgain()) return false;
+    settings.ShowDisclaim = 0;
+    return true;
+}
+
+bool RunUpdateReminder(HelpMenuContext& context, Settings& settings) {
+    if (settings.RemindAnnualUpdates != 1 || !UpdateReminderDue(context.today)) return false;
+    const QString reminder = UpdateReminderText();
+    return showUpdateWindow(context, settings, &reminder);
+}
+
+bool HelpMenuCommand(int index, HelpMenuContext& context, Settings& settings) {
+    switch (index) {
+    case 0: context.help.ShowHelpContents(); return false;
+    case 1: context.help.ShowHelpIndex(); return false;
+    case 2: openPdfHelp(context); return false;
+    case 4: showResources(context); return false;
+    case 6: return ShowDisclaimer(context, settings);
+    case 8: return showUpdateWindow(context, settings, nullptr);
+    case 10:
+        context.dialogs.message(AboutText(context.buildString), mb::Information, AboutTitle());
+        return false;
+    default: return false;
+    }
+}
+
+} // namespace kora::gui
