@@ -50,6 +50,7 @@ HelpWindow::HelpWindow(DialogService* dialogs, QWidget* parent)
     m_browser->setOpenLinks(false);
     m_browser->setOpenExternalLinks(false);
     m_browser->document()->setDefaultStyleSheet(HelpStyleSheet());
+    m_browser->document()->setDocumentMargin(10);
     m_browser->setSearchPaths({QStringLiteral(":/help")});
 
     auto* bar = new QHBoxLayout;

@@ -28,6 +28,7 @@ UpdateWindow::UpdateWindow(const QString& programName, const QString& buildStrin
     m_update->setObjectName(QStringLiteral("lblUpdate"));
     m_update->setTextFormat(Qt::PlainText);
     m_update->setWordWrap(true);
+    m_update->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_update->setMinimumHeight(m_update->fontMetrics().lineSpacing() * 6);
 
     auto* caption = new QLabel(QStringLiteral("URL to program web page:"), this);
