@@ -47,6 +47,12 @@ bool showUpdateWindow(HelpMenuContext& context, Settings& settings, const QStrin
 
 } // namespace
 
+void ShowHelpHint(DialogService& dialogs) {
+    dialogs.message(QStringLiteral("Position the cursor on any item on the form and press F1 for "
+                                   "context-sensitive Help"),
+                    mb::Exclamation, QStringLiteral("Help"));
+}
+
 bool ShowDisclaimer(HelpMenuContext& context, Settings& settings) {
     DisclaimerWindow window(context.programName, context.owner);
     context.dialogs.execDialog(window);

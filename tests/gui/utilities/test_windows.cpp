@@ -326,6 +326,17 @@ TEST_F(HelpMenuTest, ProgramUpdatesShowsTheAdviceOfTheDayAndCanSwitchTheReminder
     EXPECT_EQ(settings.RemindAnnualUpdates, 0);
 }
 
+TEST(ShowHelpHint, RemindsOfFOne) {
+    FakeDialogService dialogs;
+    ShowHelpHint(dialogs);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Position the cursor on any item on the form and press F1 for "
+                             "context-sensitive Help"));
+    EXPECT_EQ(dialogs.messages[0].style, mb::Exclamation);
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Help"));
+}
+
 // --- Window capture -----------------------------------------------------------------------
 
 TEST(CopyDialogImage, PutsThePictureOfTheDialogOnTheClipboardAndSaysSo) {
