@@ -1,33 +1,68 @@
 #pragma once
 
-#include "base/messenger.h"
-
+#include <QAbstractPrintDialog>
+#include <QFont>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <optional>
 
 class QDialog;
-class QUrl;
+class QPrinter;
+class QWidget;
 
 namespace kora::gui {
 
-// Every modal question and every hand-over to the desktop goes through this seam, so that a test
-// can answer message boxes, drive dialogs without exec() and see what would have been opened.
-// The main window implements it with QMessageBox, QDialog::exec and QDesktopServices; tests use
-// a recording fake.
+// What the file dialog behind Open and Save As is asked for.
+struct FileDialogRequest {
+    enum class Mode { Open = 1, SaveAs = 2 };
+    Mode mode = Mode::Open;
+    QString caption;
+    QString folder;   // start folder, without a trailing separator
+    QString fileName; // proposed file name (no folder)
+    QStringList filters;        // "All Files (*.*)", "KORA Files (*.KOR)"
+    int selectedFilter = 0;     // index into filters
+    QString defaultSuffix;      // "KOR"
+    // Open: the file must exist. Save As: an existing file asks before it is replaced.
+};
+
+// Every modal question of the desktop program goes through this service: message boxes, the file,
+// print, page set-up, font and folder dialogs, our own modal dialogs, and handing a document or
+// address to the desktop. The program uses QtDialogService; tests script the answers, so no test
+// ever waits on a modal window.
 class DialogService {
 public:
     virtual ~DialogService() = default;
 
-    // Shows a message box and returns the button pressed, with the classic style and answer
-    // codes of kora::mb. An empty title means the program title. Like Messenger::ShowMessage,
-    // the implementation also writes the message to the history log.
-    virtual int message(const QString& text, int style = mb::OK, const QString& title = {}) = 0;
+    // A message box with the classic style code (buttons + icon + default button, see
+    // kora::mb); returns the classic answer code (1 OK, 2 Cancel, 6 Yes, 7 No ...).
+    virtual int message(QWidget* parent, const QString& text, int style, const QString& title) = 0;
 
-    // Opens a document or a web address with the desktop's default program. False when nothing
-    // could be started (no launcher, no display): the caller then says the operation failed.
-    virtual bool openUrl(const QUrl& url) = 0;
+    // The chosen full path, or nothing when the user cancelled.
+    virtual std::optional<QString> fileDialog(QWidget* parent, const FileDialogRequest& request) = 0;
 
-    // Runs a dialog modally and returns its result (QDialog::Accepted or Rejected).
+    // The print dialog over `printer`; false when cancelled.
+    virtual bool printDialog(QWidget* parent, QPrinter& printer,
+                             QAbstractPrintDialog::PrintDialogOptions options) = 0;
+
+    // The printer set-up dialog; false when cancelled.
+    virtual bool pageSetupDialog(QWidget* parent, QPrinter& printer) = 0;
+
+    // The font dialog; nothing when cancelled.
+    virtual std::optional<QFont> fontDialog(QWidget* parent, const QFont& initial,
+                                            const QString& title) = 0;
+
+    // The folder chooser; nothing when cancelled.
+    virtual std::optional<QString> folderDialog(QWidget* parent, const QString& caption,
+                                                const QString& startFolder) = 0;
+
+    // Runs one of the program's own modal dialogs and returns its result code
+    // (QDialog::Accepted or QDialog::Rejected).
     virtual int execDialog(QDialog& dialog) = 0;
+
+    // Hands a document or web address to the desktop; false when nothing could open it.
+    virtual bool openUrl(const QUrl& url) = 0;
 };
 
 } // namespace kora::gui

@@ -1,6 +1,7 @@
 #include "utilities/helpmenu.h"
 
 #include "app/dialogservice.h"
+#include "base/messenger.h"
 #include "settings/settings.h"
 #include "utilities/disclaimerwindow.h"
 #include "utilities/helpsystem.h"
@@ -21,12 +22,15 @@ const QString kPdfHelpFile = QStringLiteral("KORA.PDF");
 void openPdfHelp(HelpMenuContext& context) {
     const QString path = QDir(context.programFolder).filePath(kPdfHelpFile);
     if (!QFileInfo(path).isFile()) {
-        context.dialogs.message(QStringLiteral("Help file (") + kPdfHelpFile +
-                                QStringLiteral(") not available"));
+        context.dialogs.message(context.owner,
+                                QStringLiteral("Help file (") + kPdfHelpFile +
+                                    QStringLiteral(") not available"),
+                                mb::OK, QString());
         return;
     }
     if (!context.dialogs.openUrl(QUrl::fromLocalFile(path)))
-        context.dialogs.message(QStringLiteral("Operation Failed"));
+        context.dialogs.message(context.owner, QStringLiteral("Operation Failed"), mb::OK,
+                                QString());
 }
 
 void showResources(HelpMenuContext& context) {
@@ -47,8 +51,9 @@ bool showUpdateWindow(HelpMenuContext& context, Settings& settings, const QStrin
 
 } // namespace
 
-void ShowHelpHint(DialogService& dialogs) {
-    dialogs.message(QStringLiteral("Position the cursor on any item on the form and press F1 for "
+void ShowHelpHint(QWidget* parent, DialogService& dialogs) {
+    dialogs.message(parent,
+                    QStringLiteral("Position the cursor on any item on the form and press F1 for "
                                    "context-sensitive Help"),
                     mb::Exclamation, QStringLiteral("Help"));
 }
@@ -76,7 +81,8 @@ bool HelpMenuCommand(int index, HelpMenuContext& context, Settings& settings) {
     case 6: return ShowDisclaimer(context, settings);
     case 8: return showUpdateWindow(context, settings, nullptr);
     case 10:
-        context.dialogs.message(AboutText(context.buildString), mb::Information, AboutTitle());
+        context.dialogs.message(context.owner, AboutText(context.buildString), mb::Information,
+                                AboutTitle());
         return false;
     default: return false;
     }

@@ -1,6 +1,7 @@
 #include "utilities/helpwindow.h"
 
 #include "app/dialogservice.h"
+#include "base/messenger.h"
 #include "utilities/helptopics.h"
 
 #include <QGuiApplication>
@@ -104,7 +105,7 @@ void HelpWindow::followLink(const QUrl& link) {
         return;
     }
     if (m_dialogs && !m_dialogs->openUrl(link))
-        m_dialogs->message(QStringLiteral("Operation Failed"));
+        m_dialogs->message(this, QStringLiteral("Operation Failed"), mb::OK, QString());
 }
 
 void HelpWindow::updateButtons() {

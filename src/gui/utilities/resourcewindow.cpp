@@ -1,6 +1,7 @@
 #include "utilities/resourcewindow.h"
 
 #include "app/dialogservice.h"
+#include "base/messenger.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -63,11 +64,14 @@ void ResourceWindow::ViewDocument(int index) {
     const QString name = m_documents[std::size_t(index)].fileName;
     const QString path = QDir(m_programFolder).filePath(name);
     if (name.isEmpty() || !QFileInfo(path).isFile()) {
-        m_dialogs.message(QStringLiteral("Resource file (") + name + QStringLiteral(") not available"));
+        m_dialogs.message(this,
+                          QStringLiteral("Resource file (") + name +
+                              QStringLiteral(") not available"),
+                          mb::OK, QString());
         return;
     }
     if (!m_dialogs.openUrl(QUrl::fromLocalFile(path)))
-        m_dialogs.message(QStringLiteral("Operation Failed"));
+        m_dialogs.message(this, QStringLiteral("Operation Failed"), mb::OK, QString());
 }
 
 } // namespace kora::gui

@@ -1,6 +1,7 @@
 #include "utilities/updatewindow.h"
 
 #include "app/dialogservice.h"
+#include "base/messenger.h"
 #include "utilities/linklabel.h"
 #include "utilities/programinfo.h"
 
@@ -75,7 +76,7 @@ bool UpdateWindow::disableReminder() const { return m_show->isChecked(); }
 
 void UpdateWindow::OpenUpdatePage() {
     if (!m_dialogs.openUrl(QUrl(UpdatePageAddress())))
-        m_dialogs.message(QStringLiteral("Operation Failed"));
+        m_dialogs.message(this, QStringLiteral("Operation Failed"), mb::OK, QString());
 }
 
 } // namespace kora::gui

@@ -1,6 +1,7 @@
 #include "utilities/windowcapture.h"
 
 #include "app/dialogservice.h"
+#include "base/messenger.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -11,12 +12,14 @@ namespace kora::gui {
 QPixmap CaptureForm(QWidget* form) { return form ? form->grab() : QPixmap(); }
 
 bool CopyDialogImage(QWidget* dialog, DialogService& dialogs) {
-    const QPixmap picture = CaptureForm(dialog ? dialog->window() : nullptr);
+    QWidget* window = dialog ? dialog->window() : nullptr;
+    const QPixmap picture = CaptureForm(window);
     if (picture.isNull()) return false;
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setPixmap(picture);
-    dialogs.message(QStringLiteral("Screenshot of dialog copied to clipboard"));
+    dialogs.message(window, QStringLiteral("Screenshot of dialog copied to clipboard"), mb::OK,
+                    QString());
     return true;
 }
 

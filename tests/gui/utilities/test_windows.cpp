@@ -328,7 +328,7 @@ TEST_F(HelpMenuTest, ProgramUpdatesShowsTheAdviceOfTheDayAndCanSwitchTheReminder
 
 TEST(ShowHelpHint, RemindsOfFOne) {
     FakeDialogService dialogs;
-    ShowHelpHint(dialogs);
+    ShowHelpHint(nullptr, dialogs);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Position the cursor on any item on the form and press F1 for "
