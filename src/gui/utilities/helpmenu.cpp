@@ -19,6 +19,10 @@ namespace {
 
 const QString kPdfHelpFile = QStringLiteral("KORA.PDF");
 
+QDate todayOf(const HelpMenuContext& context) {
+    return context.today.isValid() ? context.today : QDate::currentDate();
+}
+
 void openPdfHelp(HelpMenuContext& context) {
     const QString path = QDir(context.programFolder).filePath(kPdfHelpFile);
     if (!QFileInfo(path).isFile()) {
@@ -40,7 +44,7 @@ void showResources(HelpMenuContext& context) {
 }
 
 bool showUpdateWindow(HelpMenuContext& context, Settings& settings, const QString* reminder) {
-    UpdateWindow window(context.programName, context.buildString, context.today,
+    UpdateWindow window(context.programName, context.buildString, todayOf(context),
                         context.dialogs, context.owner);
     if (reminder) window.setUpdateText(*reminder);
     context.dialogs.execDialog(window);
@@ -67,7 +71,7 @@ bool ShowDisclaimer(HelpMenuContext& context, Settings& settings) {
 }
 
 bool RunUpdateReminder(HelpMenuContext& context, Settings& settings) {
-    if (settings.RemindAnnualUpdates != 1 || !UpdateReminderDue(context.today)) return false;
+    if (settings.RemindAnnualUpdates != 1 || !UpdateReminderDue(todayOf(context))) return false;
     const QString reminder = UpdateReminderText();
     return showUpdateWindow(context, settings, &reminder);
 }

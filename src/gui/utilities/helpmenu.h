@@ -19,7 +19,7 @@ class HelpSystem;
 // What the Help menu and the start-up windows need from the program. The main window fills it
 // once: its dialog service and help system, itself as owner of the modal windows, the program's
 // folder (KORA.PDF and the reference documents are installed there), BuildString(), and the
-// executable's name in capitals.
+// executable's name in capitals. Tests set `today` to try the update rule on given days.
 struct HelpMenuContext {
     DialogService& dialogs;
     HelpSystem& help;
@@ -27,7 +27,7 @@ struct HelpMenuContext {
     QString programFolder{};
     QString buildString{};
     QString programName = QStringLiteral("KORA");
-    QDate today = QDate::currentDate();
+    QDate today{}; // the date the update rule is judged on; invalid: the current date
     ReferenceDocumentTable documents = DefaultReferenceDocuments();
 };
 

@@ -241,6 +241,16 @@ TEST(RunUpdateReminder, ShowsTheReminderOnlyWhenSwitchedOnAndDue) {
     }
 }
 
+TEST(RunUpdateReminder, WithoutAGivenDateTheCalendarDecides) {
+    FakeDialogService dialogs;
+    HelpSystem help;
+    HelpMenuContext context{dialogs, help};
+    Settings settings;
+    RunUpdateReminder(context, settings);
+    EXPECT_EQ(dialogs.executedDialogs.size(),
+              UpdateReminderDue(QDate::currentDate()) ? 1u : 0u);
+}
+
 // --- Help menu ----------------------------------------------------------------------------
 
 class HelpMenuTest : public ::testing::Test {
