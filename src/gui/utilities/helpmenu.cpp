@@ -3,11 +3,11 @@
 #include "app/dialogservice.h"
 #include "base/messenger.h"
 #include "settings/settings.h"
-#include "utilities/disclaimerwindow.h"
+#include "utilities/frmdisclaimer.h"
+#include "utilities/frmresource.h"
+#include "utilities/frmupdate.h"
 #include "utilities/helpsystem.h"
 #include "utilities/programinfo.h"
-#include "utilities/resourcewindow.h"
-#include "utilities/updatewindow.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,13 +38,13 @@ void openPdfHelp(HelpMenuContext& context) {
 }
 
 void showResources(HelpMenuContext& context) {
-    ResourceWindow window(context.documents, context.programFolder, context.dialogs,
+    frmResource window(context.documents, context.programFolder, context.dialogs,
                           context.owner);
     context.dialogs.execDialog(window);
 }
 
 bool showUpdateWindow(HelpMenuContext& context, Settings& settings, const QString* reminder) {
-    UpdateWindow window(context.programName, context.buildString, todayOf(context),
+    frmUpdate window(context.programName, context.buildString, todayOf(context),
                         context.dialogs, context.owner);
     if (reminder) window.setUpdateText(*reminder);
     context.dialogs.execDialog(window);
@@ -63,7 +63,7 @@ void ShowHelpHint(QWidget* parent, DialogService& dialogs) {
 }
 
 bool ShowDisclaimer(HelpMenuContext& context, Settings& settings) {
-    DisclaimerWindow window(context.programName, context.owner);
+    frmDisclaimer window(context.programName, context.owner);
     context.dialogs.execDialog(window);
     if (!window.doNotShowAgain()) return false;
     settings.ShowDisclaim = 0;

@@ -1,13 +1,13 @@
 #include "fakedialogservice.h"
 #include "settings/settings.h"
-#include "utilities/disclaimerwindow.h"
+#include "utilities/frmdisclaimer.h"
+#include "utilities/frmresource.h"
+#include "utilities/frmupdate.h"
 #include "utilities/helpmenu.h"
 #include "utilities/helpsystem.h"
 #include "utilities/helpwindow.h"
 #include "utilities/linklabel.h"
 #include "utilities/programinfo.h"
-#include "utilities/resourcewindow.h"
-#include "utilities/updatewindow.h"
 #include "utilities/windowcapture.h"
 
 #include <QCheckBox>
@@ -44,9 +44,9 @@ T* child(const QWidget& parent, const char* name) {
 
 // --- Resource Files -----------------------------------------------------------------------
 
-TEST(ResourceWindow, ShowsTheThreeDocumentsAndNoEmptyRows) {
+TEST(frmResource, ShowsTheThreeDocumentsAndNoEmptyRows) {
     FakeDialogService dialogs;
-    ResourceWindow window(DefaultReferenceDocuments(), QStringLiteral("/nowhere"), dialogs);
+    frmResource window(DefaultReferenceDocuments(), QStringLiteral("/nowhere"), dialogs);
     EXPECT_EQ(window.objectName(), QStringLiteral("frmResource"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Resource Files"));
     const ReferenceDocumentTable docs = DefaultReferenceDocuments();
@@ -62,7 +62,7 @@ TEST(ResourceWindow, ShowsTheThreeDocumentsAndNoEmptyRows) {
     }
 }
 
-TEST(ResourceWindow, MissingDocumentFailedOpenAndSuccessfulOpen) {
+TEST(frmResource, MissingDocumentFailedOpenAndSuccessfulOpen) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const ReferenceDocumentTable docs = DefaultReferenceDocuments();
@@ -84,7 +84,7 @@ TEST(ResourceWindow, MissingDocumentFailedOpenAndSuccessfulOpen) {
         SCOPED_TRACE(c.button);
         FakeDialogService dialogs;
         dialogs.openUrlResult = c.openSucceeds;
-        ResourceWindow window(docs, folder.path(), dialogs);
+        frmResource window(docs, folder.path(), dialogs);
         window.show();
         if (window.viewButton(c.button)->isVisible())
             QTest::mouseClick(window.viewButton(c.button), Qt::LeftButton);
@@ -102,8 +102,8 @@ TEST(ResourceWindow, MissingDocumentFailedOpenAndSuccessfulOpen) {
 
 // --- Disclaimer ---------------------------------------------------------------------------
 
-TEST(DisclaimerWindow, CaptionHeadingAndBox) {
-    DisclaimerWindow window(QStringLiteral("KORA"));
+TEST(frmDisclaimer, CaptionHeadingAndBox) {
+    frmDisclaimer window(QStringLiteral("KORA"));
     EXPECT_EQ(window.objectName(), QStringLiteral("frmDisclaimer"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Disclaimer for KORA"));
     QLabel* text = child<QLabel>(window, "lblDisclaimer");
@@ -139,12 +139,12 @@ TEST(ShowDisclaimer, TheTickedBoxSwitchesTheDisclaimerOff) {
 
 // --- Program Update -----------------------------------------------------------------------
 
-TEST(UpdateWindow, CaptionVersionAndAdviceByDate) {
+TEST(frmUpdate, CaptionVersionAndAdviceByDate) {
     FakeDialogService dialogs;
     for (int days : {360, 361}) {
         SCOPED_TRACE(days);
         const QDate today = ReleaseDate().addDays(days);
-        UpdateWindow window(QStringLiteral("KORA"), QStringLiteral("5.0.01"), today, dialogs);
+        frmUpdate window(QStringLiteral("KORA"), QStringLiteral("5.0.01"), today, dialogs);
         EXPECT_EQ(window.objectName(), QStringLiteral("frmUpdate"));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Program Update for KORA"));
         EXPECT_EQ(child<QLabel>(window, "lblInfo")->text(),
@@ -160,12 +160,12 @@ TEST(UpdateWindow, CaptionVersionAndAdviceByDate) {
     }
 }
 
-TEST(UpdateWindow, ClickingTheAddressOpensItAndAFailureIsReported) {
+TEST(frmUpdate, ClickingTheAddressOpensItAndAFailureIsReported) {
     for (bool succeeds : {true, false}) {
         SCOPED_TRACE(succeeds);
         FakeDialogService dialogs;
         dialogs.openUrlResult = succeeds;
-        UpdateWindow window(QStringLiteral("KORA"), QStringLiteral("5.0.01"), ReleaseDate(),
+        frmUpdate window(QStringLiteral("KORA"), QStringLiteral("5.0.01"), ReleaseDate(),
                             dialogs);
         window.show();
         QTest::mouseClick(child<QLabel>(window, "lblURL"), Qt::LeftButton);

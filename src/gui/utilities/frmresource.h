@@ -15,10 +15,10 @@ class DialogService;
 // "Resource Files": one button per row of the reference document table (cmdView_0 .. cmdView_6)
 // that opens the document from the program's folder with the desktop's PDF viewer. Rows
 // without a document have no button to press.
-class ResourceWindow : public QDialog {
+class frmResource : public QDialog {
     Q_OBJECT
 public:
-    ResourceWindow(const ReferenceDocumentTable& documents, const QString& programFolder,
+    frmResource(const ReferenceDocumentTable& documents, const QString& programFolder,
                    DialogService& dialogs, QWidget* parent = nullptr);
 
     // The reaction to button `index`: opens its document, or says why it cannot.

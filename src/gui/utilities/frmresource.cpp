@@ -1,4 +1,4 @@
-#include "utilities/resourcewindow.h"
+#include "utilities/frmresource.h"
 
 #include "app/dialogservice.h"
 #include "base/messenger.h"
@@ -13,7 +13,7 @@
 
 namespace kora::gui {
 
-ResourceWindow::ResourceWindow(const ReferenceDocumentTable& documents,
+frmResource::frmResource(const ReferenceDocumentTable& documents,
                                const QString& programFolder, DialogService& dialogs,
                                QWidget* parent)
     : QDialog(parent), m_documents(documents), m_programFolder(programFolder),
@@ -55,11 +55,11 @@ ResourceWindow::ResourceWindow(const ReferenceDocumentTable& documents,
     layout->addLayout(row);
 }
 
-QPushButton* ResourceWindow::viewButton(int index) const {
+QPushButton* frmResource::viewButton(int index) const {
     return index >= 0 && index < int(m_buttons.size()) ? m_buttons[std::size_t(index)] : nullptr;
 }
 
-void ResourceWindow::ViewDocument(int index) {
+void frmResource::ViewDocument(int index) {
     if (index < 0 || index >= int(m_documents.size())) return;
     const QString name = m_documents[std::size_t(index)].fileName;
     const QString path = QDir(m_programFolder).filePath(name);

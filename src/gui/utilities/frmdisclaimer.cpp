@@ -1,4 +1,4 @@
-#include "utilities/disclaimerwindow.h"
+#include "utilities/frmdisclaimer.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -8,7 +8,7 @@
 
 namespace kora::gui {
 
-QString DisclaimerWindow::disclaimerText() {
+QString frmDisclaimer::disclaimerText() {
     return QStringLiteral(
         "<h3>Disclaimer of Liability Clause</h3>"
         "<p>KORA is an aid to the engineering judgement of a qualified mining engineer. It "
@@ -25,7 +25,7 @@ QString DisclaimerWindow::disclaimerText() {
         "<p>Comments and reports of errors are welcome at https://kora.example.org/.</p>");
 }
 
-DisclaimerWindow::DisclaimerWindow(const QString& programName, QWidget* parent)
+frmDisclaimer::frmDisclaimer(const QString& programName, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmDisclaimer"));
     setWindowTitle(QStringLiteral("Disclaimer") + QStringLiteral(" for ") + programName);
@@ -56,6 +56,6 @@ DisclaimerWindow::DisclaimerWindow(const QString& programName, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-bool DisclaimerWindow::doNotShowAgain() const { return m_show->isChecked(); }
+bool frmDisclaimer::doNotShowAgain() const { return m_show->isChecked(); }
 
 } // namespace kora::gui

@@ -14,11 +14,11 @@ class LinkLabel;
 // "Program Update": the version and release date of this program, advice on updating, and the
 // program's web page as a link. The caller reads disableReminder() after it closes and, when it
 // is ticked, sets RemindAnnualUpdates to 0 and writes the settings file.
-class UpdateWindow : public QDialog {
+class frmUpdate : public QDialog {
     Q_OBJECT
 public:
     // `today` chooses the advice (more or less than a year after the release).
-    UpdateWindow(const QString& programName, const QString& buildString, const QDate& today,
+    frmUpdate(const QString& programName, const QString& buildString, const QDate& today,
                  DialogService& dialogs, QWidget* parent = nullptr);
 
     // Replaces the advice, as the start-up reminder does with its own text.

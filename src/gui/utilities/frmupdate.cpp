@@ -1,4 +1,4 @@
-#include "utilities/updatewindow.h"
+#include "utilities/frmupdate.h"
 
 #include "app/dialogservice.h"
 #include "base/messenger.h"
@@ -15,7 +15,7 @@
 
 namespace kora::gui {
 
-UpdateWindow::UpdateWindow(const QString& programName, const QString& buildString,
+frmUpdate::frmUpdate(const QString& programName, const QString& buildString,
                            const QDate& today, DialogService& dialogs, QWidget* parent)
     : QDialog(parent), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("frmUpdate"));
@@ -37,7 +37,7 @@ UpdateWindow::UpdateWindow(const QString& programName, const QString& buildStrin
     m_url = new LinkLabel(UpdatePageAddress(), this);
     m_url->setObjectName(QStringLiteral("lblURL"));
     m_url->setToolTip(UpdatePageAddress());
-    connect(m_url, &LinkLabel::clicked, this, &UpdateWindow::OpenUpdatePage);
+    connect(m_url, &LinkLabel::clicked, this, &frmUpdate::OpenUpdatePage);
 
     m_show = new QCheckBox(QStringLiteral("Disable reminder for annual program updates"), this);
     m_show->setObjectName(QStringLiteral("chkShow"));
@@ -70,11 +70,11 @@ UpdateWindow::UpdateWindow(const QString& programName, const QString& buildStrin
     setFixedWidth(480);
 }
 
-void UpdateWindow::setUpdateText(const QString& text) { m_update->setText(text); }
+void frmUpdate::setUpdateText(const QString& text) { m_update->setText(text); }
 
-bool UpdateWindow::disableReminder() const { return m_show->isChecked(); }
+bool frmUpdate::disableReminder() const { return m_show->isChecked(); }
 
-void UpdateWindow::OpenUpdatePage() {
+void frmUpdate::OpenUpdatePage() {
     if (!m_dialogs.openUrl(QUrl(UpdatePageAddress())))
         m_dialogs.message(this, QStringLiteral("Operation Failed"), mb::OK, QString());
 }

@@ -1,4 +1,4 @@
-// Test entry point for the GUI tests: one QApplication for all of them, on the offscreen
+// Test entry point of the utilities tests: one QApplication for all of them, on the offscreen
 // platform unless the caller chose another (for looking at windows under Xvfb).
 #include <QApplication>
 
