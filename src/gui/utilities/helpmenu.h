@@ -1,0 +1,53 @@
+#pragma once
+
+#include "utilities/referencedocuments.h"
+
+#include <QDate>
+#include <QString>
+
+class QWidget;
+
+namespace kora {
+struct Settings;
+}
+
+namespace kora::gui {
+
+class DialogService;
+class HelpSystem;
+
+// What the Help menu and the start-up windows need from the program. The main window fills it
+// once: its dialog service and help system, itself as owner of the modal windows, the program's
+// folder (KORA.PDF and the reference documents are installed there), BuildString(), and the
+// executable's name in capitals. Tests set `today` to try the update rule on given days.
+struct HelpMenuContext {
+    DialogService& dialogs;
+    HelpSystem& help;
+    QWidget* owner = nullptr;
+    QString programFolder{};
+    QString buildString{};
+    QString programName = QStringLiteral("KORA");
+    QDate today{}; // the date the update rule is judged on; invalid: the current date
+    ReferenceDocumentTable documents = DefaultReferenceDocuments();
+};
+
+// The Help menu, item by item: 0 contents, 1 index, 2 the PDF manual, 4 the reference
+// documents, 6 the disclaimer, 8 program updates, 10 the About box; separators and other
+// numbers do nothing. Returns true when a setting changed (the disclaimer or the update
+// reminder was switched off) and the "Settings" section must be written.
+bool HelpMenuCommand(int index, HelpMenuContext& context, Settings& settings);
+
+// The Help button of every dialog: reminds the user that F1 opens the topic of the control that
+// has the focus ("Help", exclamation icon).
+void ShowHelpHint(QWidget* parent, DialogService& dialogs);
+
+// Shows the disclaimer modally. When "Do not show this disclaimer again" was ticked, sets
+// ShowDisclaim to 0 and returns true: the caller writes the settings file.
+bool ShowDisclaimer(HelpMenuContext& context, Settings& settings);
+
+// The start-up reminder: when RemindAnnualUpdates is 1 and the reminder is due, shows the update
+// window with the reminder text. Returns true when the user switched the reminder off
+// (RemindAnnualUpdates is then 0 and the caller writes the settings file).
+bool RunUpdateReminder(HelpMenuContext& context, Settings& settings);
+
+} // namespace kora::gui

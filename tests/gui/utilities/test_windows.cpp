@@ -1,0 +1,373 @@
+#include "fakedialogservice.h"
+#include "settings/settings.h"
+#include "utilities/frmdisclaimer.h"
+#include "utilities/frmresource.h"
+#include "utilities/frmupdate.h"
+#include "utilities/helpmenu.h"
+#include "utilities/helpsystem.h"
+#include "utilities/helpwindow.h"
+#include "utilities/linklabel.h"
+#include "utilities/programinfo.h"
+#include "utilities/windowcapture.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QEnterEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+namespace kora::gui {
+namespace {
+
+using test::FakeDialogService;
+
+void touch(const QString& path) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("%PDF-1.4\n");
+}
+
+template <typename T>
+T* child(const QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// --- Resource Files -----------------------------------------------------------------------
+
+TEST(frmResource, ShowsTheThreeDocumentsAndNoEmptyRows) {
+    FakeDialogService dialogs;
+    frmResource window(DefaultReferenceDocuments(), QStringLiteral("/nowhere"), dialogs);
+    EXPECT_EQ(window.objectName(), QStringLiteral("frmResource"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Resource Files"));
+    const ReferenceDocumentTable docs = DefaultReferenceDocuments();
+    for (int i = 0; i < 7; ++i) {
+        QPushButton* button = window.findChild<QPushButton*>(QStringLiteral("cmdView_%1").arg(i));
+        ASSERT_NE(button, nullptr) << i;
+        EXPECT_EQ(button->text(), docs[std::size_t(i)].title) << i;
+        EXPECT_EQ(button->isVisibleTo(&window), i < 3) << i;
+    }
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(docs[std::size_t(i)].title.isEmpty());
+        EXPECT_TRUE(docs[std::size_t(i)].fileName.endsWith(QStringLiteral(".pdf")));
+    }
+}
+
+TEST(frmResource, MissingDocumentFailedOpenAndSuccessfulOpen) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const ReferenceDocumentTable docs = DefaultReferenceDocuments();
+    const QString present = folder.filePath(docs[1].fileName);
+    touch(present);
+
+    const struct {
+        int button;
+        bool openSucceeds;
+        std::vector<QString> messages;
+        bool opened;
+    } cases[] = {
+        {0, true, {QStringLiteral("Resource file (KORA-Method.pdf) not available")}, false},
+        {1, false, {QStringLiteral("Operation Failed")}, true},
+        {1, true, {}, true},
+        {3, true, {QStringLiteral("Resource file () not available")}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        FakeDialogService dialogs;
+        dialogs.openUrlResult = c.openSucceeds;
+        frmResource window(docs, folder.path(), dialogs);
+        window.show();
+        if (window.viewButton(c.button)->isVisible())
+            QTest::mouseClick(window.viewButton(c.button), Qt::LeftButton);
+        else
+            window.ViewDocument(c.button);
+        EXPECT_EQ(dialogs.messageTexts(), c.messages);
+        if (c.opened) {
+            ASSERT_EQ(dialogs.openedUrls.size(), 1u);
+            EXPECT_EQ(dialogs.openedUrls[0], QUrl::fromLocalFile(present));
+        } else {
+            EXPECT_TRUE(dialogs.openedUrls.empty());
+        }
+    }
+}
+
+// --- Disclaimer ---------------------------------------------------------------------------
+
+TEST(frmDisclaimer, CaptionHeadingAndBox) {
+    frmDisclaimer window(QStringLiteral("KORA"));
+    EXPECT_EQ(window.objectName(), QStringLiteral("frmDisclaimer"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Disclaimer for KORA"));
+    QLabel* text = child<QLabel>(window, "lblDisclaimer");
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->text().contains(QStringLiteral("Disclaimer of Liability Clause")));
+    QCheckBox* show = child<QCheckBox>(window, "chkShow");
+    ASSERT_NE(show, nullptr);
+    EXPECT_EQ(show->text(), QStringLiteral("Do not show this disclaimer again"));
+    EXPECT_FALSE(window.doNotShowAgain());
+    show->setChecked(true);
+    EXPECT_TRUE(window.doNotShowAgain());
+}
+
+TEST(ShowDisclaimer, TheTickedBoxSwitchesTheDisclaimerOff) {
+    for (bool tick : {false, true}) {
+        SCOPED_TRACE(tick);
+        FakeDialogService dialogs;
+        HelpSystem help;
+        HelpMenuContext context{dialogs, help};
+        dialogs.onExec = [tick](QDialog& d) {
+            if (tick) d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(true);
+            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command1")),
+                              Qt::LeftButton);
+            return d.result();
+        };
+        Settings settings;
+        ASSERT_EQ(settings.ShowDisclaim, 1);
+        EXPECT_EQ(ShowDisclaimer(context, settings), tick);
+        EXPECT_EQ(settings.ShowDisclaim, tick ? 0 : 1);
+        EXPECT_EQ(dialogs.executedDialogs, std::vector<QString>{QStringLiteral("frmDisclaimer")});
+    }
+}
+
+// --- Program Update -----------------------------------------------------------------------
+
+TEST(frmUpdate, CaptionVersionAndAdviceByDate) {
+    FakeDialogService dialogs;
+    for (int days : {360, 361}) {
+        SCOPED_TRACE(days);
+        const QDate today = ReleaseDate().addDays(days);
+        frmUpdate window(QStringLiteral("KORA"), QStringLiteral("5.0.01"), today, dialogs);
+        EXPECT_EQ(window.objectName(), QStringLiteral("frmUpdate"));
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Program Update for KORA"));
+        EXPECT_EQ(child<QLabel>(window, "lblInfo")->text(),
+                  QStringLiteral("Current Program Version: 5.0.01\n"
+                                 "Current Revision Date: 20-Aug-2013"));
+        const QString advice = child<QLabel>(window, "lblUpdate")->text();
+        EXPECT_EQ(advice, UpdateAdviceText(today));
+        EXPECT_EQ(advice.startsWith(QStringLiteral("This version was released over a year ago. ")),
+                  days == 361);
+        EXPECT_EQ(child<QLabel>(window, "lblURL")->text(), UpdatePageAddress());
+        EXPECT_EQ(child<QCheckBox>(window, "chkShow")->text(),
+                  QStringLiteral("Disable reminder for annual program updates"));
+    }
+}
+
+TEST(frmUpdate, ClickingTheAddressOpensItAndAFailureIsReported) {
+    for (bool succeeds : {true, false}) {
+        SCOPED_TRACE(succeeds);
+        FakeDialogService dialogs;
+        dialogs.openUrlResult = succeeds;
+        frmUpdate window(QStringLiteral("KORA"), QStringLiteral("5.0.01"), ReleaseDate(),
+                            dialogs);
+        window.show();
+        QTest::mouseClick(child<QLabel>(window, "lblURL"), Qt::LeftButton);
+        ASSERT_EQ(dialogs.openedUrls.size(), 1u);
+        EXPECT_EQ(dialogs.openedUrls[0], QUrl(UpdatePageAddress()));
+        EXPECT_EQ(dialogs.messageTexts(),
+                  succeeds ? std::vector<QString>{}
+                           : std::vector<QString>{QStringLiteral("Operation Failed")});
+    }
+}
+
+TEST(LinkLabel, HighlightsWhileThePointerIsOverItOnly) {
+    LinkLabel label(QStringLiteral("https://kora.example.org/"));
+    label.show();
+    int clicks = 0;
+    QObject::connect(&label, &LinkLabel::clicked, [&] { ++clicks; });
+    const QColor normal = label.palette().color(QPalette::WindowText);
+    EXPECT_FALSE(label.isHighlighted());
+    EXPECT_FALSE(label.font().underline());
+
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(&label, &enter);
+    EXPECT_TRUE(label.isHighlighted());
+    EXPECT_TRUE(label.font().underline());
+    EXPECT_NE(label.palette().color(QPalette::WindowText), normal);
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&label, &leave);
+    EXPECT_FALSE(label.isHighlighted());
+    EXPECT_FALSE(label.font().underline());
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), normal);
+
+    // A press that is released outside the label is no click.
+    QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_TRUE(label.isHighlighted());
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(-20, -20));
+    EXPECT_EQ(clicks, 0);
+    QTest::mouseClick(&label, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(RunUpdateReminder, ShowsTheReminderOnlyWhenSwitchedOnAndDue) {
+    const struct {
+        int reminder;
+        int days;
+        bool tick;
+        bool shown;
+        bool changed;
+    } cases[] = {
+        {1, 360, false, false, false}, {1, 361, false, true, false}, {1, 361, true, true, true},
+        {0, 361, false, false, false}, {0, 4000, false, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.reminder << " " << c.days << " " << c.tick);
+        FakeDialogService dialogs;
+        HelpSystem help;
+        HelpMenuContext context{dialogs, help};
+        context.today = ReleaseDate().addDays(c.days);
+        QString shownText;
+        dialogs.onExec = [&](QDialog& d) {
+            shownText = d.findChild<QLabel*>(QStringLiteral("lblUpdate"))->text();
+            d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(c.tick);
+            return int(QDialog::Accepted);
+        };
+        Settings settings;
+        settings.RemindAnnualUpdates = std::int16_t(c.reminder);
+        EXPECT_EQ(RunUpdateReminder(context, settings), c.changed);
+        EXPECT_EQ(dialogs.executedDialogs.size(), c.shown ? 1u : 0u);
+        if (c.shown) {
+            EXPECT_EQ(shownText, UpdateReminderText());
+        }
+        EXPECT_EQ(settings.RemindAnnualUpdates, c.changed ? 0 : c.reminder);
+    }
+}
+
+TEST(RunUpdateReminder, WithoutAGivenDateTheCalendarDecides) {
+    FakeDialogService dialogs;
+    HelpSystem help;
+    HelpMenuContext context{dialogs, help};
+    Settings settings;
+    RunUpdateReminder(context, settings);
+    EXPECT_EQ(dialogs.executedDialogs.size(),
+              UpdateReminderDue(QDate::currentDate()) ? 1u : 0u);
+}
+
+// --- Help menu ----------------------------------------------------------------------------
+
+class HelpMenuTest : public ::testing::Test {
+protected:
+    FakeDialogService dialogs;
+    HelpSystem help{&dialogs};
+    QTemporaryDir folder;
+    HelpMenuContext context{dialogs, help, nullptr, folder.path(), QStringLiteral("5.0.01")};
+    Settings settings;
+};
+
+TEST_F(HelpMenuTest, PdfManualMissingFailingAndOpened) {
+    EXPECT_FALSE(HelpMenuCommand(2, context, settings));
+    EXPECT_EQ(dialogs.messageTexts(),
+              std::vector<QString>{QStringLiteral("Help file (KORA.PDF) not available")});
+    EXPECT_TRUE(dialogs.openedUrls.empty());
+
+    touch(folder.filePath(QStringLiteral("KORA.PDF")));
+    dialogs.messages.clear();
+    HelpMenuCommand(2, context, settings);
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<QString>{QStringLiteral("Operation Failed")});
+    ASSERT_EQ(dialogs.openedUrls.size(), 1u);
+    EXPECT_EQ(dialogs.openedUrls[0],
+              QUrl::fromLocalFile(folder.filePath(QStringLiteral("KORA.PDF"))));
+
+    dialogs.messages.clear();
+    dialogs.openUrlResult = true;
+    HelpMenuCommand(2, context, settings);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.openedUrls.size(), 2u);
+}
+
+TEST_F(HelpMenuTest, AboutBoxIsAnInformationMessage) {
+    HelpMenuCommand(10, context, settings);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, AboutText(QStringLiteral("5.0.01")));
+    EXPECT_EQ(dialogs.messages[0].style, mb::Information);
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("About the KORA Program"));
+}
+
+TEST_F(HelpMenuTest, EachItemOpensItsWindowAndSeparatorsDoNothing) {
+    const struct {
+        int index;
+        const char* dialog; // run modally, or nullptr
+        const char* helpPage; // shown in the help window, or nullptr
+    } cases[] = {
+        {0, nullptr, "contents.html"}, {1, nullptr, "keywords.html"},
+        {3, nullptr, nullptr},         {4, "frmResource", nullptr},
+        {5, nullptr, nullptr},         {6, "frmDisclaimer", nullptr},
+        {7, nullptr, nullptr},         {8, "frmUpdate", nullptr},
+        {9, nullptr, nullptr},         {11, nullptr, nullptr},
+        {-1, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.index);
+        dialogs.executedDialogs.clear();
+        help.CloseHelp();
+        EXPECT_FALSE(HelpMenuCommand(c.index, context, settings));
+        EXPECT_EQ(dialogs.executedDialogs,
+                  c.dialog ? std::vector<QString>{QString::fromLatin1(c.dialog)}
+                           : std::vector<QString>{});
+        if (c.helpPage) {
+            ASSERT_NE(help.window(), nullptr);
+            EXPECT_EQ(help.window()->currentUrl().fileName(), QLatin1String(c.helpPage));
+        } else {
+            EXPECT_EQ(help.window(), nullptr);
+        }
+        EXPECT_TRUE(dialogs.messages.empty());
+    }
+    EXPECT_EQ(settings.ShowDisclaim, 1);
+    EXPECT_EQ(settings.RemindAnnualUpdates, 1);
+}
+
+TEST_F(HelpMenuTest, ProgramUpdatesShowsTheAdviceOfTheDayAndCanSwitchTheReminderOff) {
+    context.today = ReleaseDate().addDays(365);
+    dialogs.onExec = [](QDialog& d) {
+        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("lblUpdate"))->text(),
+                  UpdateAdviceText(ReleaseDate().addDays(365)));
+        d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(true);
+        return int(QDialog::Accepted);
+    };
+    EXPECT_TRUE(HelpMenuCommand(8, context, settings));
+    EXPECT_EQ(settings.RemindAnnualUpdates, 0);
+}
+
+TEST(ShowHelpHint, RemindsOfFOne) {
+    FakeDialogService dialogs;
+    ShowHelpHint(nullptr, dialogs);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Position the cursor on any item on the form and press F1 for "
+                             "context-sensitive Help"));
+    EXPECT_EQ(dialogs.messages[0].style, mb::Exclamation);
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Help"));
+}
+
+// --- Window capture -----------------------------------------------------------------------
+
+TEST(CopyDialogImage, PutsThePictureOfTheDialogOnTheClipboardAndSaysSo) {
+    FakeDialogService dialogs;
+    QDialog dialog;
+    auto* button = new QPushButton(QStringLiteral("Copy dialog image to clipboard"), &dialog);
+    dialog.resize(320, 200);
+    dialog.show();
+    QGuiApplication::clipboard()->clear();
+
+    // Called from a control of the dialog, as the dialog's button does.
+    EXPECT_TRUE(CopyDialogImage(button, dialogs));
+    const QImage image = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(image.size(), dialog.grab().size());
+    EXPECT_EQ(dialogs.messageTexts(),
+              std::vector<QString>{QStringLiteral("Screenshot of dialog copied to clipboard")});
+
+    dialogs.messages.clear();
+    EXPECT_FALSE(CopyDialogImage(nullptr, dialogs));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+} // namespace
+} // namespace kora::gui
