@@ -6,6 +6,8 @@
 
 namespace kora {
 
+struct ProjectRecord;
+
 // The drawing's own copy of the project geometry, in the project's length unit. Refreshed from
 // the project before every calculation (CopyPlanGeometry), from the parameters dialog's fields
 // when it shows a plan (SaveWorkParms), and, for the per-column crosscut angles and spacings, by
@@ -22,5 +24,12 @@ struct PlanGeometry {
     OneBased<float, 5> DrawXcutAngle;
     OneBased<float, 5> DrawXcutSpacing;
 };
+
+// Copies the project's geometry, unchanged and in its own units, into the drawing's copy: height,
+// panel width, depth, entry width, crosscut spacing, number of entries, advanced-geometry flag,
+// and for pillar columns 1..NumEntries-1 the centre distances, crosscut angles and spacings.
+// Column slots beyond those keep what they hold. A damaged entry count is copied as it is (the
+// layout then reports the plan as not drawable); only the columns 1..5 that exist are copied.
+void CopyPlanGeometry(const ProjectRecord& p, PlanGeometry& g);
 
 } // namespace kora
