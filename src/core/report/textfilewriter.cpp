@@ -3,13 +3,12 @@
 #include "base/koraerror.h"
 
 #include <cerrno>
-#include <cstdio>
 
 namespace kora {
 
 namespace {
 
-[[noreturn]] void fail(int errorNumber) {
+[[noreturn]] void throwFor(int errorNumber) {
     switch (errorNumber) {
     case ENOENT:
     case ENOTDIR: throw KoraError(err::PathNotFound, "Path not found");
@@ -26,26 +25,60 @@ namespace {
     }
 }
 
+int lastError() { return errno != 0 ? errno : EIO; }
+
 } // namespace
 
-void WriteTextFile(const std::string& path, std::string_view content) {
-    if (path.empty()) throw KoraError(err::BadFileName, "Bad file name or number");
-    const std::string temp = path + ".kora-tmp";
+TextFileWriter::TextFileWriter(std::string path) : m_path(std::move(path)) {
+    if (m_path.empty()) throw KoraError(err::BadFileName, "Bad file name or number");
+    m_temp = m_path + ".kora-tmp";
     errno = 0;
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (f == nullptr) fail(errno);
+    m_file = std::fopen(m_temp.c_str(), "wb");
+    if (m_file == nullptr) throwFor(lastError());
+}
 
-    int error = 0;
-    if (!content.empty() && std::fwrite(content.data(), 1, content.size(), f) != content.size())
-        error = errno != 0 ? errno : EIO;
-    if (error == 0 && std::fflush(f) != 0) error = errno != 0 ? errno : EIO;
-    if (std::fclose(f) != 0 && error == 0) error = errno != 0 ? errno : EIO;
-    if (error == 0 && std::rename(temp.c_str(), path.c_str()) != 0)
-        error = errno != 0 ? errno : EIO;
-    if (error != 0) {
-        std::remove(temp.c_str());
-        fail(error);
+TextFileWriter::~TextFileWriter() {
+    if (m_file != nullptr) {
+        std::fclose(m_file);
+        std::remove(m_temp.c_str());
     }
+}
+
+void TextFileWriter::fail(int errorNumber) {
+    if (m_file != nullptr) std::fclose(m_file);
+    m_file = nullptr;
+    std::remove(m_temp.c_str());
+    throwFor(errorNumber);
+}
+
+void TextFileWriter::write(std::string_view text) {
+    if (m_file == nullptr || text.empty()) return;
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), m_file) != text.size()) fail(lastError());
+}
+
+void TextFileWriter::commit() {
+    if (m_file == nullptr) return;
+    errno = 0;
+    if (std::fflush(m_file) != 0) fail(lastError());
+    std::FILE* f = m_file;
+    m_file = nullptr;
+    if (std::fclose(f) != 0) {
+        const int e = lastError();
+        std::remove(m_temp.c_str());
+        throwFor(e);
+    }
+    if (std::rename(m_temp.c_str(), m_path.c_str()) != 0) {
+        const int e = lastError();
+        std::remove(m_temp.c_str());
+        throwFor(e);
+    }
+}
+
+void WriteTextFile(const std::string& path, std::string_view content) {
+    TextFileWriter writer(path);
+    writer.write(content);
+    writer.commit();
 }
 
 } // namespace kora

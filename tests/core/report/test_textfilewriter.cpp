@@ -46,6 +46,27 @@ TEST_F(TextFileWriterTest, WritesAndReplacesBytesExactly) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
+TEST_F(TextFileWriterTest, AbandonedWriteKeepsThePreviousFile) {
+    const fs::path target = dir / "study.txt";
+    WriteTextFile(target.string(), "previous\r\n");
+    try {
+        TextFileWriter writer(target.string());
+        writer.write("half of the new ");
+        throw KoraError(err::SubscriptOutOfRange, "Subscript out of range");
+    } catch (const KoraError&) {
+    }
+    EXPECT_EQ(readFile(target), "previous\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+
+    TextFileWriter writer(target.string());
+    writer.write("new ");
+    writer.write("");
+    writer.write("content\r\n");
+    EXPECT_EQ(readFile(target), "previous\r\n"); // not before commit
+    writer.commit();
+    EXPECT_EQ(readFile(target), "new content\r\n");
+}
+
 TEST_F(TextFileWriterTest, FailuresCarryTheClassicNumberAndLeaveNoTrace) {
     fs::create_directories(dir / "a folder");
     struct Case {
