@@ -1,0 +1,46 @@
+#include "project/fieldchecks.h"
+
+#include "report/numberformat.h"
+#include "report/textutil.h"
+
+#include <array>
+
+namespace kora {
+
+MessageTitles SetMessageTitles(int area) {
+    static constexpr std::array<const char*, 13> prefixes = {
+        "Project Description: ", "Project Parameters: ", "", "", "", "", "Program Options: ",
+        "Settings: ", "", "", "", "", ""};
+    const std::string prefix =
+        (area >= 1 && area <= 13) ? prefixes[static_cast<std::size_t>(area - 1)] : "";
+    MessageTitles t;
+    t.RangeError = prefix + "Range Error";
+    t.RangeWarning = prefix + "Range Warning";
+    t.InvalidCharacter = prefix + "Invalid Character";
+    t.Error = prefix + "Error";
+    t.LogicError = prefix + "Logic Error";
+    t.Message = "Message";
+    return t;
+}
+
+bool CheckRange(std::string_view text, double low, double high, std::string_view field,
+                const MessageTitles& titles, Messenger& messenger) {
+    const std::string name = field.empty() ? std::string() : std::string(field) + ": ";
+    const std::string trimmed = Trim(text);
+    if (trimmed.empty()) {
+        messenger.ShowMessage(name + "Blank field not allowed", mb::OK | mb::Critical,
+                              titles.RangeError);
+        return false;
+    }
+    const double v = LeadingNumber(text);
+    if (v < low || v > high) {
+        messenger.ShowMessage(name + "Value '" + trimmed + "' is outside input range" + CRLF +
+                                  "Valid range is: " + FormatGeneralDouble(low) + "-" +
+                                  FormatGeneralDouble(high),
+                              mb::OK | mb::Critical, titles.RangeError);
+        return false;
+    }
+    return true;
+}
+
+} // namespace kora

@@ -1,0 +1,75 @@
+#include "settings/examplefiles.h"
+
+#include "base/koraerror.h"
+#include "project/textfile.h"
+#include "settings/pathchecks.h"
+#include "settings/settingsfile.h"
+
+#include <cctype>
+#include <filesystem>
+
+namespace kora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool sameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) !=
+            std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool CopyTextFile(const std::string& source, const std::string& target, Messenger& messenger) {
+    if (!FileExists(source)) {
+        messenger.ShowMessage("Requested File not found: " + source);
+        return false;
+    }
+    const std::string in = ReadTextFile(source);
+    std::string out;
+    out.reserve(in.size() + in.size() / 16);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        if (in[i] != '\r' && in[i] != '\n') continue;
+        out.append(in, start, i - start);
+        out += "\r\n";
+        if (in[i] == '\r' && i + 1 < in.size() && in[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < in.size()) {
+        out.append(in, start, std::string::npos);
+        out += "\r\n";
+    }
+    WriteTextFileAtomically(target, out);
+    return true;
+}
+
+void CopyExampleProjects(const std::string& programFolder, const std::string& userDataFolder,
+                         const Settings& settings, Messenger& messenger) {
+    if (settings.CopyExampleFiles == 0) return;
+    const std::string wanted = std::string(".") + DefaultFileExtension;
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(programFolder), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        try {
+            const fs::path& source = it->path();
+            const std::string name = source.filename().string();
+            if (name.empty() || name.front() == '.') continue;
+            std::error_code typeError;
+            if (!it->is_regular_file(typeError)) continue;
+            if (!sameText(source.extension().string(), wanted)) continue;
+            const std::string target = (fs::path(userDataFolder) / name).string();
+            if (FileExists(target)) continue;
+            CopyTextFile(source.string(), target, messenger);
+        } catch (const std::exception&) {
+            // An example that cannot be copied is skipped.
+        }
+    }
+}
+
+} // namespace kora

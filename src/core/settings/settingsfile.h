@@ -1,0 +1,62 @@
+#pragma once
+
+#include "base/messenger.h"
+#include "project/recentfiles.h"
+#include "settings/settings.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kora {
+
+// KORA.INI: the program's preferences in the sections "Version", "Settings", "FileMenu",
+// "TextBrowse", "Graph" and "KORAOptions". Reading never fails: a missing key reads as empty,
+// numbers come from the leading numeric part of the stored text, and a value outside its range
+// is replaced by the range's lower end.
+inline constexpr const char* SettingsVersion = "050817";
+inline constexpr const char* SettingsFileName = "KORA.INI";
+inline constexpr const char* DefaultFileExtension = "KOR";
+
+// Which part of the settings file ReadSettings and SaveSettings handle.
+namespace settingsPart {
+inline constexpr int All = 1;
+inline constexpr int Settings = 2;
+inline constexpr int FileMenu = 3;
+inline constexpr int TextBrowse = 4;
+inline constexpr int Graph = 5;
+inline constexpr int Options = 6;
+} // namespace settingsPart
+
+// The value rounded to an integer (a tie to the even one), or low when it is below low or above
+// high.
+std::int16_t ClampToLow(double value, int low, int high);
+
+// The font used when no font name is stored: the first of "Arial", "Courier New", "System",
+// "Terminal" that the display offers, else the display's first font ("Arial" when the list is
+// empty).
+std::string DefaultFontName(const std::vector<std::string>& availableFonts);
+
+// INIFileVersion of section "Version" ("" when missing), and writing SettingsVersion there.
+std::string ReadIniVersion(const std::string& iniPath);
+bool WriteIniVersion(const std::string& iniPath);
+
+// Reads one part (settingsPart) of the settings file into the settings and the recent-files
+// list, applying read defaults and range corrections. DataPath falls back to the user data
+// folder when empty, "0" or not an existing folder; empty font names take DefaultFontName.
+void ReadSettings(Settings& settings, RecentFiles& recent, const std::string& iniPath, int which,
+                  const std::vector<std::string>& availableFonts, const std::string& userDataFolder);
+
+// Logs "Saving default settings to file: " + path and writes one part (settingsPart) of the
+// settings file, changing only its keys. Returns false when the file could not be written (the
+// program goes on with the settings in memory).
+bool SaveSettings(const Settings& settings, const RecentFiles& recent, const std::string& iniPath,
+                  int which, Messenger& messenger);
+
+// The start-up check: a missing settings file is written with the version and every section
+// from the given defaults; a file of another version (or none readable) is deleted and written
+// afresh. Returns false when no file could be written; the program then goes on with defaults.
+bool EnsureSettingsFile(const std::string& iniPath, const Settings& defaults,
+                        const RecentFiles& recent, Messenger& messenger);
+
+} // namespace kora

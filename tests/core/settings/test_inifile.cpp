@@ -1,0 +1,66 @@
+#include "settings/inifile.h"
+
+#include "tempfolder.h"
+
+#include <gtest/gtest.h>
+
+namespace kora {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+
+const char* Sample = "[Version]\r\nINIFileVersion=050817\r\n\r\n"
+                     "[Settings]\r\nDefaultUnits=0\r\n  Spaced Key  =  spaced value  \r\n"
+                     "Quoted=\"a, b\"\r\n\r\n[Graph]\nGraphTitle=KORA\n";
+
+TEST(IniFileTest, ReadsValuesLikeTheProfileFunctions) {
+    const IniFile ini = IniFile::fromText(Sample);
+    EXPECT_EQ(ini.readString("Version", "INIFileVersion"), "050817");
+    EXPECT_EQ(ini.readString("settings", "DEFAULTUNITS"), "0");
+    EXPECT_EQ(ini.readString("Settings", "Spaced Key"), "spaced value");
+    EXPECT_EQ(ini.readString("Settings", "Quoted"), "a, b");
+    EXPECT_EQ(ini.readString("Graph", "GraphTitle"), "KORA");
+    EXPECT_EQ(ini.readString("Settings", "Missing"), "");
+    EXPECT_EQ(ini.readString("Nowhere", "DefaultUnits"), "");
+    EXPECT_EQ(ini.readString("Graph", "DefaultUnits"), ""); // keys belong to their section
+    EXPECT_TRUE(ini.hasKey("Settings", "Quoted"));
+    EXPECT_FALSE(ini.hasKey("Settings", "Missing"));
+
+    const IniFile longValue = IniFile::fromText("[S]\r\nK=" + std::string(300, 'v') + "\r\n");
+    EXPECT_EQ(longValue.readString("S", "K"), std::string(254, 'v'));
+}
+
+TEST(IniFileTest, WritesInPlaceAppendsKeysAndSections) {
+    IniFile ini = IniFile::fromText(Sample);
+    ini.writeValue("Settings", "DefaultUnits", "1");
+    ini.writeValue("Settings", "NewKey", "new");
+    ini.writeValue("FileMenu", "MaxLastFiles", "2");
+    ini.writeValue("Graph", "GraphTitle", "two\r\nlines");
+    EXPECT_EQ(ini.text(), "[Version]\r\nINIFileVersion=050817\r\n\r\n"
+                          "[Settings]\r\nDefaultUnits=1\r\n  Spaced Key  =  spaced value  \r\n"
+                          "Quoted=\"a, b\"\r\nNewKey=new\r\n\r\n[Graph]\r\nGraphTitle=two  lines\r\n"
+                          "[FileMenu]\r\nMaxLastFiles=2\r\n");
+}
+
+TEST(IniFileTest, ProfileFunctionsOverAFile) {
+    TempFolder dir;
+    const std::string path = dir.file("KORA.INI");
+    EXPECT_EQ(ReadIniString("S", "K", path, "dflt"), "dflt");
+    EXPECT_TRUE(WriteIniValue("S", "K", "v", path));
+    EXPECT_TRUE(WriteIniValue("S", "L", "", path));
+    EXPECT_EQ(ReadBytes(path), "[S]\r\nK=v\r\nL=\r\n");
+    EXPECT_EQ(ReadIniString("S", "K", path, "dflt"), "v");
+    EXPECT_EQ(ReadIniString("S", "L", path, "dflt"), "dflt");
+    EXPECT_FALSE(WriteIniValue("S", "K", "v", dir.folder())); // a folder cannot be written
+}
+
+TEST(IniFileTest, BinaryJunkReadsAsEmpty) {
+    const std::string junk("\x00\xff[\x01=\x02\r\n=\r\n[]\r\n=x\r\n[Settings\r\nK=v", 33);
+    const IniFile ini = IniFile::fromText(junk);
+    EXPECT_EQ(ini.readString("Settings", "K"), "");
+    EXPECT_EQ(ini.readString("", ""), "x");
+}
+
+} // namespace
+} // namespace kora

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+
+namespace kora::test {
+
+// A fresh folder under the system temp folder, removed with everything in it at the end of the
+// test.
+class TempFolder {
+public:
+    TempFolder() {
+        std::random_device rd;
+        const auto base = std::filesystem::temp_directory_path();
+        for (int i = 0; i < 100; ++i) {
+            auto candidate = base / ("kora-test-" + std::to_string(rd()));
+            if (std::filesystem::create_directory(candidate)) {
+                m_path = candidate;
+                break;
+            }
+        }
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        if (!m_path.empty()) std::filesystem::remove_all(m_path, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+    // The folder with a trailing "/".
+    std::string folder() const { return m_path.string() + "/"; }
+    std::string file(std::string_view name) const { return (m_path / name).string(); }
+
+    // Writes the bytes to a file of the folder and returns its path.
+    std::string write(std::string_view name, std::string_view bytes) const {
+        const std::string p = file(name);
+        std::ofstream(p, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return p;
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+inline std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace kora::test
