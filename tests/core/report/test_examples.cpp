@@ -1,0 +1,87 @@
+#include "project/projectfile.h"
+#include "project/projectrecord.h"
+#include "report/reportbuffer.h"
+#include "scriptedmessenger.h"
+#include "settings/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace kora {
+namespace {
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct Example {
+    const char* file;
+    std::int16_t units;
+    std::int16_t entries;
+    std::int16_t advGeometry;
+    std::int16_t useCMRR;
+    std::int16_t configMode;
+};
+
+// The example projects shipped with the program and copied to the user's data folder.
+const Example examples[] = {
+    {"Example_3Entry_Standard.KOR", 0, 3, 0, 0, 0},
+    {"Example_4Entry_Advanced_Metric.KOR", 1, 4, 1, 0, 0},
+    {"Example_YAY_Sizing_CMRR.KOR", 0, 4, 0, 1, 2},
+};
+
+Example exampleNamed(const std::string& name) {
+    for (const auto& e : examples)
+        if (name == e.file) return e;
+    return {};
+}
+
+TEST(ExampleProjectsTest, OpenAndSaveByteForByte) {
+    for (const auto& e : examples) {
+        const std::string path = std::string(KORA_EXAMPLES_DIR) + "/" + e.file;
+        ProjectRecord p;
+        ReportBuffer b;
+        Settings s;
+        test::ScriptedMessenger m;
+        p.ProjectPath = path;
+        ASSERT_TRUE(FileOpen(p, b, s, m)) << e.file;
+        EXPECT_TRUE(m.boxes.empty()) << e.file;
+        EXPECT_FALSE(p.ProjectEmpty);
+        EXPECT_EQ(p.UnitSystem, e.units) << e.file;
+        EXPECT_EQ(p.NumEntries, e.entries) << e.file;
+        EXPECT_EQ(p.AdvGeometry, e.advGeometry) << e.file;
+        EXPECT_EQ(p.UseCMRR, e.useCMRR) << e.file;
+        EXPECT_EQ(p.ConfigMode, e.configMode) << e.file;
+        EXPECT_FALSE(p.ProjectTitle.empty()) << e.file;
+        EXPECT_FALSE(p.ProjectDescription.empty()) << e.file;
+        // Written as the program writes it: saving changes no byte.
+        EXPECT_EQ(ProjectFileText(p), readFile(path)) << e.file;
+    }
+}
+
+TEST(ExampleProjectsTest, AdvancedExampleHasAngledCrosscuts) {
+    const Example e = exampleNamed("Example_4Entry_Advanced_Metric.KOR");
+    ProjectRecord p;
+    ReportBuffer b;
+    Settings s;
+    test::ScriptedMessenger m;
+    p.ProjectPath = std::string(KORA_EXAMPLES_DIR) + "/" + e.file;
+    ASSERT_TRUE(FileOpen(p, b, s, m));
+    bool angled = false;
+    for (int i = 1; i < p.NumEntries; ++i) {
+        EXPECT_GE(p.XcutAngle[i], 60) << i;
+        EXPECT_LE(p.XcutAngle[i], 90) << i;
+        EXPECT_GT(p.XcutSpacing[i], 0) << i;
+        angled = angled || p.XcutAngle[i] < 90;
+    }
+    EXPECT_TRUE(angled);
+}
+
+} // namespace
+} // namespace kora
