@@ -1,10 +1,12 @@
 #include "report/numberformat.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace kora {
@@ -80,10 +82,13 @@ std::string formatScientific(double value, std::string_view pattern) {
     if (v == 0) v = 0; // drop the sign of a negative zero
     if (v != 0) v = awayFromZeroOnTie(v, decimalExponent(std::fabs(v)) - decimals);
 
+    // std::to_chars rounds exactly as printf does in the C locale, at a fraction of its cost.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*E", decimals, v);
-    std::string s(buf);
-    const auto ep = s.find('E');
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, decimals);
+    if (res.ec != std::errc{}) std::snprintf(buf, sizeof buf, "%.*e", decimals, v);
+    std::string s(buf, res.ec == std::errc{} ? res.ptr : buf + std::strlen(buf));
+    const auto ep = s.find('e');
     std::string mantissa = s.substr(0, ep);
     const int exponent = std::atoi(s.c_str() + ep + 1);
     std::string expText = std::to_string(std::abs(exponent));
@@ -117,8 +122,9 @@ std::string Format(double value, std::string_view pattern) {
     double v = value == 0 ? 0.0 : value;
     v = awayFromZeroOnTie(v, -decimals);
     char buf[400];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    std::string s(buf);
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+    if (res.ec != std::errc{}) std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+    std::string s(buf, res.ec == std::errc{} ? res.ptr : buf + std::strlen(buf));
     std::string sign;
     if (!s.empty() && s[0] == '-') {
         sign = "-";

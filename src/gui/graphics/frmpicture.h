@@ -1,0 +1,109 @@
+#pragma once
+
+#include "graphics/plandrawing.h"
+#include "graphics/planlayout.h"
+#include "graphics/planviewstate.h"
+#include "settings/settings.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class QAction;
+class QPaintDevice;
+
+namespace kora {
+class Messenger;
+}
+
+namespace kora::gui {
+
+class PlanWidget;
+
+// The plan window "View Plan": the pillar layout with dimension lines, pillar labels and a
+// caption, for the geometry and results it was opened with (it keeps its own copies). Its owner
+// (the results viewer or the parameters dialog) stays disabled while it is open and is enabled
+// and activated again when it closes. The drawing area is kept square.
+class frmPicture : public QMainWindow {
+    Q_OBJECT
+public:
+    frmPicture(QWidget* owner, PlanSource source, const PlanGeometry& geometry,
+               const PlanLabelValues& values, const Settings& settings, int unitSystem,
+               int lastCalcAdvanced, Messenger& messenger);
+    ~frmPicture() override;
+
+    // Shows the window centred on the screen, disables the owner and draws the plan; a geometry
+    // that cannot be drawn says "Invalid Pillar Dimensions" and leaves the window empty.
+    void open();
+
+    const PlanViewState& state() const { return m_state; }
+    PlanWidget* planArea() const { return m_plan; }
+    const PlanLayout& layout() const { return m_layout; }
+
+    // Recomputes the layout and redraws (DrawPlan). False when the plan is not drawable.
+    bool drawPlan();
+
+    // Settings menu: label mode 1..5; only the chosen item carries the check mark. Modes 2..5
+    // need results and are refused when the window was opened from the parameters dialog.
+    void setLabelMode(int mode);
+
+    // One font size step up or down (the texts of the drawing follow the window's font); the
+    // plan is redrawn. Below the smallest size nothing changes.
+    void increaseFontSize();
+    void decreaseFontSize();
+
+    // Edit > Copy: the image of the drawing area to the clipboard.
+    void copyToClipboard();
+
+    // File > Print: the drawing on the default printer, through the common error path when no
+    // printer can be used.
+    void printPlan();
+
+    // Paints the drawing, scaled to fit, on any paged or image device (a printer, a PDF file).
+    bool printOn(QPaintDevice& device) const;
+
+signals:
+    // The window has closed and its owner is enabled again.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildMenus();
+    void describe();
+    void stepFontSize(int direction);
+    void keepSquare(QSize oldSize, QSize newSize);
+    int chromeHeight() const;
+
+    QPointer<QWidget> m_owner;
+    PlanViewState m_state;
+    PlanGeometry m_geometry;
+    PlanLabelValues m_values;
+    Settings m_settings;
+    int m_unitSystem = 0;
+    int m_lastCalcAdvanced = 0;
+    Messenger& m_messenger;
+
+    PlanLayout m_layout;
+    int m_mode = 0;
+    bool m_drawable = false;
+    bool m_adjusting = false;
+    bool m_ownerReleased = false;
+
+    PlanWidget* m_plan = nullptr;
+    std::array<QAction*, 5> m_labelItems{};
+};
+
+// Opens the plan window for the results viewer (PlanSource::Results, with the project as
+// calculated and the load bearing capacity results for the labels) or for the parameters dialog
+// (PlanSource::ParametersDialog, the dialog's work copy of the geometry). The window deletes
+// itself when closed.
+frmPicture* showPlanWindow(QWidget* owner, PlanSource source, const PlanGeometry& geometry,
+                           const PlanLabelValues& values, const Settings& settings,
+                           int unitSystem, int lastCalcAdvanced, Messenger& messenger);
+
+} // namespace kora::gui

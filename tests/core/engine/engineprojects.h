@@ -1,0 +1,76 @@
+#pragma once
+
+#include "engine/commands.h"
+#include "engine/workingset.h"
+#include "graphics/plangeometry.h"
+#include "project/projectrecord.h"
+#include "project/unitsystems.h"
+#include "report/reportbuffer.h"
+#include "scriptedmessenger.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+namespace kora::test {
+
+// The worked English example: h 10 ft, H 1000 ft, panel 1000 ft, entries 20 ft wide, crosscuts
+// at 100 ft, three entries at 100 ft centres, default strength, angle and unit weight.
+inline ProjectRecord WorkedExample() {
+    ProjectRecord p;
+    p.UnitSystem = English;
+    p.EntryHeight = 10;
+    p.DepthOfCover = 1000;
+    p.PanelWidth = 1000;
+    p.EntryWidth = 20;
+    p.CrosscutSpacing = 100;
+    p.NumEntries = 3;
+    p.CenterDistance[1] = 100;
+    p.CenterDistance[2] = 100;
+    p.ProjectEmpty = false;
+    return p;
+}
+
+// A project whose lengths are given in feet, held in Metric units (m, MPa, kN/m3) with the
+// Metric defaults of a new project.
+inline ProjectRecord MetricFromFeet(ProjectRecord p) {
+    const auto m = [](float& v) { v = float(v / FeetPerMetre); };
+    for (float* v : {&p.EntryHeight, &p.DepthOfCover, &p.PanelWidth, &p.EntryWidth,
+                     &p.CrosscutSpacing, &p.YieldPillarWidth})
+        m(*v);
+    for (int i = 1; i <= 5; ++i) {
+        m(p.CenterDistance[i]);
+        m(p.XcutSpacing[i]);
+    }
+    p.CoalStrength = float(900 / PsiPerMPa);
+    p.UnitWeight = float(162 / PcfPerKNm3);
+    p.UnitSystem = Metric;
+    return p;
+}
+
+// Everything one calculation command touches.
+struct EngineRun {
+    WorkingSet w;
+    PlanGeometry plan;
+    ReportBuffer report;
+    ReportOptions options;
+    ScriptedMessenger messenger;
+
+    bool run(Analysis a, const ProjectRecord& p) {
+        return RunAnalysis(a, p, w, plan, report, options, messenger);
+    }
+    std::string pages() const {
+        return report.OutBuf[1] + report.OutBuf[2] + report.OutBuf[3] + report.OutBuf[4];
+    }
+};
+
+// Names table-driven cases after their `name` member.
+struct CaseName {
+    template <typename Param>
+    std::string operator()(const ::testing::TestParamInfo<Param>& c) const {
+        return c.param.name;
+    }
+};
+
+} // namespace kora::test

@@ -1,0 +1,180 @@
+#include "dialogs/frmkoradesc.h"
+
+#include "project/projectrecord.h"
+#include "project/unitsystems.h"
+#include "report/reportbuffer.h"
+#include "scriptedmessenger.h"
+#include "settings/settings.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace kora::gui {
+namespace {
+
+class DescriptionDialogTest : public ::testing::Test {
+protected:
+    ProjectRecord project;
+    ReportBuffer report;
+    Settings settings;
+    test::ScriptedMessenger messenger;
+    int captions = 0;
+
+    std::unique_ptr<frmKORADesc> open() {
+        DescriptionHooks hooks;
+        hooks.setCaption = [this] { ++captions; };
+        auto dialog = std::make_unique<frmKORADesc>(project, report, settings, messenger, hooks);
+        dialog->show();
+        return dialog;
+    }
+
+    template <typename T> static T* child(QWidget& w, const char* name) {
+        T* c = w.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+
+    bool logged(const std::string& line) const {
+        return std::find(messenger.history.begin(), messenger.history.end(), line) !=
+               messenger.history.end();
+    }
+};
+
+TEST_F(DescriptionDialogTest, NewProjectCanSwitchToMetricDefaults) {
+    project.EntryHeight = 7; // typed before: re-initialised with the other system
+    project.ProjectPath = "/data/old.KOR";
+    report.OutBuf[1] = "old results";
+    auto d = open();
+    auto* english = child<QRadioButton>(*d, "Option1_0");
+    auto* metric = child<QRadioButton>(*d, "Option1_1");
+    EXPECT_TRUE(english->isEnabled());
+    EXPECT_TRUE(metric->isEnabled());
+    EXPECT_TRUE(english->isChecked());
+
+    QTest::mouseClick(metric, Qt::LeftButton);
+    QTest::keyClicks(child<QLineEdit>(*d, "Text1"), "Tailgate study");
+    auto* description = child<QPlainTextEdit>(*d, "Text2");
+    QTest::keyClicks(description, "line one");
+    QTest::keyClick(description, Qt::Key_Return);
+    QTest::keyClicks(description, "line two");
+    QTest::mouseClick(child<QPushButton>(*d, "Command2"), Qt::LeftButton);
+
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(d->result(), QDialog::Accepted);
+    EXPECT_EQ(project.UnitSystem, Metric);
+    EXPECT_EQ(project.CoalStrength, float(900 / PsiPerMPa));
+    EXPECT_EQ(project.UnitWeight, float(162 / PcfPerKNm3));
+    EXPECT_EQ(project.EntryHeight, 0);
+    EXPECT_EQ(project.ProjectTitle, "Tailgate study");
+    EXPECT_EQ(project.ProjectDescription, "line one\r\nline two");
+    EXPECT_EQ(project.ProjectPath, "Untitled");
+    EXPECT_TRUE(report.OutBuf[1].empty());
+    EXPECT_FALSE(project.ProjectSaved);
+    EXPECT_FALSE(project.ProjectEmpty);
+    EXPECT_TRUE(project.DescriptionSet);
+    EXPECT_EQ(captions, 1);
+    EXPECT_EQ(messenger.history,
+              (std::vector<std::string>{"Editing Project Description",
+                                        "File initialized. Use Edit-Project Parameters to enter data",
+                                        "Project Description Modified"}));
+}
+
+TEST_F(DescriptionDialogTest, DescribedProjectKeepsItsUnitsAndInputs) {
+    project.DescriptionSet = true;
+    project.ProjectEmpty = false;
+    project.UnitSystem = Metric;
+    project.EntryHeight = 3;
+    project.ProjectTitle = "Mine A";
+    project.ProjectDescription = "first\r\nsecond";
+    project.ProjectPath = "/data/a.KOR";
+    auto d = open();
+    EXPECT_FALSE(child<QRadioButton>(*d, "Option1_0")->isEnabled());
+    EXPECT_TRUE(child<QRadioButton>(*d, "Option1_1")->isEnabled());
+    EXPECT_TRUE(child<QRadioButton>(*d, "Option1_1")->isChecked());
+    EXPECT_EQ(child<QPlainTextEdit>(*d, "Text2")->toPlainText(), "first\nsecond");
+
+    QTest::mouseClick(child<QPushButton>(*d, "Command2"), Qt::LeftButton);
+    EXPECT_EQ(project.EntryHeight, 3);
+    EXPECT_EQ(project.ProjectPath, "/data/a.KOR");
+    EXPECT_EQ(project.ProjectDescription, "first\r\nsecond");
+    EXPECT_FALSE(project.ProjectSaved);
+    EXPECT_TRUE(logged("Project Description Modified"));
+    EXPECT_FALSE(logged("File initialized. Use Edit-Project Parameters to enter data"));
+}
+
+TEST_F(DescriptionDialogTest, CancelChangesNothing) {
+    project.ProjectTitle = "Kept";
+    auto d = open();
+    child<QLineEdit>(*d, "Text1")->setText("Typed");
+    QTest::mouseClick(child<QRadioButton>(*d, "Option1_1"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(*d, "Command1"), Qt::LeftButton);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(d->result(), QDialog::Rejected);
+    EXPECT_EQ(project.ProjectTitle, "Kept");
+    EXPECT_EQ(project.UnitSystem, English);
+    EXPECT_TRUE(project.ProjectSaved);
+    EXPECT_TRUE(project.ProjectEmpty);
+    EXPECT_FALSE(project.DescriptionSet);
+    EXPECT_EQ(captions, 0);
+    EXPECT_TRUE(logged("Project Description Not Modified"));
+}
+
+TEST_F(DescriptionDialogTest, NextFormIsTheDefaultAndAsksForTheParameters) {
+    auto d = open();
+    auto* next = child<QPushButton>(*d, "Command4");
+    EXPECT_TRUE(next->isDefault());
+    QSignalSpy nextForm(d.get(), &frmKORADesc::nextFormRequested);
+    QSignalSpy finished(d.get(), &QDialog::finished);
+    QTest::keyClick(child<QLineEdit>(*d, "Text1"), Qt::Key_Return);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(nextForm.count(), 1);
+    EXPECT_TRUE(d->nextFormChosen());
+    EXPECT_FALSE(project.ProjectEmpty);
+    EXPECT_TRUE(project.DescriptionSet);
+}
+
+TEST_F(DescriptionDialogTest, DescriptionStopsAtOneThousandCharacters) {
+    auto d = open();
+    auto* text = child<QPlainTextEdit>(*d, "Text2");
+    text->setFocus();
+    text->insertPlainText(QString(995, 'a'));
+    QTest::keyClicks(text, "bcdefgh");
+    EXPECT_EQ(text->toPlainText(), QString(995, 'a') + "bcdef");
+    // A line break is stored as CR LF and counts twice.
+    text->setPlainText(QString(998, 'a'));
+    QTextCursor end = text->textCursor();
+    end.movePosition(QTextCursor::End);
+    text->setTextCursor(end);
+    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClicks(text, "z");
+    EXPECT_EQ(text->toPlainText(), QString(998, 'a') + "\n");
+    // Pasting past the limit keeps what fits.
+    text->setPlainText(QString(990, 'a'));
+    text->moveCursor(QTextCursor::End);
+    text->insertPlainText(QString(20, 'p'));
+    EXPECT_EQ(text->toPlainText(), QString(990, 'a') + QString(10, 'p'));
+}
+
+TEST_F(DescriptionDialogTest, HelpShowsTheHint) {
+    auto d = open();
+    QTest::mouseClick(child<QPushButton>(*d, "Command3"), Qt::LeftButton);
+    ASSERT_EQ(messenger.boxes.size(), 1u);
+    EXPECT_EQ(messenger.boxes[0].text,
+              "Position the cursor on any item on the form and press F1 for context-sensitive Help");
+    EXPECT_EQ(messenger.boxes[0].style, 48);
+    EXPECT_EQ(messenger.boxes[0].title, "Help");
+    EXPECT_EQ(child<QPushButton>(*d, "Command3")->property("helpContext").toInt(), 5001);
+    EXPECT_EQ(child<QLineEdit>(*d, "Text1")->property("helpContext").toInt(), 2100);
+}
+
+} // namespace
+} // namespace kora::gui
