@@ -131,7 +131,7 @@ TEST_F(CliTest, ReportPageOneOfEachCalculation) {
         {advancedExample, "advanced", "[KORA STABILITY FACTORS - ADVANCED GEOMETRY]",
          "Angle for Pillar Column#1.........................60 (deg)"},
         {advancedExample, "standard", "[KORA STABILITY FACTORS - STANDARD GEOMETRY]",
-         "Crosscut Spacing..................................30 (m)"},
+         "Crosscut Spacing..................................32 (m)"},
         {sizingExample, "sizing", "[KORA PILLAR SIZING RESULTS]",
          "Calculating Stability Factors from CMRR Values"},
     };
