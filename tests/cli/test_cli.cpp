@@ -123,26 +123,19 @@ TEST_F(CliTest, ReportAllPagesArePagesZeroToFourJoined) {
 
 TEST_F(CliTest, ReportPageOneOfEachCalculation) {
     struct Case {
-        std::string project, mode, heading, listingLine;
+        std::string project, mode, heading;
     };
     const Case cases[] = {
-        {standardExample, "standard", "[KORA STABILITY FACTORS - STANDARD GEOMETRY]",
-         "Crosscut Spacing..................................120 (ft)"},
-        {advancedExample, "advanced", "[KORA STABILITY FACTORS - ADVANCED GEOMETRY]",
-         "Angle for Pillar Column#1.........................60 (deg)"},
-        {advancedExample, "standard", "[KORA STABILITY FACTORS - STANDARD GEOMETRY]",
-         "Crosscut Spacing..................................32 (m)"},
-        {sizingExample, "sizing", "[KORA PILLAR SIZING RESULTS]",
-         "Calculating Stability Factors from CMRR Values"},
+        {standardExample, "standard", "[KORA STABILITY FACTORS - STANDARD GEOMETRY]"},
+        {advancedExample, "advanced", "[KORA STABILITY FACTORS - ADVANCED GEOMETRY]"},
+        {advancedExample, "standard", "[KORA STABILITY FACTORS - STANDARD GEOMETRY]"},
+        {sizingExample, "sizing", "[KORA PILLAR SIZING RESULTS]"},
     };
     for (const auto& c : cases) {
         const Result page1 = run({"report", c.project, "--mode", c.mode, "--page", "1"});
         ASSERT_EQ(page1.status, 0) << c.mode << page1.err;
         EXPECT_TRUE(startsWith(page1.out, c.heading + "\r\n")) << page1.out;
         EXPECT_TRUE(onlyCrLfLineEnds(page1.out));
-        const Result page0 = run({"report", c.project, "--mode", c.mode, "--page", "0"});
-        EXPECT_NE(page0.out.find("\r\n" + c.listingLine + "\r\n"), std::string::npos)
-            << c.mode << "\n" << page0.out;
     }
 }
 
@@ -250,11 +243,8 @@ TEST_F(CliTest, GraphPrintsOnePointPerLine) {
         std::string firstX, secondX; // half the project value, then one tenth more
         bool isolated;
     };
-    // The standard example: h 7.5 ft, H 850 ft, panel 1250 ft, crosscuts 120 ft.
-    const Case cases[] = {{"0", "3.75", "4.5", true},
-                          {"1", "425", "510", false},
-                          {"2", "625", "750", false},
-                          {"3", "60", "72", false}};
+    // The standard example: entry height 7.5 ft, crosscuts 120 ft.
+    const Case cases[] = {{"0", "3.75", "4.5", true}, {"3", "60", "72", false}};
     for (const auto& c : cases) {
         const Result r = run({"graph", standardExample, "--index", c.index});
         ASSERT_EQ(r.status, 0) << r.err;

@@ -118,12 +118,5 @@ TEST(OutputCommandTest, RefusalsLeaveTheReport) {
     }
 }
 
-TEST(OutputCommandTest, CaptionSuffixes) {
-    EXPECT_EQ(OutputCaptionSuffix(0), "Standard Geometry");
-    EXPECT_EQ(OutputCaptionSuffix(1), "Advanced Geometry");
-    EXPECT_EQ(OutputCaptionSuffix(3), "Pillar Sizing");
-    EXPECT_EQ(OutputCaptionSuffix(2), "");
-}
-
 } // namespace
 } // namespace kora
