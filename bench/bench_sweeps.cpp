@@ -53,7 +53,8 @@ void BM_SolidStudy(benchmark::State& state) {
     kora::PlanGeometry plan;
     kora::GraphCurves curves;
     QuietMessenger m;
-    for (auto _ : state) benchmark::DoNotOptimize(kora::DoParametricSolid(p, w, plan, curves, folder, m));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kora::DoParametricSolid(p, w, plan, curves, folder, m));
 }
 BENCHMARK(BM_SolidStudy)->Unit(benchmark::kMillisecond);
 

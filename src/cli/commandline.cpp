@@ -125,12 +125,11 @@ private:
     int study() {
         if (!open()) return ExitRefused;
         std::string path;
-        const bool done =
-            m_o.study == "partial"
-                ? DoParametricPartial(m_s.project, m_s.work, m_s.plan, m_s.curves, m_o.outputDir,
-                                      m_messenger, &path)
-                : DoParametricSolid(m_s.project, m_s.work, m_s.plan, m_s.curves, m_o.outputDir,
-                                    m_messenger, &path);
+        const bool done = m_o.study == "partial"
+                              ? DoParametricPartial(m_s.project, m_s.work, m_s.plan, m_s.curves,
+                                                    m_o.outputDir, m_messenger, &path)
+                              : DoParametricSolid(m_s.project, m_s.work, m_s.plan, m_s.curves,
+                                                  m_o.outputDir, m_messenger, &path);
         if (!done) return ExitRefused;
         m_out << path << '\n';
         m_out.flush();
@@ -179,17 +178,20 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     report->add_option("PROJECT", o.project, "Project file")->required();
     report->add_option("--mode", o.mode, "Calculation (default standard)")
         ->check(CLI::IsMember({"standard", "advanced", "sizing"}));
-    report->add_option("--page", o.page, "Report page: 0 input listing, 1 stability factors or "
-                                         "sizing, 2 capacity, 3 design loads, 4 pillar loading")
+    report
+        ->add_option("--page", o.page,
+                     "Report page: 0 input listing, 1 stability factors or "
+                     "sizing, 2 capacity, 3 design loads, 4 pillar loading")
         ->check(CLI::Range(0, 4));
     report->add_option("--settings", o.settings, "Settings file whose [KORAOptions] apply");
 
     auto* graph = app.add_subcommand(
         "graph", "Print the chart sweep: x, five Classic and five (R) stability factors per line");
     graph->add_option("PROJECT", o.project, "Project file")->required();
-    graph->add_option("--index", o.index,
-                      "Swept quantity: 0 entry height, 1 depth of cover, 2 panel width, "
-                      "3 crosscut spacing")
+    graph
+        ->add_option("--index", o.index,
+                     "Swept quantity: 0 entry height, 1 depth of cover, 2 panel width, "
+                     "3 crosscut spacing")
         ->required()
         ->check(CLI::Range(0, 3));
     graph->add_option("--settings", o.settings, "Settings file");
@@ -215,9 +217,9 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     resave->add_option("--output", o.output, "File to write")->required();
 
     // A first word that names no command would otherwise be reported as a missing command.
-    if (argc >= 2 && argv[1][0] != '-' && app.get_subcommands([&](const CLI::App* sub) {
-                                              return sub->get_name() == argv[1];
-                                          }).empty()) {
+    if (argc >= 2 && argv[1][0] != '-' &&
+        app.get_subcommands([&](const CLI::App* sub) { return sub->get_name() == argv[1]; })
+            .empty()) {
         err << "Unknown command: " << argv[1] << "\nRun with --help for more information.\n";
         return ExitError;
     }

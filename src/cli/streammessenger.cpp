@@ -9,10 +9,14 @@ int StreamMessenger::showBox(const std::string& text, int style, const std::stri
     switch (mb::buttons(style)) {
     case mb::OKCancel:
     case mb::YesNoCancel:
-    case mb::RetryCancel: return mb::AnswerCancel;
-    case mb::YesNo: return mb::AnswerNo;
-    case mb::AbortRetryIgnore: return mb::AnswerAbort;
-    default: return mb::AnswerOK;
+    case mb::RetryCancel:
+        return mb::AnswerCancel;
+    case mb::YesNo:
+        return mb::AnswerNo;
+    case mb::AbortRetryIgnore:
+        return mb::AnswerAbort;
+    default:
+        return mb::AnswerOK;
     }
 }
 

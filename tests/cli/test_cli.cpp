@@ -48,9 +48,8 @@ class CliTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
-              ("kora_cli_" + std::string(::testing::UnitTest::GetInstance()
-                                             ->current_test_info()
-                                             ->name()));
+              ("kora_cli_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir / "work");
     }
@@ -92,7 +91,9 @@ bool onlyCrLfLineEnds(const std::string& text) {
     return !text.empty() && text.ends_with("\r\n");
 }
 
-bool startsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
+bool startsWith(const std::string& s, const std::string& prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
 
 TEST_F(CliTest, ReportAllPagesArePagesZeroToFourJoined) {
     const Result all = run({"report", standardExample});
@@ -271,8 +272,7 @@ TEST_F(CliTest, StudiesWriteTheirFileAndPrintItsPath) {
     const std::string text = readFile(dir / "work" / "SF-width-Solid.txt");
     EXPECT_EQ(split(text, "\r\n").size(), 693u);
 
-    const Result partial =
-        run({"study", "partial", standardExample, "--output-dir", dir.string()});
+    const Result partial = run({"study", "partial", standardExample, "--output-dir", dir.string()});
     ASSERT_EQ(partial.status, 0) << partial.err;
     EXPECT_EQ(partial.out, (dir / "SF-width-Partial.txt").string() + "\n");
     const auto lines = split(readFile(dir / "SF-width-Partial.txt"), "\r\n");
@@ -294,19 +294,21 @@ TEST_F(CliTest, ResaveKeepsTheExamplesByteForByte) {
 
 TEST_F(CliTest, ConvertWritesTheOtherUnitSystem) {
     const fs::path metric = dir / "metric.KOR";
-    const Result r = run({"convert", standardExample, "--to", "metric", "--output", metric.string()});
+    const Result r =
+        run({"convert", standardExample, "--to", "metric", "--output", metric.string()});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = split(readFile(metric), "\r\n");
     ASSERT_GT(lines.size(), 20u);
     EXPECT_EQ(lines[0], "KORA_500");
     EXPECT_EQ(lines[1], " 1 ");
     const auto end = std::find(lines.begin(), lines.end(), "##EndDesc##") - lines.begin();
-    EXPECT_EQ(lines[static_cast<std::size_t>(end) + 1], "2.29"); // 7.5 ft
-    EXPECT_EQ(lines[static_cast<std::size_t>(end) + 2], "259.08"); // 850 ft
+    EXPECT_EQ(lines[static_cast<std::size_t>(end) + 1], "2.29");    // 7.5 ft
+    EXPECT_EQ(lines[static_cast<std::size_t>(end) + 2], "259.08");  // 850 ft
     EXPECT_EQ(lines[static_cast<std::size_t>(end) + 7], " 27.43 "); // centre distance 90 ft
 
     const fs::path back = dir / "back.KOR";
-    const Result b = run({"convert", metric.string(), "--to", "english", "--output", back.string()});
+    const Result b =
+        run({"convert", metric.string(), "--to", "english", "--output", back.string()});
     ASSERT_EQ(b.status, 0) << b.err;
     EXPECT_EQ(split(readFile(back), "\r\n")[1], " 0 ");
     // The converted project calculates.

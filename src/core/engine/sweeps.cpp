@@ -33,7 +33,9 @@ template <typename RowsT> auto& element(RowsT& rows, int column, int point) {
 
 } // namespace
 
-float& GraphCurves::at(Rows& rows, int column, int point) { return element(rows, column, point); }
+float& GraphCurves::at(Rows& rows, int column, int point) {
+    return element(rows, column, point);
+}
 
 float GraphCurves::at(const Rows& rows, int column, int point) {
     return element(rows, column, point);
@@ -109,9 +111,8 @@ bool runStudy(const StudyPlan& plan, const ProjectRecord& p, WorkingSet& w, Plan
                  w.WkDepth += 25) {
                 CalcSFStandard(w);
                 storePoint(curves, w, projectLength(p, w.WkDepth), 4);
-                file.write(StudyLine(w.WkDepth, static_cast<float>(systemWidth),
-                                     w.SFClassic[5], w.SFRevised[5], w.WkXcutSpacing,
-                                     extraction));
+                file.write(StudyLine(w.WkDepth, static_cast<float>(systemWidth), w.SFClassic[5],
+                                     w.SFRevised[5], w.WkXcutSpacing, extraction));
             }
         }
     }
@@ -143,11 +144,20 @@ bool ChartSweep(int index, const ProjectRecord& p, WorkingSet& w, PlanGeometry& 
 
     float* swept = nullptr;
     switch (index) {
-    case 0: swept = &w.WkHeight; break;
-    case 1: swept = &w.WkDepth; break;
-    case 2: swept = &w.WkPanelWidth; break;
-    case 3: swept = &w.WkXcutSpacing; break;
-    default: return true;
+    case 0:
+        swept = &w.WkHeight;
+        break;
+    case 1:
+        swept = &w.WkDepth;
+        break;
+    case 2:
+        swept = &w.WkPanelWidth;
+        break;
+    case 3:
+        swept = &w.WkXcutSpacing;
+        break;
+    default:
+        return true;
     }
 
     const float q = *swept;

@@ -25,7 +25,8 @@ void History::cutBack() {
 
 void History::AddHistory(std::string_view message) {
     if (!m_enabled) return;
-    m_counter = m_counter >= MaxCounter ? std::int16_t{1} : static_cast<std::int16_t>(m_counter + 1);
+    m_counter =
+        m_counter >= MaxCounter ? std::int16_t{1} : static_cast<std::int16_t>(m_counter + 1);
     cutBack();
     m_text += Format(m_counter, "0");
     m_text += ". ";

@@ -19,7 +19,8 @@ struct Settings;
 class History {
 public:
     History() = default;
-    History(bool enabled, int maxDisplaySize) : m_enabled(enabled), m_maxDisplaySize(maxDisplaySize) {}
+    History(bool enabled, int maxDisplaySize)
+        : m_enabled(enabled), m_maxDisplaySize(maxDisplaySize) {}
 
     // Takes DisplayHistoryWin and MaxDisplaySize from the settings (at start and after the
     // settings dialog). The text is kept.

@@ -22,7 +22,9 @@ bool RunOutputCommand(int index, ProjectRecord& p, WorkingSet& w, PlanGeometry& 
 
     Analysis analysis = Analysis::Standard;
     switch (index) {
-    case 0: analysis = Analysis::Standard; break;
+    case 0:
+        analysis = Analysis::Standard;
+        break;
     case 1:
         if (p.AdvGeometry == 0) {
             m.ShowMessage(NoAdvancedGeometryMessage);
@@ -30,8 +32,11 @@ bool RunOutputCommand(int index, ProjectRecord& p, WorkingSet& w, PlanGeometry& 
         }
         analysis = Analysis::Advanced;
         break;
-    case 3: analysis = Analysis::Sizing; break;
-    default: return false;
+    case 3:
+        analysis = Analysis::Sizing;
+        break;
+    default:
+        return false;
     }
     if (!RunAnalysis(analysis, p, w, plan, buffer, ReportOptions::from(settings), m)) return false;
     LoadOutBuf0(true, p, w, settings, buffer);
@@ -40,10 +45,14 @@ bool RunOutputCommand(int index, ProjectRecord& p, WorkingSet& w, PlanGeometry& 
 
 std::string OutputCaptionSuffix(int index) {
     switch (index) {
-    case 0: return "Standard Geometry";
-    case 1: return "Advanced Geometry";
-    case 3: return "Pillar Sizing";
-    default: return {};
+    case 0:
+        return "Standard Geometry";
+    case 1:
+        return "Advanced Geometry";
+    case 3:
+        return "Pillar Sizing";
+    default:
+        return {};
     }
 }
 

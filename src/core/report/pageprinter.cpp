@@ -60,7 +60,9 @@ void PagePrinter::PrintText(int mode, std::string_view text) {
         m_y = 0;
         header();
         break;
-    case 0: printLine(text); break;
+    case 0:
+        printLine(text);
+        break;
     case 3: {
         // Every CR LF-ended line; a last piece without a line end is printed as well rather than
         // lost.
@@ -73,10 +75,17 @@ void PagePrinter::PrintText(int mode, std::string_view text) {
         if (start < text.size()) printLine(text.substr(start));
         break;
     }
-    case 2: nextPage(true); break;
-    case 8: nextPage(false); break;
-    case 4: m_sink.end(); break;
-    default: break;
+    case 2:
+        nextPage(true);
+        break;
+    case 8:
+        nextPage(false);
+        break;
+    case 4:
+        m_sink.end();
+        break;
+    default:
+        break;
     }
 }
 

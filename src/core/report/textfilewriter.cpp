@@ -11,21 +11,28 @@ namespace {
 [[noreturn]] void throwFor(int errorNumber) {
     switch (errorNumber) {
     case ENOENT:
-    case ENOTDIR: throw KoraError(err::PathNotFound, "Path not found");
+    case ENOTDIR:
+        throw KoraError(err::PathNotFound, "Path not found");
     case EACCES:
     case EPERM:
-    case EROFS: throw KoraError(err::PermissionDenied, "Permission denied");
+    case EROFS:
+        throw KoraError(err::PermissionDenied, "Permission denied");
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-    case EFBIG: throw KoraError(err::DiskFull, "Disk full");
-    case EIO: throw KoraError(err::DeviceIOError, "Device I/O error");
-    default: throw KoraError(err::PathFileAccessError, "Path/File access error");
+    case EFBIG:
+        throw KoraError(err::DiskFull, "Disk full");
+    case EIO:
+        throw KoraError(err::DeviceIOError, "Device I/O error");
+    default:
+        throw KoraError(err::PathFileAccessError, "Path/File access error");
     }
 }
 
-int lastError() { return errno != 0 ? errno : EIO; }
+int lastError() {
+    return errno != 0 ? errno : EIO;
+}
 
 } // namespace
 

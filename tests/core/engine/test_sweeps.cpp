@@ -46,9 +46,8 @@ std::pair<double, double> isolatedSF(double h, double depth, double panel, doubl
     const double w = centers - we, l = crosscut - we;
     const double width = std::min(w, l), length = std::max(w, l);
     const double classic = (width / h * 0.36 + 0.64) * s1 * width * length / crosscut;
-    const double revised =
-        (0.54 * width / h - 0.18 * width * width / (h * length) + 0.64) * s1 * width * length /
-        crosscut;
+    const double revised = (0.54 * width / h - 0.18 * width * width / (h * length) + 0.64) * s1 *
+                           width * length / crosscut;
     const double dev = columns * centers * depth * g;
     const double side = panel / 2 <= depth * t ? (panel * depth / 2 - panel * panel / (8 * t)) * g
                                                : depth * depth * t * g / 2;
@@ -87,9 +86,8 @@ class StudyTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
-              ("kora_study_" + std::string(::testing::UnitTest::GetInstance()
-                                               ->current_test_info()
-                                               ->name()));
+              ("kora_study_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -207,9 +205,12 @@ TEST(GraphCurvesTest, OutsideTheArraysIsSubscriptOutOfRange) {
 }
 
 TEST(StudyLineTest, NumberFieldsAndExtractionRatio) {
-    EXPECT_EQ(StudyLine(200, 40, 0.85f, 1.234567f, 80, 50), " 200 \t 40 \t .85 \t 1.234567 \t 80 \t50.0\r\n");
-    EXPECT_EQ(StudyLine(725, -0.5f, 12.5f, 0, 5000, 33.649), " 725 \t-.5 \t 12.5 \t 0 \t 5000 \t33.6\r\n");
-    EXPECT_EQ(StudyLine(200, 40.31496f, 1e-8f, 3, 80, 999), " 200 \t 40.31496 \t 1E-08 \t 3 \t 80 \t999.0\r\n");
+    EXPECT_EQ(StudyLine(200, 40, 0.85f, 1.234567f, 80, 50),
+              " 200 \t 40 \t .85 \t 1.234567 \t 80 \t50.0\r\n");
+    EXPECT_EQ(StudyLine(725, -0.5f, 12.5f, 0, 5000, 33.649),
+              " 725 \t-.5 \t 12.5 \t 0 \t 5000 \t33.6\r\n");
+    EXPECT_EQ(StudyLine(200, 40.31496f, 1e-8f, 3, 80, 999),
+              " 200 \t 40.31496 \t 1E-08 \t 3 \t 80 \t999.0\r\n");
 }
 
 TEST_F(StudyTest, SolidStudyLinesAndFirstLine) {

@@ -13,10 +13,9 @@ namespace kora {
 namespace {
 
 TEST(BuildStringTest, MajorMinorAndTwoDigitRevision) {
-    const std::string expected = std::to_string(KORA_VERSION_MAJOR) + "." +
-                                 std::to_string(KORA_VERSION_MINOR) + "." +
-                                 (KORA_VERSION_PATCH < 10 ? "0" : "") +
-                                 std::to_string(KORA_VERSION_PATCH);
+    const std::string expected =
+        std::to_string(KORA_VERSION_MAJOR) + "." + std::to_string(KORA_VERSION_MINOR) + "." +
+        (KORA_VERSION_PATCH < 10 ? "0" : "") + std::to_string(KORA_VERSION_PATCH);
     EXPECT_EQ(BuildString(), expected);
 }
 
@@ -41,21 +40,29 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // 18 characters are below 20: the third line is simply added; at 27 the fourth line
         // first drops all but the last two.
-        CutBackCase{"BelowLimitThenCut", 20, {"aaaa", "bbbb", "cccc", "dddd"},
+        CutBackCase{"BelowLimitThenCut",
+                    20,
+                    {"aaaa", "bbbb", "cccc", "dddd"},
                     "2. bbbb\r\n3. cccc\r\n4. dddd\r\n"},
         // Exactly the limit counts as reached.
-        CutBackCase{"ExactlyAtLimit", 18, {"aaaa", "bbbb", "cccc"},
-                    "1. aaaa\r\n2. bbbb\r\n3. cccc\r\n"},
-        CutBackCase{"ExactlyAtLimitWithThreeLines", 27, {"aaaa", "bbbb", "cccc", "dddd"},
+        CutBackCase{
+            "ExactlyAtLimit", 18, {"aaaa", "bbbb", "cccc"}, "1. aaaa\r\n2. bbbb\r\n3. cccc\r\n"},
+        CutBackCase{"ExactlyAtLimitWithThreeLines",
+                    27,
+                    {"aaaa", "bbbb", "cccc", "dddd"},
                     "2. bbbb\r\n3. cccc\r\n4. dddd\r\n"},
         // Two lines over the limit are never cut: a third line is added to them.
-        CutBackCase{"TwoLongLinesStay", 10, {"a long first message", "a long second one", "x"},
+        CutBackCase{"TwoLongLinesStay",
+                    10,
+                    {"a long first message", "a long second one", "x"},
                     "1. a long first message\r\n2. a long second one\r\n3. x\r\n"},
-        CutBackCase{"ThenCutOnTheFourth", 10, {"a long first message", "a long second one", "x", "y"},
+        CutBackCase{"ThenCutOnTheFourth",
+                    10,
+                    {"a long first message", "a long second one", "x", "y"},
                     "2. a long second one\r\n3. x\r\n4. y\r\n"},
         // A message with its own line breaks counts as several lines, as in the history pane.
-        CutBackCase{"MultiLineMessage", 10, {"one\r\ntwo", "three"},
-                    "1. one\r\ntwo\r\n2. three\r\n"}),
+        CutBackCase{
+            "MultiLineMessage", 10, {"one\r\ntwo", "three"}, "1. one\r\ntwo\r\n2. three\r\n"}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(HistoryTest, MultiLineMessageKeepsItsLastTwoLinesWhenCut) {

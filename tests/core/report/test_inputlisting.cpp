@@ -69,21 +69,19 @@ const std::string titleAndGeometry =
 
 const std::string crosscut = "Crosscut Spacing..................................110 (ft)\r\n";
 
-const std::string advanced =
-    "\r\n"
-    "[ADVANCED GEOMETRY PARAMETERS]\r\n"
-    "Angle for Pillar Column#1.........................60 (deg)\r\n"
-    "Crosscut Spacing for Pillar Column#1..............100 (ft)\r\n"
-    "Angle for Pillar Column#2.........................75 (deg)\r\n"
-    "Crosscut Spacing for Pillar Column#2..............0.5 (ft)\r\n";
+const std::string advanced = "\r\n"
+                             "[ADVANCED GEOMETRY PARAMETERS]\r\n"
+                             "Angle for Pillar Column#1.........................60 (deg)\r\n"
+                             "Crosscut Spacing for Pillar Column#1..............100 (ft)\r\n"
+                             "Angle for Pillar Column#2.........................75 (deg)\r\n"
+                             "Crosscut Spacing for Pillar Column#2..............0.5 (ft)\r\n";
 
-const std::string defaults =
-    "\r\n"
-    "[DEFAULT PARAMETERS]\r\n"
-    "In Situ Coal Strength.............................900 (psi)\r\n"
-    "Abutment Angle....................................21 (deg)\r\n"
-    "Unit Weight of Overburden.........................162 (pcf)\r\n"
-    "\r\n";
+const std::string defaults = "\r\n"
+                             "[DEFAULT PARAMETERS]\r\n"
+                             "In Situ Coal Strength.............................900 (psi)\r\n"
+                             "Abutment Angle....................................21 (deg)\r\n"
+                             "Unit Weight of Overburden.........................162 (pcf)\r\n"
+                             "\r\n";
 
 TEST(InputListingTest, StandardCalculation) {
     const ProjectRecord p = threeEntryProject();
@@ -226,9 +224,8 @@ TEST(InputListingTest, ProjectFileLineWrapsAtSeventy) {
          "Project File: /home/eng/longwall\r\n"
          "projects/district_seven/gate_roads/HG-7.KOR\r\n"},
         // The path itself longer than 70 without a blank: cut every 70 characters.
-        {"/" + noBlanks,
-         "Project File:\r\n/" + noBlanks.substr(0, 69) + "\r\n" + noBlanks.substr(69, 70) +
-             "\r\n" + noBlanks.substr(139) + "\r\n"},
+        {"/" + noBlanks, "Project File:\r\n/" + noBlanks.substr(0, 69) + "\r\n" +
+                             noBlanks.substr(69, 70) + "\r\n" + noBlanks.substr(139) + "\r\n"},
         // 70 characters in all still fit on one line.
         {std::string(56, 'p'), "Project File: " + std::string(56, 'p') + "\r\n"},
     };

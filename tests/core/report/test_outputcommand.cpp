@@ -101,11 +101,17 @@ TEST(OutputCommandTest, RefusalsLeaveTheReport) {
     };
     const Case cases[] = {
         {"empty", [](ProjectRecord& p) { p.ProjectEmpty = true; }, 0, {"Current file is empty"}},
-        {"no advanced geometry", [](ProjectRecord& p) { p.AdvGeometry = 0; }, 1,
+        {"no advanced geometry",
+         [](ProjectRecord& p) { p.AdvGeometry = 0; },
+         1,
          {"Advanced geometry not defined"}},
-        {"input check", [](ProjectRecord& p) { p.DepthOfCover = 0; }, 3,
+        {"input check",
+         [](ProjectRecord& p) { p.DepthOfCover = 0; },
+         3,
          {"Invalid depth of cover"}},
-        {"advanced check", [](ProjectRecord& p) { p.XcutAngle[2] = 45; }, 1,
+        {"advanced check",
+         [](ProjectRecord& p) { p.XcutAngle[2] = 45; },
+         1,
          {"Invalid advanced geometry xcut angles #2"}},
         {"no calculation", [](ProjectRecord&) {}, 2, {}},
     };

@@ -35,7 +35,9 @@ public:
         points = size;
         bold = isBold;
     }
-    double textWidth(std::string_view t) const override { return 100.0 * static_cast<double>(t.size()); }
+    double textWidth(std::string_view t) const override {
+        return 100.0 * static_cast<double>(t.size());
+    }
     double textHeight(std::string_view) const override { return 200; }
     void drawText(double x, double y, std::string_view t) override {
         texts.push_back({pages, x, y, std::string(t), bold});
@@ -51,7 +53,9 @@ public:
     }
 };
 
-PrintStamp fixedStamp() { return {"12/6/2024", "09:05"}; }
+PrintStamp fixedStamp() {
+    return {"12/6/2024", "09:05"};
+}
 
 TEST(PagePrinterTest, JobStartsWithHeaderAndPrinterFont) {
     RecordingSink sink;
