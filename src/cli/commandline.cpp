@@ -1,0 +1,235 @@
+#include "commandline.h"
+
+#include "streammessenger.h"
+
+#include "base/koraerror.h"
+#include "engine/sweeps.h"
+#include "engine/workingset.h"
+#include "graphics/plangeometry.h"
+#include "project/projectfile.h"
+#include "project/projectrecord.h"
+#include "project/recentfiles.h"
+#include "project/unitconversion.h"
+#include "project/unitsystems.h"
+#include "report/numberformat.h"
+#include "report/outputcommand.h"
+#include "report/reportbuffer.h"
+#include "settings/settings.h"
+#include "settings/settingsfile.h"
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kora::cli {
+
+namespace {
+
+struct Options {
+    std::string project;
+    std::string mode = "standard";
+    int page = -1;
+    std::string settings;
+    int index = 0;
+    std::string study;
+    std::string outputDir;
+    std::string to;
+    std::string output;
+};
+
+// The one project a command works on, as the main window holds it.
+struct Session {
+    ProjectRecord project;
+    WorkingSet work;
+    PlanGeometry plan;
+    ReportBuffer buffer;
+    Settings settings;
+    GraphCurves curves;
+};
+
+class Command {
+public:
+    Command(const Options& o, std::ostream& out, std::ostream& err)
+        : m_o(o), m_out(out), m_err(err), m_messenger(err) {}
+
+    int run(const CLI::App& app) {
+        try {
+            if (!loadSettings()) return ExitError;
+            if (app.got_subcommand("report")) return report();
+            if (app.got_subcommand("graph")) return graph();
+            if (app.got_subcommand("study")) return study();
+            if (app.got_subcommand("convert")) return convert();
+            if (app.got_subcommand("resave")) return resave();
+            return ExitError;
+        } catch (const KoraError& e) {
+            HandleError(m_messenger, e);
+            return ExitError;
+        } catch (const std::exception& e) {
+            m_err << "Error occurred: " << e.what() << '\n';
+            return ExitError;
+        }
+    }
+
+private:
+    bool loadSettings() {
+        if (m_o.settings.empty()) return true;
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(m_o.settings, ec)) {
+            m_err << "Settings file not found: " << m_o.settings << '\n';
+            return false;
+        }
+        RecentFiles recent;
+        ReadSettings(m_s.settings, recent, m_o.settings, settingsPart::Options, {}, {});
+        return true;
+    }
+
+    // Opens PROJECT as File > Open does; the path stays as given, so the report shows it so.
+    bool open() {
+        m_s.project.ProjectPath = m_o.project;
+        return FileOpen(m_s.project, m_s.buffer, m_s.settings, m_messenger);
+    }
+
+    int report() {
+        if (!open()) return ExitRefused;
+        const int index = m_o.mode == "advanced" ? 1 : m_o.mode == "sizing" ? 3 : 0;
+        if (!RunOutputCommand(index, m_s.project, m_s.work, m_s.plan, m_s.buffer, m_s.settings,
+                              m_messenger))
+            return ExitRefused;
+        const std::string text = m_o.page < 0
+                                     ? m_s.buffer.allPages()
+                                     : m_s.buffer.OutBuf[static_cast<std::size_t>(m_o.page)];
+        m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        m_out.flush();
+        return ExitDone;
+    }
+
+    int graph() {
+        if (!open()) return ExitRefused;
+        GraphCurves& c = m_s.curves;
+        if (!ChartSweep(m_o.index, m_s.project, m_s.work, m_s.plan, c, m_messenger))
+            return ExitRefused;
+        std::string text;
+        for (int p = 1; p <= c.NumGraphPoints; ++p) {
+            text += FormatGeneral(c.CurvesClassic(0, p));
+            for (int k = 1; k <= 5; ++k) text += '\t' + FormatGeneral(c.CurvesClassic(k, p));
+            for (int k = 1; k <= 5; ++k) text += '\t' + FormatGeneral(c.CurvesR(k, p));
+            text += '\n';
+        }
+        m_out << text;
+        m_out.flush();
+        return ExitDone;
+    }
+
+    int study() {
+        if (!open()) return ExitRefused;
+        std::string path;
+        const bool done = m_o.study == "partial"
+                              ? DoParametricPartial(m_s.project, m_s.work, m_s.plan, m_s.curves,
+                                                    m_o.outputDir, m_messenger, &path)
+                              : DoParametricSolid(m_s.project, m_s.work, m_s.plan, m_s.curves,
+                                                  m_o.outputDir, m_messenger, &path);
+        if (!done) return ExitRefused;
+        m_out << path << '\n';
+        m_out.flush();
+        return ExitDone;
+    }
+
+    int convert() {
+        if (!open()) return ExitRefused;
+        const int target = m_o.to == "metric" ? Metric : English;
+        if (m_s.project.UnitSystem == target) {
+            m_messenger.ShowMessage(std::string("The project is already in ") +
+                                    (target == Metric ? "Metric" : "English") + " units");
+            return ExitRefused;
+        }
+        ConvertProjectUnits(m_s.project, target);
+        return saveAs();
+    }
+
+    int resave() {
+        if (!open()) return ExitRefused;
+        return saveAs();
+    }
+
+    int saveAs() {
+        m_s.project.ProjectPath = m_o.output;
+        return FileSave(m_s.project, m_messenger) ? ExitDone : ExitError;
+    }
+
+    const Options& m_o;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    StreamMessenger m_messenger;
+    Session m_s;
+};
+
+} // namespace
+
+int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    Options o;
+    CLI::App app{"KORA: gate-entry pillar design for longwall mines, without the desktop program",
+                 "kora-cli"};
+    app.require_subcommand(1);
+
+    auto* report = app.add_subcommand(
+        "report", "Print the report of a calculation (CR LF line ends); all pages without --page");
+    report->add_option("PROJECT", o.project, "Project file")->required();
+    report->add_option("--mode", o.mode, "Calculation (default standard)")
+        ->check(CLI::IsMember({"standard", "advanced", "sizing"}));
+    report
+        ->add_option("--page", o.page,
+                     "Report page: 0 input listing, 1 stability factors or "
+                     "sizing, 2 capacity, 3 design loads, 4 pillar loading")
+        ->check(CLI::Range(0, 4));
+    report->add_option("--settings", o.settings, "Settings file whose [KORAOptions] apply");
+
+    auto* graph = app.add_subcommand(
+        "graph", "Print the chart sweep: x, five Classic and five (R) stability factors per line");
+    graph->add_option("PROJECT", o.project, "Project file")->required();
+    graph
+        ->add_option("--index", o.index,
+                     "Swept quantity: 0 entry height, 1 depth of cover, 2 panel width, "
+                     "3 crosscut spacing")
+        ->required()
+        ->check(CLI::Range(0, 3));
+    graph->add_option("--settings", o.settings, "Settings file");
+
+    auto* study = app.add_subcommand(
+        "study", "Write SF-width-Partial.txt or SF-width-Solid.txt and print its path");
+    study->add_option("KIND", o.study, "partial or solid")
+        ->required()
+        ->check(CLI::IsMember({"partial", "solid"}));
+    study->add_option("PROJECT", o.project, "Project file")->required();
+    study->add_option("--output-dir", o.outputDir, "Folder of the study file (default: current)");
+
+    auto* convert = app.add_subcommand(
+        "convert", "Convert the project into the other unit system and save it as FILE");
+    convert->add_option("PROJECT", o.project, "Project file")->required();
+    convert->add_option("--to", o.to, "Target units")
+        ->required()
+        ->check(CLI::IsMember({"english", "metric"}));
+    convert->add_option("--output", o.output, "File to write")->required();
+
+    auto* resave = app.add_subcommand("resave", "Open the project and save it as FILE");
+    resave->add_option("PROJECT", o.project, "Project file")->required();
+    resave->add_option("--output", o.output, "File to write")->required();
+
+    // A first word that names no command would otherwise be reported as a missing command.
+    if (argc >= 2 && argv[1][0] != '-' &&
+        app.get_subcommands([&](const CLI::App* sub) { return sub->get_name() == argv[1]; })
+            .empty()) {
+        err << "Unknown command: " << argv[1] << "\nRun with --help for more information.\n";
+        return ExitError;
+    }
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int status = app.exit(e, out, err);
+        return status == 0 ? ExitDone : ExitError;
+    }
+    return Command(o, out, err).run(app);
+}
+
+} // namespace kora::cli

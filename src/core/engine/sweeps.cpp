@@ -1,0 +1,194 @@
+#include "engine/sweeps.h"
+
+#include "base/koraerror.h"
+#include "engine/analysis.h"
+#include "engine/kernel.h"
+#include "engine/workingset.h"
+#include "graphics/plangeometry.h"
+#include "project/projectrecord.h"
+#include "project/unitsystems.h"
+#include "report/numberformat.h"
+#include "report/textfilewriter.h"
+#include "report/textutil.h"
+
+#include <cmath>
+#include <filesystem>
+
+namespace kora {
+
+void GraphCurves::Recreate(int rows) {
+    const std::array<float, Columns> zero{};
+    m_classic.assign(static_cast<std::size_t>(rows < 0 ? 0 : rows), zero);
+    m_revised = m_classic;
+}
+
+namespace {
+
+template <typename RowsT> auto& element(RowsT& rows, int column, int point) {
+    if (column < 0 || column >= GraphCurves::Columns || point < 1 ||
+        point > static_cast<int>(rows.size()))
+        throw KoraError(err::SubscriptOutOfRange, "Subscript out of range");
+    return rows[static_cast<std::size_t>(point - 1)][static_cast<std::size_t>(column)];
+}
+
+} // namespace
+
+float& GraphCurves::at(Rows& rows, int column, int point) {
+    return element(rows, column, point);
+}
+
+float GraphCurves::at(const Rows& rows, int column, int point) {
+    return element(rows, column, point);
+}
+
+namespace {
+
+// The x value of a point in the project's length unit.
+float projectLength(const ProjectRecord& p, float feet) {
+    return p.UnitSystem != English ? static_cast<float>(feet / FeetPerMetre) : feet;
+}
+
+// Stores point NumGraphPoints + 1 of the current analysis: its x value and the stability factors
+// of loading conditions 1..lastCondition.
+void storePoint(GraphCurves& curves, const WorkingSet& w, float x, int lastCondition) {
+    curves.NumGraphPoints += 1;
+    const int point = curves.NumGraphPoints;
+    curves.CurvesClassic(0, point) = x;
+    curves.CurvesR(0, point) = x;
+    for (int k = 1; k <= lastCondition; ++k) {
+        curves.CurvesClassic(k, point) = w.SFClassic[k];
+        curves.CurvesR(k, point) = w.SFRevised[k];
+    }
+}
+
+struct StudyPlan {
+    const char* fileName;
+    int firstCenter, lastCenter, centerStep;
+    bool derivedCrosscut; // partial study: crosscut spacing from the centre distance
+    bool allEntryCounts;  // partial study: e = 2 .. NumEntries; solid: e = 2 only
+    int lastDepth;
+    int rows;
+};
+
+constexpr StudyPlan PartialStudy{PartialStudyFileName, 60, 500, 2, true, true, 500, 300 / 25 + 2};
+constexpr StudyPlan SolidStudy{SolidStudyFileName, 60, 220, 5, false, false, 700, 500 / 25 + 2};
+constexpr float SolidCrosscutSpacing = 5000;
+
+bool runStudy(const StudyPlan& plan, const ProjectRecord& p, WorkingSet& w, PlanGeometry& geom,
+              GraphCurves& curves, const std::string& folder, Messenger& m,
+              std::string* writtenPath) {
+    if (!SetWorkParms(p, w, geom, m)) return false;
+    if (!plan.derivedCrosscut) w.WkXcutSpacing = SolidCrosscutSpacing;
+    const double we = w.WkEntryWidth;
+    const int lastEntries = plan.allEntryCounts ? p.NumEntries : 2;
+
+    const std::string path = (std::filesystem::path(folder) / plan.fileName).string();
+    TextFileWriter file(path);
+    for (int c = plan.firstCenter; c <= plan.lastCenter; c += plan.centerStep) {
+        if (plan.derivedCrosscut) {
+            const double divisor = 0.5 * c - we;
+            if (divisor <= 0) continue; // no crosscut spacing follows from this centre distance
+            w.WkXcutSpacing = static_cast<float>((c - we) * we / divisor);
+        }
+        for (int j = 1; j <= 5; ++j) w.PillarCenters[j] = static_cast<float>(c);
+
+        for (int e = 2; e <= lastEntries; ++e) {
+            w.WkNumEntries = static_cast<std::int16_t>(e);
+            double s = 0;
+            double pillars = 0;
+            for (int j = 1; j <= e - 1; ++j) {
+                s += w.PillarCenters[j];
+                pillars += w.PillarCenters[j] - we;
+            }
+            const double systemWidth = s - we;
+            const double area = static_cast<double>(w.WkXcutSpacing) * s;
+            const double extraction =
+                area != 0 ? (1 - pillars * (w.WkXcutSpacing - we) / area) * 100 : 999;
+
+            curves.Recreate(plan.rows);
+            curves.NumGraphPoints = 0;
+            for (w.WkDepth = 200; w.WkDepth <= static_cast<float>(plan.lastDepth);
+                 w.WkDepth += 25) {
+                CalcSFStandard(w);
+                storePoint(curves, w, projectLength(p, w.WkDepth), 4);
+                file.write(StudyLine(w.WkDepth, static_cast<float>(systemWidth), w.SFClassic[5],
+                                     w.SFRevised[5], w.WkXcutSpacing, extraction));
+            }
+        }
+    }
+    file.commit();
+    if (writtenPath != nullptr) *writtenPath = path;
+    return true;
+}
+
+} // namespace
+
+std::string StudyLine(float depth, float systemWidth, float sfClassic, float sfRevised,
+                      float crosscutSpacing, double extractionRatio) {
+    std::string line;
+    line.reserve(80);
+    for (float v : {depth, systemWidth, sfClassic, sfRevised, crosscutSpacing}) {
+        line += FileNativeReal(v);
+        line += '\t';
+    }
+    line += Format(extractionRatio, "0.0");
+    line += CRLF;
+    return line;
+}
+
+bool ChartSweep(int index, const ProjectRecord& p, WorkingSet& w, PlanGeometry& geom,
+                GraphCurves& curves, Messenger& m) {
+    if (!SetWorkParms(p, w, geom, m)) return false;
+    curves.NumGraphPoints = 0;
+    curves.GraphCommandIndex = static_cast<std::int16_t>(index);
+
+    float* swept = nullptr;
+    switch (index) {
+    case 0:
+        swept = &w.WkHeight;
+        break;
+    case 1:
+        swept = &w.WkDepth;
+        break;
+    case 2:
+        swept = &w.WkPanelWidth;
+        break;
+    case 3:
+        swept = &w.WkXcutSpacing;
+        break;
+    default:
+        return true;
+    }
+
+    const float q = *swept;
+    const float start = static_cast<float>(0.5 * q);
+    const float end = static_cast<float>(1.5 * q);
+    float step = static_cast<float>(0.1 * q);
+    if (step == 0) step = 1;
+    const double n = (static_cast<double>(end) - start) / step + 2;
+    curves.Recreate(static_cast<int>(std::nearbyint(n)));
+
+    const int lastCondition = index == 0 ? 5 : 4;
+    // A counted loop over a single-precision variable: the end is passed once the running value
+    // exceeds it (falls below it for a negative step).
+    for (float x = start; step > 0 ? x <= end : x >= end; x += step) {
+        *swept = x;
+        CalcSFStandard(w);
+        storePoint(curves, w, projectLength(p, x), lastCondition);
+    }
+    return true;
+}
+
+bool DoParametricPartial(const ProjectRecord& p, WorkingSet& w, PlanGeometry& geom,
+                         GraphCurves& curves, const std::string& folder, Messenger& m,
+                         std::string* writtenPath) {
+    return runStudy(PartialStudy, p, w, geom, curves, folder, m, writtenPath);
+}
+
+bool DoParametricSolid(const ProjectRecord& p, WorkingSet& w, PlanGeometry& geom,
+                       GraphCurves& curves, const std::string& folder, Messenger& m,
+                       std::string* writtenPath) {
+    return runStudy(SolidStudy, p, w, geom, curves, folder, m, writtenPath);
+}
+
+} // namespace kora

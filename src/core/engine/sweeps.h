@@ -1,0 +1,84 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kora {
+
+struct ProjectRecord;
+struct WorkingSet;
+struct PlanGeometry;
+class Messenger;
+
+// The points of the last sweep, drawn by the chart window. CurvesClassic(column, point) and
+// CurvesR(column, point): column 0 the x value in the project's length unit, columns 1..4 the
+// stability factors of development, headgate, bleeder and tailgate loading, column 5 that of
+// isolated loading (entry-height chart sweep only, else 0), column 6 unused (0). Points are
+// numbered 1..rows(); a column or point outside the arrays raises KoraError 9.
+class GraphCurves {
+public:
+    static constexpr int Columns = 7;
+
+    std::int32_t NumGraphPoints = 0;
+    std::int16_t GraphCommandIndex = 0;
+
+    // Re-creates both arrays with `rows` points, all zero.
+    void Recreate(int rows);
+    int rows() const { return static_cast<int>(m_classic.size()); }
+
+    float& CurvesClassic(int column, int point) { return at(m_classic, column, point); }
+    float CurvesClassic(int column, int point) const { return at(m_classic, column, point); }
+    float& CurvesR(int column, int point) { return at(m_revised, column, point); }
+    float CurvesR(int column, int point) const { return at(m_revised, column, point); }
+
+private:
+    using Rows = std::vector<std::array<float, Columns>>;
+    static float& at(Rows& rows, int column, int point);
+    static float at(const Rows& rows, int column, int point);
+
+    Rows m_classic;
+    Rows m_revised;
+};
+
+// The chart sweep behind the graph commands: index 0 entry height, 1 depth of cover, 2 panel
+// width, 3 crosscut spacing. Prepares the working set (false, with the check's message shown,
+// when the project is refused), then runs the standard-geometry analysis while the chosen
+// quantity steps from half to one and a half times its value in tenths (11 points, or 10 when the
+// single-precision steps overshoot the end), filling the curves. Another index leaves the curves
+// as they were. True when the chart is to be shown.
+bool ChartSweep(int index, const ProjectRecord& project, WorkingSet& work, PlanGeometry& plan,
+                GraphCurves& curves, Messenger& messenger);
+
+// The parametric studies started from the parameters dialog: isolated-loading stability factors
+// of both models against entry centre distance and depth of cover, written as tab-separated lines
+// (depth, system width less one entry, SF Classic, SF (R), crosscut spacing, extraction ratio)
+// into "SF-width-Partial.txt" or "SF-width-Solid.txt" in `folder` (the current folder when
+// empty), replacing an existing file. Values are in feet whatever the project's units.
+//
+// The partial study derives the crosscut spacing from each centre distance C as
+// (C - entry width) x entry width / (0.5 C - entry width); centre distances for which the divisor
+// is zero or negative (entry widths of 30 ft or more) give no meaningful spacing and are skipped.
+// The solid study uses 5000 ft crosscut spacing (no crosscuts).
+//
+// False when the project is refused (nothing is written). A file that cannot be created or
+// written throws KoraError (76, 70, 61, 75, ...) for the command's error handler to report with
+// HandleError. On success `writtenPath`, when given, receives the path of the file.
+bool DoParametricPartial(const ProjectRecord& project, WorkingSet& work, PlanGeometry& plan,
+                         GraphCurves& curves, const std::string& folder, Messenger& messenger,
+                         std::string* writtenPath = nullptr);
+bool DoParametricSolid(const ProjectRecord& project, WorkingSet& work, PlanGeometry& plan,
+                       GraphCurves& curves, const std::string& folder, Messenger& messenger,
+                       std::string* writtenPath = nullptr);
+
+inline constexpr const char* PartialStudyFileName = "SF-width-Partial.txt";
+inline constexpr const char* SolidStudyFileName = "SF-width-Solid.txt";
+
+// One line of a study file, CR LF included: five number fields (blank or minus sign, the general
+// form without a zero before the decimal point, blank) and the extraction ratio as "0.0",
+// separated by tabs.
+std::string StudyLine(float depth, float systemWidth, float sfClassic, float sfRevised,
+                      float crosscutSpacing, double extractionRatio);
+
+} // namespace kora

@@ -1,0 +1,14 @@
+#include "report/buildstring.h"
+
+#include "report/numberformat.h"
+
+#include <version.h>
+
+namespace kora {
+
+std::string BuildString() {
+    return Format(KORA_VERSION_MAJOR, "0") + "." + Format(KORA_VERSION_MINOR, "0") + "." +
+           Format(KORA_VERSION_PATCH, "00");
+}
+
+} // namespace kora

@@ -1,0 +1,318 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string examples = KORA_EXAMPLES_DIR;
+const std::string standardExample = examples + "/Example_3Entry_Standard.KOR";
+const std::string advancedExample = examples + "/Example_4Entry_Advanced_Metric.KOR";
+const std::string sizingExample = examples + "/Example_YAY_Sizing_CMRR.KOR";
+
+std::string readFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeFile(const fs::path& p, const std::string& text) {
+    std::ofstream out(p, std::ios::binary);
+    out << text;
+}
+
+std::string quoted(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("kora_cli_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir / "work");
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // Runs kora-cli with the arguments in the folder `work` below the test folder.
+    Result run(std::initializer_list<std::string> args) {
+        std::string cmd = "cd " + quoted((dir / "work").string()) + " && " + quoted(KORA_CLI_PATH);
+        for (const auto& a : args) cmd += " " + quoted(a);
+        cmd += " >" + quoted((dir / "out").string()) + " 2>" + quoted((dir / "err").string()) +
+               " </dev/null";
+        const int raw = std::system(cmd.c_str());
+        Result r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = readFile(dir / "out");
+        r.err = readFile(dir / "err");
+        return r;
+    }
+
+    fs::path dir;
+};
+
+std::vector<std::string> split(const std::string& text, const std::string& sep) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (auto pos = text.find(sep); pos != std::string::npos; pos = text.find(sep, start)) {
+        parts.push_back(text.substr(start, pos - start));
+        start = pos + sep.size();
+    }
+    if (start < text.size()) parts.push_back(text.substr(start));
+    return parts;
+}
+
+bool onlyCrLfLineEnds(const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) return false;
+        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) return false;
+    }
+    return !text.empty() && text.ends_with("\r\n");
+}
+
+bool startsWith(const std::string& s, const std::string& prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
+
+TEST_F(CliTest, ReportAllPagesArePagesZeroToFourJoined) {
+    const Result all = run({"report", standardExample});
+    ASSERT_EQ(all.status, 0) << all.err;
+    EXPECT_EQ(all.err, "");
+    EXPECT_TRUE(onlyCrLfLineEnds(all.out));
+    std::string joined;
+    for (const char* page : {"0", "1", "2", "3", "4"}) {
+        const Result one = run({"report", standardExample, "--page", page});
+        ASSERT_EQ(one.status, 0) << page << one.err;
+        EXPECT_FALSE(one.out.empty()) << page;
+        joined += one.out;
+    }
+    EXPECT_EQ(all.out, joined);
+    EXPECT_EQ(run({"report", standardExample, "--mode", "standard"}).out, all.out);
+
+    EXPECT_TRUE(startsWith(all.out, "KORA module build: ")) << all.out.substr(0, 80);
+
+    // The input listing shows the project path as given on the command line, relative or not.
+    fs::copy_file(standardExample, dir / "work" / "p.KOR");
+    const Result relative = run({"report", "p.KOR", "--page", "0"});
+    ASSERT_EQ(relative.status, 0) << relative.err;
+    const auto lines = split(relative.out, "\r\n");
+    ASSERT_GT(lines.size(), 3u);
+    EXPECT_EQ(lines[1], "Project File: p.KOR");
+    EXPECT_EQ(lines[3], "Input Units:  (ft) (psi)");
+}
+
+TEST_F(CliTest, ReportPageOneOfEachCalculation) {
+    struct Case {
+        std::string project, mode, heading;
+    };
+    const Case cases[] = {
+        {standardExample, "standard", "[KORA STABILITY FACTORS - STANDARD GEOMETRY]"},
+        {advancedExample, "advanced", "[KORA STABILITY FACTORS - ADVANCED GEOMETRY]"},
+        {advancedExample, "standard", "[KORA STABILITY FACTORS - STANDARD GEOMETRY]"},
+        {sizingExample, "sizing", "[KORA PILLAR SIZING RESULTS]"},
+    };
+    for (const auto& c : cases) {
+        const Result page1 = run({"report", c.project, "--mode", c.mode, "--page", "1"});
+        ASSERT_EQ(page1.status, 0) << c.mode << page1.err;
+        EXPECT_TRUE(startsWith(page1.out, c.heading + "\r\n")) << page1.out;
+        EXPECT_TRUE(onlyCrLfLineEnds(page1.out));
+    }
+}
+
+TEST_F(CliTest, ReportOptionsComeFromTheSettingsFile) {
+    const fs::path ini = dir / "KORA.INI";
+    writeFile(ini, "[Version]\r\nINIFileVersion=050817\r\n"
+                   "[KORAOptions]\r\nOutputStrGradUnits=1\r\nPrintModuleHeader=0\r\n"
+                   "PrintPlotReminder=0\r\n");
+    const Result plain = run({"report", standardExample, "--page", "2"});
+    const Result tons = run({"report", standardExample, "--page", "2", "--settings", ini.string()});
+    ASSERT_EQ(tons.status, 0) << tons.err;
+    EXPECT_EQ(plain.out.find("(tons)"), std::string::npos);
+    EXPECT_NE(tons.out.find("(tons)"), std::string::npos);
+    EXPECT_NE(plain.out.find("View Plots"), std::string::npos);
+    EXPECT_EQ(tons.out.find("View Plots"), std::string::npos);
+    const Result listing =
+        run({"report", standardExample, "--page", "0", "--settings", ini.string()});
+    EXPECT_TRUE(startsWith(listing.out, "[PROJECT TITLE]\r\n")) << listing.out;
+}
+
+TEST_F(CliTest, RefusedProjectsExitTwoWithTheirMessages) {
+    writeFile(dir / "notkora.KOR", "KORA_400\r\n 0 \r\n");
+    std::string zeroHeight = readFile(standardExample);
+    zeroHeight.replace(zeroHeight.find("\r\n7.5\r\n"), 7, "\r\n0\r\n");
+    writeFile(dir / "zero.KOR", zeroHeight);
+    std::string badCentre = zeroHeight;
+    badCentre.replace(badCentre.find("\r\n0\r\n"), 5, "\r\n7.5\r\n");
+    badCentre.replace(badCentre.find("\r\n 110 \r\n"), 9, "\r\n-5\r\n");
+    writeFile(dir / "centre.KOR", badCentre);
+
+    struct Case {
+        std::initializer_list<std::string> args;
+        std::string err;
+    };
+    const std::string notKora = (dir / "notkora.KOR").string();
+    const Case cases[] = {
+        {{"report", notKora}, "Invalid file format\n"},
+        {{"graph", notKora, "--index", "0"}, "Invalid file format\n"},
+        {{"study", "solid", notKora}, "Invalid file format\n"},
+        {{"resave", notKora, "--output", (dir / "x.KOR").string()}, "Invalid file format\n"},
+        {{"report", (dir / "zero.KOR").string()}, "Invalid entry height\n"},
+        {{"graph", (dir / "zero.KOR").string(), "--index", "2"}, "Invalid entry height\n"},
+        {{"study", "partial", (dir / "centre.KOR").string()},
+         "Invalid center-to-center distance #2\n"},
+        {{"report", standardExample, "--mode", "advanced"}, "Advanced geometry not defined\n"},
+        {{"convert", standardExample, "--to", "english", "--output", (dir / "x.KOR").string()},
+         "The project is already in English units\n"},
+    };
+    for (const auto& c : cases) {
+        const Result r = run(c.args);
+        EXPECT_EQ(r.status, 2) << *c.args.begin() << " " << c.err;
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_FALSE(fs::exists(dir / "x.KOR"));
+    EXPECT_FALSE(fs::exists(dir / "work" / "SF-width-Partial.txt"));
+}
+
+TEST_F(CliTest, UsageAndFileErrorsExitOne) {
+    struct Case {
+        std::initializer_list<std::string> args;
+        std::string errStart; // beginning of the message on stderr
+    };
+    const std::string missing = (dir / "missing.KOR").string();
+    const Case cases[] = {
+        {{}, "A subcommand is required"},
+        {{"print", standardExample}, "Unknown command: print\n"},
+        {{"report"}, "PROJECT is required"},
+        {{"report", standardExample, "--page", "5"}, "--page"},
+        {{"report", standardExample, "--mode", "fast"}, "--mode"},
+        {{"graph", standardExample}, "--index is required"},
+        {{"graph", standardExample, "--index", "4"}, "--index"},
+        {{"study", "half", standardExample}, "KIND"},
+        {{"convert", standardExample, "--to", "metric"}, "--output is required"},
+        {{"report", standardExample, "--settings", (dir / "none.INI").string()},
+         "Settings file not found: "},
+        {{"report", missing}, "Error occurred: File not found (53)"},
+        {{"study", "solid", standardExample, "--output-dir", (dir / "nowhere").string()},
+         "Error occurred: Path not found (76)"},
+        {{"resave", standardExample, "--output", (dir / "nowhere" / "x.KOR").string()},
+         "Error occurred: "},
+    };
+    for (const auto& c : cases) {
+        const Result r = run(c.args);
+        EXPECT_EQ(r.status, 1) << c.errStart;
+        EXPECT_TRUE(startsWith(r.err, c.errStart) || r.err.find(c.errStart) != std::string::npos)
+            << "expected " << c.errStart << ", got " << r.err;
+        EXPECT_EQ(r.out, "") << c.errStart;
+    }
+}
+
+TEST_F(CliTest, HelpListsTheCommands) {
+    const Result r = run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    for (const char* command : {"report", "graph", "study", "convert", "resave"})
+        EXPECT_NE(r.out.find(command), std::string::npos) << command;
+    const Result sub = run({"report", "--help"});
+    EXPECT_EQ(sub.status, 0);
+    EXPECT_NE(sub.out.find("--page"), std::string::npos);
+}
+
+TEST_F(CliTest, GraphPrintsOnePointPerLine) {
+    struct Case {
+        std::string index;
+        std::string firstX, secondX; // half the project value, then one tenth more
+        bool isolated;
+    };
+    // The standard example: entry height 7.5 ft, crosscuts 120 ft.
+    const Case cases[] = {{"0", "3.75", "4.5", true}, {"3", "60", "72", false}};
+    for (const auto& c : cases) {
+        const Result r = run({"graph", standardExample, "--index", c.index});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out.find('\r'), std::string::npos);
+        const auto lines = split(r.out, "\n");
+        EXPECT_GE(lines.size(), 10u);
+        EXPECT_LE(lines.size(), 11u);
+        for (const auto& line : lines) {
+            const auto f = split(line, "\t");
+            ASSERT_EQ(f.size(), 11u) << line;
+            EXPECT_EQ(f[5] != "0", c.isolated) << line;
+            EXPECT_EQ(f[10] != "0", c.isolated) << line;
+            EXPECT_NE(f[1], "0");
+        }
+        EXPECT_EQ(split(lines[0], "\t")[0], c.firstX);
+        EXPECT_EQ(split(lines[1], "\t")[0], c.secondX);
+    }
+}
+
+TEST_F(CliTest, StudiesWriteTheirFileAndPrintItsPath) {
+    const Result solid = run({"study", "solid", standardExample});
+    ASSERT_EQ(solid.status, 0) << solid.err;
+    EXPECT_EQ(solid.out, "SF-width-Solid.txt\n");
+    const std::string text = readFile(dir / "work" / "SF-width-Solid.txt");
+    EXPECT_EQ(split(text, "\r\n").size(), 693u);
+
+    const Result partial = run({"study", "partial", standardExample, "--output-dir", dir.string()});
+    ASSERT_EQ(partial.status, 0) << partial.err;
+    EXPECT_EQ(partial.out, (dir / "SF-width-Partial.txt").string() + "\n");
+    const auto lines = split(readFile(dir / "SF-width-Partial.txt"), "\r\n");
+    EXPECT_EQ(lines.size(), 221u * 2u * 13u); // 3 entries
+    // C = 60 ft with 18 ft entries: crosscuts at 42 x 18 / 12 = 63 ft.
+    EXPECT_TRUE(startsWith(lines[0], " 200 \t 42 \t")) << lines[0];
+    EXPECT_EQ(split(lines[0], "\t")[4], " 63 ");
+}
+
+TEST_F(CliTest, ResaveKeepsTheExamplesByteForByte) {
+    for (const auto& example : {standardExample, advancedExample, sizingExample}) {
+        const fs::path out = dir / "resaved.KOR";
+        const Result r = run({"resave", example, "--output", out.string()});
+        ASSERT_EQ(r.status, 0) << example << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(readFile(out), readFile(example)) << example;
+    }
+}
+
+TEST_F(CliTest, ConvertWritesTheOtherUnitSystem) {
+    const fs::path metric = dir / "metric.KOR";
+    const Result r =
+        run({"convert", standardExample, "--to", "metric", "--output", metric.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = split(readFile(metric), "\r\n");
+    ASSERT_GT(lines.size(), 20u);
+    EXPECT_EQ(lines[0], "KORA_500");
+    EXPECT_EQ(lines[1], " 1 ");
+    const auto end = std::find(lines.begin(), lines.end(), "##EndDesc##") - lines.begin();
+    EXPECT_EQ(lines[static_cast<std::size_t>(end) + 1], "2.29");    // 7.5 ft
+    EXPECT_EQ(lines[static_cast<std::size_t>(end) + 2], "259.08");  // 850 ft
+    EXPECT_EQ(lines[static_cast<std::size_t>(end) + 7], " 27.43 "); // centre distance 90 ft
+
+    const fs::path back = dir / "back.KOR";
+    const Result b =
+        run({"convert", metric.string(), "--to", "english", "--output", back.string()});
+    ASSERT_EQ(b.status, 0) << b.err;
+    EXPECT_EQ(split(readFile(back), "\r\n")[1], " 0 ");
+    // The converted project calculates.
+    EXPECT_EQ(run({"report", metric.string(), "--page", "1"}).status, 0);
+}
+
+} // namespace

@@ -1,0 +1,112 @@
+#include "engine/workingset.h"
+#include "graphics/plangeometry.h"
+#include "project/projectfile.h"
+#include "project/projectrecord.h"
+#include "report/outputcommand.h"
+#include "report/reportbuffer.h"
+#include "scriptedmessenger.h"
+#include "settings/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace kora {
+namespace {
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct Example {
+    const char* file;
+    int command; // the Output command the example is meant for
+    std::int16_t units;
+    std::int16_t entries;
+    std::int16_t advGeometry;
+    std::int16_t useCMRR;
+    std::int16_t configMode;
+};
+
+// The example projects shipped with the program and copied to the user's data folder.
+const Example examples[] = {
+    {"Example_3Entry_Standard.KOR", 0, 0, 3, 0, 0, 0},
+    {"Example_4Entry_Advanced_Metric.KOR", 1, 1, 4, 1, 0, 0},
+    {"Example_YAY_Sizing_CMRR.KOR", 3, 0, 4, 0, 1, 2},
+};
+
+Example exampleNamed(const std::string& name) {
+    for (const auto& e : examples)
+        if (name == e.file) return e;
+    return {};
+}
+
+TEST(ExampleProjectsTest, OpenAndSaveByteForByte) {
+    for (const auto& e : examples) {
+        const std::string path = std::string(KORA_EXAMPLES_DIR) + "/" + e.file;
+        ProjectRecord p;
+        ReportBuffer b;
+        Settings s;
+        test::ScriptedMessenger m;
+        p.ProjectPath = path;
+        ASSERT_TRUE(FileOpen(p, b, s, m)) << e.file;
+        EXPECT_TRUE(m.boxes.empty()) << e.file;
+        EXPECT_FALSE(p.ProjectEmpty);
+        EXPECT_EQ(p.UnitSystem, e.units) << e.file;
+        EXPECT_EQ(p.NumEntries, e.entries) << e.file;
+        EXPECT_EQ(p.AdvGeometry, e.advGeometry) << e.file;
+        EXPECT_EQ(p.UseCMRR, e.useCMRR) << e.file;
+        EXPECT_EQ(p.ConfigMode, e.configMode) << e.file;
+        EXPECT_FALSE(p.ProjectTitle.empty()) << e.file;
+        EXPECT_FALSE(p.ProjectDescription.empty()) << e.file;
+        // Written as the program writes it: saving changes no byte.
+        EXPECT_EQ(ProjectFileText(p), readFile(path)) << e.file;
+    }
+}
+
+TEST(ExampleProjectsTest, EachRunsItsCalculationWithoutWarnings) {
+    for (const auto& e : examples) {
+        ProjectRecord p;
+        WorkingSet w;
+        PlanGeometry plan;
+        ReportBuffer b;
+        Settings s;
+        test::ScriptedMessenger m;
+        p.ProjectPath = std::string(KORA_EXAMPLES_DIR) + "/" + e.file;
+        ASSERT_TRUE(FileOpen(p, b, s, m)) << e.file;
+        ASSERT_TRUE(RunOutputCommand(e.command, p, w, plan, b, s, m)) << e.file;
+        EXPECT_TRUE(m.boxes.empty()) << e.file;
+        // Default loading parameters: no warning about the case history data base.
+        EXPECT_EQ(b.OutBuf[1].find("[WARNINGS]"), std::string::npos) << e.file;
+        for (int k = 1; k <= 5; ++k) {
+            EXPECT_GT(w.SFClassic[k], 0.5f) << e.file << " " << k;
+            EXPECT_LT(w.SFClassic[k], 10.0f) << e.file << " " << k;
+        }
+    }
+}
+
+TEST(ExampleProjectsTest, AdvancedExampleHasAngledCrosscuts) {
+    const Example e = exampleNamed("Example_4Entry_Advanced_Metric.KOR");
+    ProjectRecord p;
+    ReportBuffer b;
+    Settings s;
+    test::ScriptedMessenger m;
+    p.ProjectPath = std::string(KORA_EXAMPLES_DIR) + "/" + e.file;
+    ASSERT_TRUE(FileOpen(p, b, s, m));
+    bool angled = false;
+    for (int i = 1; i < p.NumEntries; ++i) {
+        EXPECT_GE(p.XcutAngle[i], 60) << i;
+        EXPECT_LE(p.XcutAngle[i], 90) << i;
+        EXPECT_GT(p.XcutSpacing[i], 0) << i;
+        angled = angled || p.XcutAngle[i] < 90;
+    }
+    EXPECT_TRUE(angled);
+}
+
+} // namespace
+} // namespace kora
