@@ -28,6 +28,7 @@ run: build
 
 bench: build
 	@for b in $(BUILD_DIR)/bin/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@bash bench/startup.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -16,7 +16,9 @@ namespace kora::gui {
 int QtDialogService::message(QWidget* parent, const QString& text, int style,
                              const QString& title) {
     const MessageBoxStyle look = MessageBoxStyle::fromClassic(style);
-    QMessageBox box(look.icon, title, text, QMessageBox::NoButton, parent);
+    // A message without a title of its own carries the program title.
+    QMessageBox box(look.icon, title.isEmpty() ? QStringLiteral("KORA") : title, text,
+                    QMessageBox::NoButton, parent);
     std::vector<QAbstractButton*> made;
     for (QMessageBox::StandardButton b : look.buttons) made.push_back(box.addButton(b));
     if (look.defaultIndex < made.size())

@@ -1,0 +1,79 @@
+// kora's start-up exactly as its main() runs it, timed to the first paint of the main window.
+// "--prepare" writes a settings file without the start-up windows that wait for the user
+// (disclaimer, update reminder, parameters dialog), so the timed runs need no one at the keys.
+#include "firstpaint.h"
+
+#include "app/appstate.h"
+#include "app/guimessenger.h"
+#include "app/mainwindow.h"
+#include "app/qtdialogservice.h"
+#include "app/startup.h"
+#include "app/startupenvironment.h"
+#include "report/reportprinter.h"
+#include "utilities/helpkeyfilter.h"
+#include "utilities/helpsystem.h"
+
+#include "settings/settingsfile.h"
+#include "settings/userfolders.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <clocale>
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+class QuietMessenger : public kora::Messenger {
+public:
+    void AddHistory(const std::string&) override {}
+
+protected:
+    int showBox(const std::string& text, int, const std::string&) override {
+        std::cerr << text << '\n';
+        return kora::mb::AnswerOK;
+    }
+};
+
+int prepare(const QStringList& arguments) {
+    const auto env = kora::gui::StartupEnvironment::fromSystem(arguments);
+    const kora::UserFolders folders = kora::InitUserFolders(env.documentsFolder, env.programFolder);
+    kora::Settings settings;
+    settings.DataPath = folders.UserDataFolder;
+    settings.ShowDisclaim = 0;
+    settings.RemindAnnualUpdates = 0;
+    settings.ShowInputScreenOnStart = 0;
+    QuietMessenger messenger;
+    const std::string ini = folders.UserDataFolder + kora::SettingsFileName;
+    return kora::EnsureSettingsFile(ini, settings, kora::RecentFiles{}, messenger) &&
+                   kora::SaveSettings(settings, kora::RecentFiles{}, ini, kora::settingsPart::All,
+                                      messenger)
+               ? 0
+               : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const bool preparing = argc > 1 && std::strcmp(argv[1], "--prepare") == 0;
+    const long long launch = argc > 1 && !preparing ? std::atoll(argv[1]) : FirstPaint::nowNs();
+    QApplication app(argc, argv);
+    if (preparing) return prepare({});
+    QApplication::setApplicationName(QStringLiteral("KORA"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kora.svg")));
+    std::setlocale(LC_NUMERIC, "C");
+
+    kora::gui::AppState state;
+    kora::gui::QtDialogService dialogs;
+    kora::gui::GuiMessenger messenger(state.history, dialogs);
+    kora::gui::ReportPrinter printer(dialogs);
+    kora::gui::HelpSystem help(&dialogs);
+    app.installEventFilter(new kora::gui::HelpKeyFilter(help, &app));
+    // The launch time is no project: start-up sees an empty command line.
+    const auto env = kora::gui::StartupEnvironment::fromSystem({QStringLiteral("kora")});
+    FirstPaint probe(launch);
+    app.installEventFilter(&probe);
+    const auto window = kora::gui::StartKora(state, messenger, printer, help, env);
+    return QApplication::exec();
+}

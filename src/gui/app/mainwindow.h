@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <QDate>
+
+#include <array>
+#include <memory>
+#include <string>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QToolBar;
+
+namespace kora::gui {
+
+struct AppState;
+class GuiMessenger;
+class HelpSystem;
+struct HelpMenuContext;
+class PictureBox;
+class frmKORAParm;
+class PrintPreview;
+class ReportPrinter;
+class ResultsViewer;
+
+// frmMain, the program's only top-level window: the File, Input, Output, Utilities and Help
+// menus, the toolbar, the picture, the version label and the history pane. Every command of the
+// program starts here; each handler reports failures through HandleError and never lets one
+// escape.
+class MainWindow : public QMainWindow {
+public:
+    MainWindow(AppState& state, GuiMessenger& messenger, ReportPrinter& printer, HelpSystem& help);
+    ~MainWindow() override;
+
+    // Menu and toolbar handlers, one per control array, with the item index.
+    void mnuFileItem_Click(int index);
+    void mnuFileArray_Click(int index);
+    void mnuEditItem_Click(int index);
+    void mnuCalcItem_Click(int index);
+    void mnuUtilItem_Click(int index);
+    void mnuHelpItem_Click(int index);
+    void Toolbar1_ButtonClick(int button);
+
+    // The project file commands' window side.
+    void FileNew(bool resetNameFlag, bool resetUnits);
+    // Save / Save As: the Save As dialog when forced or the project has no name yet; false
+    // when cancelled or not written (a failed Save As keeps the old name).
+    bool FileMenuSave(bool forceDialog);
+    // Open the project named by ProjectPath, with the follow-up steps of an Open.
+    void LoadProjFile();
+    // The Open (mode 1) or Save As (mode 2) dialog; sets ProjectPath; false when cancelled.
+    bool ShowFileDialog(int mode, const std::string& folder);
+    void SetCaption();
+    void SetCalcAdv();
+    void LoadOutBuf0(bool mode);
+
+    // Settings applied to the window.
+    void ApplyHistorySetting();
+    void ApplyDisplayFont();
+    void ApplyWindowSettings();
+    void RefreshRecentFiles();
+
+    // Where the manual and reference documents are, and the date the update reminder is judged
+    // on (an invalid date: today).
+    void setProgramInfo(const std::string& programFolder, const QDate& today);
+
+    // The disclaimer when the settings ask for it, and the annual update reminder when due.
+    void ShowStartupNotices();
+
+    // The exit sequence's question: false when the user chose to stay.
+    bool QueryUnload();
+
+    QPlainTextEdit* historyPane() const { return m_txtMain; }
+    ResultsViewer* resultsViewer() const;
+    PrintPreview* printPreview() const;
+    frmKORAParm* parametersDialog() const;
+
+    // A named action of the menus or the toolbar ("mnuFileItem_6", "Toolbar1_3").
+    QAction* action(const QString& name) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildClientArea();
+    void placeVersionLabel();
+    void printInputListing(bool withDialog);
+    void openDescriptionDialog();
+    void openParametersDialog();
+    void openFileConversion();
+    void toggleHistoryPane();
+    void copyHistory();
+    void formUnload();
+    void logCancelled();
+    void recordRecentFile();
+    void writeFileMenuSection();
+    void writeSettingsSection();
+
+    AppState& m_state;
+    GuiMessenger& m_messenger;
+    ReportPrinter& m_printer;
+    HelpSystem& m_help;
+    std::unique_ptr<HelpMenuContext> m_helpContext;
+
+    QMenu* m_fileMenu = nullptr;
+    std::array<QAction*, 5> m_recent{}; // mnuFileArray 0 (separator) .. 4
+    QToolBar* m_toolbar = nullptr;
+    PictureBox* m_picture = nullptr;
+    QLabel* m_lblver = nullptr;
+    QPlainTextEdit* m_txtMain = nullptr;
+
+    QPointer<ResultsViewer> m_viewer;
+    QPointer<PrintPreview> m_preview;
+    QPointer<frmKORAParm> m_parameters;
+    bool m_unloaded = false;
+};
+
+} // namespace kora::gui

@@ -1,0 +1,90 @@
+#include "app/startup.h"
+
+#include "app/appstate.h"
+#include "app/commandguard.h"
+#include "app/guimessenger.h"
+#include "app/mainwindow.h"
+#include "app/startupenvironment.h"
+
+#include "settings/examplefiles.h"
+#include "settings/settingsfile.h"
+#include "settings/userfolders.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace kora::gui {
+
+std::string CommandLineProject(const std::string& commandLine) {
+    std::string path = commandLine;
+    path.erase(std::remove(path.begin(), path.end(), '"'), path.end());
+    return path;
+}
+
+namespace {
+
+// The settings file exists with the current version and is read into the settings.
+void prepareSettings(AppState& state, Messenger& messenger, const StartupEnvironment& env) {
+    const std::string& data = state.folders.UserDataFolder;
+    state.iniPath = data + SettingsFileName;
+    Settings defaults;
+    defaults.DataPath = data;
+    defaults.DisplayFontName = DefaultFontName(env.availableFonts);
+    defaults.BrowseFontName = defaults.DisplayFontName;
+    state.settings = defaults;
+    Guarded(messenger, [&] { EnsureSettingsFile(state.iniPath, defaults, state.recent, messenger); });
+    for (int part : {settingsPart::Settings, settingsPart::FileMenu, settingsPart::TextBrowse,
+                     settingsPart::Graph, settingsPart::Options})
+        ReadSettings(state.settings, state.recent, state.iniPath, part, env.availableFonts, data);
+}
+
+} // namespace
+
+std::unique_ptr<MainWindow> StartKora(AppState& state, GuiMessenger& messenger,
+                                      ReportPrinter& printer, HelpSystem& help,
+                                      const StartupEnvironment& env) {
+    // The history stays off until the settings say otherwise.
+    state.settings = Settings{};
+    state.history.setEnabled(false);
+    state.programFolder = env.programFolder;
+    state.folders = InitUserFolders(env.documentsFolder, env.programFolder);
+    prepareSettings(state, messenger, env);
+    state.history.setEnabled(state.settings.DisplayHistoryWin == 1);
+    state.history.setMaxDisplaySize(state.settings.MaxDisplaySize);
+    Guarded(messenger, [&] {
+        CopyExampleProjects(env.programFolder, state.folders.UserDataFolder, state.settings,
+                            messenger);
+    });
+
+    auto window = std::make_unique<MainWindow>(state, messenger, printer, help);
+    QDir::setCurrent(QString::fromStdString(env.programFolder));
+    window->setProgramInfo(env.programFolder, env.today);
+    window->RefreshRecentFiles();
+    window->ApplyHistorySetting();
+    window->ApplyWindowSettings();
+    window->ShowStartupNotices();
+
+    window->FileNew(true, true);
+    window->SetCaption();
+    if (state.settings.MaxMainMenu == 1)
+        window->showMaximized();
+    else
+        window->show();
+    window->ApplyDisplayFont();
+
+    if (state.settings.LoadLastInputFile == 1 && !state.recent.LastFileLong[0].empty())
+        window->mnuFileArray_Click(1);
+
+    const std::string named = CommandLineProject(env.commandLine);
+    if (named.empty()) {
+        if (state.settings.ShowInputScreenOnStart == 1) window->mnuEditItem_Click(1);
+    } else {
+        state.project.PreviousPath = state.project.ProjectPath;
+        state.project.ProjectPath = named;
+        window->LoadProjFile();
+    }
+    return window;
+}
+
+} // namespace kora::gui

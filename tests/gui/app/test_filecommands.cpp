@@ -1,0 +1,305 @@
+#include "guiharness.h"
+
+#include "dialogs/frmkoraparm.h"
+#include "report/buildstring.h"
+#include "report/printpreview.h"
+
+#include <QPlainTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace kora::gui::test {
+namespace {
+
+constexpr const char* Standard = "Example_3Entry_Standard.KOR";
+constexpr const char* Advanced = "Example_4Entry_Advanced_Metric.KOR";
+constexpr const char* Sizing = "Example_YAY_Sizing_CMRR.KOR";
+
+bool contains(const std::vector<std::string>& lines, const std::string& wanted) {
+    return std::find(lines.begin(), lines.end(), wanted) != lines.end();
+}
+
+bool historyHas(const GuiHarness& h, const std::string& text) {
+    return h.state.history.text().find(text) != std::string::npos;
+}
+
+class FileCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        h.preset("Settings", "DisplayHistoryWin", "1");
+        h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
+        h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
+        h.start();
+        h.dialogs.messages.clear();
+    }
+
+    void open(const std::string& path) {
+        h.dialogs.fileAnswers.push_back(QString::fromStdString(path));
+        h.trigger("mnuFileItem_1");
+    }
+
+    QString caption() const { return h.window->windowTitle(); }
+
+    GuiHarness h;
+};
+
+TEST_F(FileCommands, OpenAsksInTheDataFolderForAProjectAndLoadsIt) {
+    const std::string path = h.example(Standard);
+    open(path);
+
+    ASSERT_EQ(h.dialogs.fileRequests.size(), 1u);
+    const FileDialogRequest& r = h.dialogs.fileRequests[0];
+    EXPECT_EQ(r.mode, FileDialogRequest::Mode::Open);
+    EXPECT_EQ(r.folder.toStdString() + "/", h.dataFolder());
+    EXPECT_EQ(r.fileName, QStringLiteral("Untitled"));
+    ASSERT_EQ(r.filters.size(), 2);
+    EXPECT_EQ(r.filters[0], QStringLiteral("All Files (*.*)"));
+    EXPECT_EQ(r.filters[1], QStringLiteral("KORA Files (*.KOR)"));
+    EXPECT_EQ(r.selectedFilter, 1);
+    EXPECT_EQ(r.defaultSuffix, QStringLiteral("KOR"));
+
+    EXPECT_EQ(h.state.project.ProjectPath, path);
+    EXPECT_FALSE(h.state.project.ProjectEmpty);
+    EXPECT_TRUE(h.state.project.ProjectSaved);
+    EXPECT_EQ(caption().toStdString(), CaptionText("KORA", path, true));
+
+    QAction* recent = h.window->action(QStringLiteral("mnuFileArray_1"));
+    EXPECT_TRUE(recent->isVisible());
+    EXPECT_EQ(recent->text().toStdString(), path);
+    EXPECT_TRUE(h.window->action(QStringLiteral("mnuFileArray_0"))->isVisible());
+    const std::string ini = GuiHarness::readFile(h.state.iniPath);
+    EXPECT_NE(ini.find("LastFileLong1=" + path), std::string::npos) << ini;
+}
+
+TEST_F(FileCommands, AdvancedGeometryCommandFollowsTheOpenProject) {
+    QAction* advanced = h.window->action(QStringLiteral("mnuCalcItem_1"));
+    EXPECT_FALSE(advanced->isEnabled());
+    open(h.example(Advanced));
+    EXPECT_TRUE(advanced->isEnabled());
+    open(h.example(Standard));
+    EXPECT_FALSE(advanced->isEnabled());
+    open(h.example(Advanced));
+    h.trigger("mnuFileItem_0");
+    EXPECT_FALSE(advanced->isEnabled());
+}
+
+TEST_F(FileCommands, CancelledOpenChangesNothing) {
+    open(h.example(Standard));
+    const ProjectRecord before = h.state.project;
+    h.trigger("mnuFileItem_1"); // no answer queued: the dialog is cancelled
+    EXPECT_EQ(h.state.project.ProjectPath, before.ProjectPath);
+    EXPECT_EQ(h.state.project.EntryHeight, before.EntryHeight);
+    EXPECT_TRUE(historyHas(h, "Cancel was selected."));
+}
+
+TEST_F(FileCommands, OpenOverUnsavedChangesAsksAboutThePreviousProject) {
+    open(h.example(Standard));
+    h.state.project.ProjectSaved = false;
+    h.dialogs.messages.clear();
+    h.dialogs.messageAnswers = {mb::AnswerNo};
+    open(h.example(Sizing));
+    ASSERT_FALSE(h.dialogs.messages.empty());
+    EXPECT_EQ(h.dialogs.messages[0].text.toStdString(),
+              "Save changes to: " + h.example(Standard) + "?");
+    EXPECT_EQ(h.dialogs.messages[0].style, mb::YesNo | mb::Question | mb::DefaultButton2);
+    EXPECT_EQ(h.state.project.ProjectPath, h.example(Sizing));
+}
+
+TEST_F(FileCommands, OpenOverUnsavedChangesSavesThePreviousProjectOnYes) {
+    const std::string first = h.dataFolder() + "first.KOR";
+    std::filesystem::copy_file(h.example(Standard), first);
+    open(first);
+    h.state.project.EntryHeight = 9.5f;
+    h.state.project.ProjectSaved = false;
+    h.dialogs.messageAnswers = {mb::AnswerYes};
+    open(h.example(Sizing));
+    EXPECT_EQ(h.state.project.ProjectPath, h.example(Sizing));
+    EXPECT_NE(GuiHarness::readFile(first).find("\r\n9.5\r\n"), std::string::npos);
+}
+
+TEST_F(FileCommands, ARefusedOrDamagedFileLeavesAnEmptyUntitledProject) {
+    struct Row {
+        const char* name;
+        std::string content;
+        std::string message;
+    };
+    const Row rows[] = {
+        {"notkora.KOR", "HELLO\r\n0\r\n", "Invalid file format"},
+        {"truncated.KOR", "KORA_500\r\n0\r\nTitle\r\n##StartDesc##\r\n", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        open(h.example(Standard));
+        const std::string path = h.dataFolder() + row.name;
+        std::ofstream(path, std::ios::binary) << row.content;
+        h.dialogs.messages.clear();
+        open(path);
+        ASSERT_FALSE(h.dialogs.messages.empty());
+        if (!row.message.empty())
+            EXPECT_EQ(h.dialogs.messages[0].text.toStdString(), row.message);
+        else
+            EXPECT_TRUE(h.dialogs.messages[0].text.startsWith(QStringLiteral("Error occurred: ")));
+        EXPECT_TRUE(h.state.project.ProjectEmpty);
+        // A later Save must not write an empty project over the file that was refused.
+        EXPECT_EQ(h.state.project.ProjectPath, "Untitled");
+        EXPECT_EQ(caption(), QStringLiteral("KORA: Untitled"));
+        EXPECT_EQ(GuiHarness::readFile(path), row.content);
+    }
+}
+
+TEST_F(FileCommands, SaveOfAnUntitledProjectAsksForANameAndWritesTheFile) {
+    const std::string path = h.dataFolder() + "new.KOR";
+    h.dialogs.fileAnswers.push_back(QString::fromStdString(path));
+    h.trigger("mnuFileItem_2");
+    ASSERT_EQ(h.dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(h.dialogs.fileRequests[0].mode, FileDialogRequest::Mode::SaveAs);
+    EXPECT_EQ(h.state.project.ProjectPath, path);
+    EXPECT_EQ(GuiHarness::readFile(path).substr(0, 13), "KORA_500\r\n 0 ");
+    EXPECT_EQ(caption().toStdString(), CaptionText("KORA", path, true));
+    EXPECT_EQ(h.window->action(QStringLiteral("mnuFileArray_1"))->text().toStdString(), path);
+}
+
+TEST_F(FileCommands, SaveOfANamedProjectWritesWithoutAskingAndSaveAsAlwaysAsks) {
+    const std::string path = h.dataFolder() + "named.KOR";
+    std::filesystem::copy_file(h.example(Standard), path);
+    open(path);
+    h.state.project.ProjectTitle = "Changed title";
+    h.state.project.ProjectSaved = false;
+    h.window->SetCaption();
+    EXPECT_TRUE(caption().endsWith(QLatin1Char('*')));
+    const std::size_t asked = h.dialogs.fileRequests.size();
+
+    h.trigger("mnuFileItem_2");
+    EXPECT_EQ(h.dialogs.fileRequests.size(), asked);
+    EXPECT_NE(GuiHarness::readFile(path).find("Changed title"), std::string::npos);
+    EXPECT_FALSE(caption().endsWith(QLatin1Char('*')));
+
+    const std::string copy = h.dataFolder() + "copy.KOR";
+    h.dialogs.fileAnswers.push_back(QString::fromStdString(copy));
+    h.trigger("mnuFileItem_3");
+    EXPECT_EQ(h.dialogs.fileRequests.size(), asked + 1);
+    EXPECT_EQ(h.dialogs.fileRequests.back().fileName, QStringLiteral("named.KOR"));
+    EXPECT_EQ(GuiHarness::readFile(copy), GuiHarness::readFile(path));
+    EXPECT_EQ(h.state.project.ProjectPath, copy);
+}
+
+TEST_F(FileCommands, AFailedSaveAsKeepsTheOldNameAndTheUnsavedMark) {
+    open(h.example(Standard));
+    h.state.project.ProjectSaved = false;
+    const std::string nowhere = h.dataFolder() + "no such folder/x.KOR";
+    h.dialogs.fileAnswers.push_back(QString::fromStdString(nowhere));
+    h.dialogs.messages.clear();
+    h.trigger("mnuFileItem_3");
+    ASSERT_FALSE(h.dialogs.messages.empty());
+    EXPECT_TRUE(h.dialogs.messages[0].text.startsWith(QStringLiteral("Error occurred: ")));
+    EXPECT_EQ(h.state.project.ProjectPath, h.example(Standard));
+    EXPECT_FALSE(h.state.project.ProjectSaved);
+    EXPECT_TRUE(caption().endsWith(QLatin1Char('*')));
+}
+
+TEST_F(FileCommands, RecentFilesReopenAndReorder) {
+    open(h.example(Standard));
+    open(h.example(Sizing));
+    open(h.example(Advanced));
+    auto captions = [&] {
+        std::vector<std::string> c;
+        for (int k = 1; k <= 4; ++k) {
+            QAction* a = h.window->action(QStringLiteral("mnuFileArray_%1").arg(k));
+            if (a->isVisible()) c.push_back(a->text().toStdString());
+        }
+        return c;
+    };
+    EXPECT_EQ(captions(), (std::vector<std::string>{h.example(Advanced), h.example(Sizing),
+                                                    h.example(Standard)}));
+    h.trigger("mnuFileArray_3");
+    EXPECT_EQ(h.state.project.ProjectPath, h.example(Standard));
+    EXPECT_EQ(captions(), (std::vector<std::string>{h.example(Standard), h.example(Sizing),
+                                                    h.example(Advanced)}));
+}
+
+TEST_F(FileCommands, NewResetsTheProjectWithoutAsking) {
+    open(h.example(Standard));
+    h.state.project.ProjectSaved = false;
+    h.dialogs.messages.clear();
+    h.trigger("mnuFileItem_0");
+    EXPECT_EQ(h.state.project.ProjectPath, "Untitled");
+    EXPECT_TRUE(h.state.project.ProjectEmpty);
+    EXPECT_EQ(caption(), QStringLiteral("KORA: Untitled"));
+    EXPECT_TRUE(h.dialogs.messages.empty());
+}
+
+TEST_F(FileCommands, TheParametersDialogFollowsOpenAndNewWhenTheOptionIsOn) {
+    h.state.settings.ShowInputScreenOnLoad = 1;
+    for (const char* command : {"open", "new"}) {
+        SCOPED_TRACE(command);
+        if (std::string(command) == "open")
+            open(h.example(Standard));
+        else
+            h.trigger("mnuFileItem_0");
+        frmKORAParm* dialog = h.window->parametersDialog();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_FALSE(h.window->isEnabled());
+        dialog->reject();
+        QApplication::processEvents();
+        EXPECT_TRUE(h.window->isEnabled());
+    }
+}
+
+TEST_F(FileCommands, PrintAsksAboutAnEmptyProjectAndPrintsTheInputListing) {
+    // Empty project: No stops, Yes goes on to the print dialog.
+    h.dialogs.messageAnswers = {mb::AnswerNo};
+    h.trigger("mnuFileItem_6");
+    EXPECT_EQ(h.dialogs.messages.back().text, QStringLiteral("Current file is empty. Continue?"));
+    EXPECT_EQ(h.dialogs.messages.back().style, mb::YesNo | mb::Question | mb::DefaultButton2);
+    EXPECT_EQ(h.dialogs.printDialogs, 0);
+
+    h.dialogs.messageAnswers = {mb::AnswerYes};
+    h.trigger("mnuFileItem_6"); // print dialog cancelled
+    EXPECT_EQ(h.dialogs.printDialogs, 1);
+    EXPECT_TRUE(h.jobs.empty());
+
+    open(h.example(Standard));
+    h.dialogs.printScripts.push_back([](QPrinter&) { return true; });
+    h.trigger("mnuFileItem_6");
+    ASSERT_EQ(h.jobs.size(), 1u);
+    EXPECT_TRUE(h.jobs[0].ended);
+    EXPECT_EQ(h.jobs[0].font, "Courier New");
+    EXPECT_EQ(h.jobs[0].points, 9);
+    const auto lines = BodyLines(h.jobs[0]);
+    EXPECT_TRUE(contains(lines, "[PROJECT TITLE]"));
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0], "KORA module build: " + BuildString());
+
+    // The toolbar prints the same without the dialog.
+    const int dialogsBefore = h.dialogs.printDialogs;
+    h.trigger("Toolbar1_3");
+    EXPECT_EQ(h.dialogs.printDialogs, dialogsBefore);
+    ASSERT_EQ(h.jobs.size(), 2u);
+    EXPECT_EQ(BodyLines(h.jobs[1]), lines);
+}
+
+TEST_F(FileCommands, PrinterSetupAndPrintPreview) {
+    h.trigger("mnuFileItem_5");
+    EXPECT_EQ(h.dialogs.pageSetupDialogs, 1);
+
+    open(h.example(Standard));
+    h.trigger("mnuFileItem_7");
+    PrintPreview* preview = h.window->printPreview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Print Preview"));
+    auto* text = preview->findChild<QPlainTextEdit*>(QStringLiteral("RichTextBox1"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("[PROJECT TITLE]")));
+    EXPECT_TRUE(historyHas(h, "Preview displayed"));
+    EXPECT_FALSE(h.window->isEnabled());
+    preview->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(h.window->isEnabled());
+}
+
+} // namespace
+} // namespace kora::gui::test

@@ -1,0 +1,168 @@
+#include "guiharness.h"
+
+#include "dialogs/frmkoraparm.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace kora::gui::test {
+namespace {
+
+constexpr const char* Standard = "Example_3Entry_Standard.KOR";
+constexpr const char* Sizing = "Example_YAY_Sizing_CMRR.KOR";
+
+TEST(Startup, FirstStartMakesTheSettingsFileCopiesTheExamplesAndOffersTheParameters) {
+    GuiHarness h;
+    MainWindow& w = h.start();
+
+    const std::string ini = GuiHarness::readFile(h.dataFolder() + "KORA.INI");
+    EXPECT_EQ(ini.rfind("[Version]\r\nINIFileVersion=050817\r\n", 0), 0u) << ini;
+    for (const char* name : {Standard, Sizing, "Example_4Entry_Advanced_Metric.KOR"})
+        EXPECT_TRUE(std::filesystem::exists(h.example(name))) << name;
+
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("KORA: Untitled"));
+    // With no project named, the parameters dialog opens for the new project.
+    ASSERT_NE(w.parametersDialog(), nullptr);
+    EXPECT_TRUE(w.parametersDialog()->isVisible());
+    EXPECT_FALSE(w.isEnabled());
+    EXPECT_EQ(QDir::currentPath() + "/", QString::fromStdString(h.program));
+    EXPECT_TRUE(h.state.project.ProjectEmpty);
+    // The history is off by default: its pane is hidden and its commands greyed.
+    EXPECT_FALSE(w.historyPane()->isVisible());
+    for (const char* item : {"mnuUtilItem_5", "mnuUtilItem_6", "mnuUtilItem_7"})
+        EXPECT_FALSE(w.action(QString::fromLatin1(item))->isEnabled()) << item;
+}
+
+TEST(Startup, AQuotedCommandLineOpensThatProject) {
+    GuiHarness h;
+    const std::string folder = h.root.path().toStdString() + "/My Projects/";
+    std::filesystem::create_directories(folder);
+    const std::string path = folder + "pit one.KOR";
+    std::filesystem::copy_file(std::string(KORA_EXAMPLES_DIR) + "/" + Standard, path);
+    h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
+
+    MainWindow& w = h.start("\"" + path + "\"");
+
+    EXPECT_EQ(h.state.project.ProjectPath, path);
+    EXPECT_FALSE(h.state.project.ProjectEmpty);
+    EXPECT_EQ(w.windowTitle().toStdString(), CaptionText("KORA", path, true));
+    // With a project named, the parameters dialog is not offered at start.
+    EXPECT_EQ(w.parametersDialog(), nullptr);
+    EXPECT_TRUE(w.isEnabled());
+}
+
+TEST(Startup, TheLastProjectOpensFirstAndTheCommandLineProjectAfterIt) {
+    GuiHarness h;
+    const std::string last = h.dataFolder() + Sizing;
+    h.preset("Settings", "LoadLastInputFile", "1");
+    h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
+    h.preset("FileMenu", "MaxLastFiles", "1");
+    h.preset("FileMenu", "LastFile1", Sizing);
+    h.preset("FileMenu", "LastFileMode1", "1");
+    h.preset("FileMenu", "LastFileLong1", last);
+
+    GuiHarness h2;
+    h2.preset("Settings", "LoadLastInputFile", "1");
+    h2.preset("FileMenu", "MaxLastFiles", "1");
+    h2.preset("FileMenu", "LastFile1", Sizing);
+    h2.preset("FileMenu", "LastFileMode1", "1");
+    h2.preset("FileMenu", "LastFileLong1", h2.dataFolder() + Sizing);
+    h2.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
+
+    h.start();
+    EXPECT_EQ(h.state.project.ProjectPath, last);
+    EXPECT_FALSE(h.state.project.ProjectEmpty);
+
+    const std::string named = h2.dataFolder() + Standard;
+    h2.start(named);
+    EXPECT_EQ(h2.state.project.ProjectPath, named);
+    EXPECT_EQ(h2.state.recent.LastFileLong[0], named);
+    EXPECT_EQ(h2.state.recent.LastFileLong[1], h2.dataFolder() + Sizing);
+    EXPECT_TRUE(h2.dialogs.messages.empty()) << h2.dialogs.messageTexts().join('|').toStdString();
+}
+
+TEST(Startup, WindowSettingsAreApplied) {
+    GuiHarness h;
+    h.preset("Settings", "EnableMainMenuToolbar", "0");
+    h.preset("Settings", "DisplayHistoryWin", "1");
+    h.preset("Settings", "DisplayFontSize", "12");
+    h.preset("Settings", "DisplayFontBold", "-1");
+    h.preset("Settings", "MaxMainMenu", "1");
+    MainWindow& w = h.start();
+
+    EXPECT_FALSE(w.findChild<QToolBar*>(QStringLiteral("Toolbar1"))->isVisible());
+    EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
+    QPlainTextEdit* pane = w.historyPane();
+    EXPECT_TRUE(pane->isVisible());
+    EXPECT_EQ(pane->font().pointSizeF(), 12.0);
+    EXPECT_TRUE(pane->font().bold());
+    // Start-up's own steps are in the log.
+    EXPECT_TRUE(pane->toPlainText().contains(
+        QStringLiteral(". File initialized. Use Edit-Project Parameters to enter data")));
+}
+
+TEST(Startup, ASettingsFileOfAnotherVersionIsReplacedByDefaults) {
+    GuiHarness h;
+    h.preset("Settings", "DisplayHistoryWin", "1");
+    h.preset("Version", "INIFileVersion", "040101");
+    MainWindow& w = h.start();
+    EXPECT_EQ(h.state.settings.DisplayHistoryWin, 0);
+    EXPECT_FALSE(w.historyPane()->isVisible());
+    EXPECT_NE(GuiHarness::readFile(h.state.iniPath).find("INIFileVersion=050817"),
+              std::string::npos);
+}
+
+TEST(Startup, TheDisclaimerShowsUntilTheUserTicksItOff) {
+    GuiHarness h;
+    h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
+    h.dialogs.dialogScripts.push_back([](QDialog& d) {
+        d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(true);
+        d.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        return d.result();
+    });
+    h.start();
+    EXPECT_EQ(h.dialogs.dialogsShown, std::vector<QString>{QStringLiteral("frmDisclaimer")});
+    EXPECT_NE(GuiHarness::readFile(h.state.iniPath).find("ShowDisclaim=0"), std::string::npos);
+
+    h.restart();
+    EXPECT_TRUE(h.dialogs.dialogsShown.empty());
+    EXPECT_EQ(h.state.settings.ShowDisclaim, 0);
+}
+
+TEST(Startup, TheUpdateReminderShowsFromThe361stDayAfterTheRelease) {
+    const QDate release(2013, 8, 20);
+    struct Row {
+        int days;
+        int remind;
+        bool shown;
+    };
+    const Row rows[] = {{360, 1, false}, {361, 1, true}, {2000, 1, true}, {2000, 0, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.days);
+        GuiHarness h;
+        h.preset("Settings", "ShowDisclaim", "0");
+        h.preset("Settings", "RemindAnnualUpdates", std::to_string(row.remind));
+        h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
+        h.today = release.addDays(row.days);
+        h.start();
+        const bool shown = !h.dialogs.dialogsShown.empty() &&
+                           h.dialogs.dialogsShown[0] == QStringLiteral("frmUpdate");
+        EXPECT_EQ(shown, row.shown);
+    }
+}
+
+TEST(Startup, CommandLineQuotesAreRemoved) {
+    EXPECT_EQ(CommandLineProject("\"/home/a b/c.KOR\""), "/home/a b/c.KOR");
+    EXPECT_EQ(CommandLineProject("/x/\"y\".KOR"), "/x/y.KOR");
+    EXPECT_EQ(CommandLineProject("\"\""), "");
+}
+
+} // namespace
+} // namespace kora::gui::test

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "recordingpagesink.h"
+#include "scripteddialogservice.h"
+
+#include "app/appstate.h"
+#include "app/guimessenger.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "app/startupenvironment.h"
+#include "report/reportprinter.h"
+#include "utilities/helpsystem.h"
+
+#include "project/projectfile.h"
+#include "scriptedmessenger.h"
+#include "settings/inifile.h"
+#include "settings/settingsfile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+namespace kora::gui::test {
+
+using kora::test::ScriptedMessenger;
+
+// One desktop program in a temporary folder: a documents folder, a program folder holding the
+// example projects, the program's state, scripted dialogs and a recording printer. Nothing it
+// does touches the real home folder or waits on a modal window.
+class GuiHarness {
+public:
+    GuiHarness() {
+        documents = (root.path() + "/Documents").toStdString();
+        program = (root.path() + "/program/").toStdString();
+        QDir().mkpath(QString::fromStdString(documents));
+        QDir().mkpath(QString::fromStdString(program));
+        const QDir examples(QStringLiteral(KORA_EXAMPLES_DIR));
+        for (const QString& name : examples.entryList({QStringLiteral("*.KOR")}, QDir::Files))
+            QFile::copy(examples.filePath(name), QString::fromStdString(program) + name);
+        printer.setSinkFactory([this](QPrinter&) {
+            jobs.emplace_back();
+            return std::make_unique<RecordingPageSink>(jobs.back());
+        });
+    }
+
+    ~GuiHarness() { window.reset(); }
+
+    // The user's data folder start-up makes.
+    std::string dataFolder() const { return documents + "/MyTERVA/"; }
+    std::string example(const std::string& name) const { return dataFolder() + name; }
+
+    StartupEnvironment environment(const std::string& commandLine = {}) const {
+        StartupEnvironment env;
+        env.documentsFolder = documents;
+        env.programFolder = program;
+        env.today = today;
+        env.commandLine = commandLine;
+        env.availableFonts = {"Liberation Sans", "Courier New", "Liberation Mono"};
+        return env;
+    }
+
+    // Writes one value into the settings file before start-up reads it (the file is made with
+    // the defaults first when missing).
+    void preset(const char* section, const char* key, const std::string& value) {
+        QDir().mkpath(QString::fromStdString(dataFolder()));
+        const std::string ini = dataFolder() + SettingsFileName;
+        ScriptedMessenger quiet;
+        Settings defaults;
+        defaults.DataPath = dataFolder();
+        EnsureSettingsFile(ini, defaults, RecentFiles{}, quiet);
+        WriteIniValue(section, key, value, ini);
+    }
+
+    MainWindow& start(const std::string& commandLine = {}) {
+        window = StartKora(state, messenger, printer, help, environment(commandLine));
+        return *window;
+    }
+
+    // A second run of the program on the same folders: the window goes, the state starts afresh.
+    MainWindow& restart(const std::string& commandLine = {}) {
+        window.reset();
+        state = AppState{};
+        dialogs = ScriptedDialogService{};
+        return start(commandLine);
+    }
+
+    // Clicks a menu or toolbar item by its control name.
+    void trigger(const char* name) {
+        QAction* a = window->action(QString::fromLatin1(name));
+        if (a == nullptr) throw std::runtime_error(std::string("no action ") + name);
+        a->trigger();
+    }
+
+    static std::string readFile(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    QTemporaryDir root;
+    std::string documents;
+    std::string program;
+    QDate today{2013, 9, 1};
+
+    AppState state;
+    ScriptedDialogService dialogs;
+    GuiMessenger messenger{state.history, dialogs};
+    ReportPrinter printer{dialogs};
+    HelpSystem help{&dialogs};
+    std::deque<RecordingPageSink::Job> jobs; // stable references for the sinks
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace kora::gui::test
