@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/sweeps.h"
 #include "engine/workingset.h"
 #include "graphics/plangeometry.h"
 #include "project/projectrecord.h"
@@ -21,6 +22,7 @@ struct AppState {
     WorkingSet work;
     PlanGeometry plan;
     ReportBuffer report;
+    GraphCurves curves; // the last chart sweep or parametric study
     History history;
     Settings settings;
     RecentFiles recent;

@@ -305,20 +305,10 @@ void MainWindow::buildClientArea() {
     setCentralWidget(central);
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    placeVersionLabel();
-}
-
-void MainWindow::placeVersionLabel() {
-    // The label lives at the top right of the client area, which begins below the toolbar
-    // when it is shown and at the top of the window otherwise.
-    if (m_lblver != nullptr) m_lblver->raise();
-}
-
 void MainWindow::ApplyWindowSettings() {
+    // The version label sits at the top right of the client area, just below the toolbar when
+    // the toolbar is shown and at the top of the window otherwise.
     m_toolbar->setVisible(m_state.settings.EnableMainMenuToolbar == 1);
-    placeVersionLabel();
 }
 
 void MainWindow::ApplyHistorySetting() {
@@ -572,6 +562,7 @@ void MainWindow::openParametersDialog() {
     hooks.copyDialogImage = [this](QWidget& dialog) {
         CopyDialogImage(&dialog, m_messenger.dialogs());
     };
+    hooks.runStudy = [this](ParametricStudy study) { return runParametricStudy(study); };
     // Not a Qt child of the main window, which is disabled while the dialog is open.
     auto* dialog = new frmKORAParm(m_state.project, m_state.settings, m_state.plan, m_messenger,
                                    std::move(hooks), nullptr);
@@ -617,6 +608,24 @@ void MainWindow::mnuCalcItem_Click(int index) {
     });
     m_viewer = viewer;
     viewer->openOnResults();
+}
+
+std::optional<std::string> MainWindow::runParametricStudy(ParametricStudy study) {
+    // The study file goes to the user's data folder, beside the projects, where the user can
+    // always write (the program's own folder rarely is writable).
+    AppState& s = m_state;
+    std::string written;
+    bool done = false;
+    Guarded(m_messenger, [&] {
+        WaitCursor wait;
+        done = study == ParametricStudy::Partial
+                   ? DoParametricPartial(s.project, s.work, s.plan, s.curves,
+                                         s.folders.UserDataFolder, m_messenger, &written)
+                   : DoParametricSolid(s.project, s.work, s.plan, s.curves,
+                                       s.folders.UserDataFolder, m_messenger, &written);
+    });
+    if (!done) return std::nullopt;
+    return written;
 }
 
 void MainWindow::openFileConversion() {

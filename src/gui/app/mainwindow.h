@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -23,6 +24,7 @@ class HelpSystem;
 struct HelpMenuContext;
 class PictureBox;
 class frmKORAParm;
+enum class ParametricStudy;
 class PrintPreview;
 class ReportPrinter;
 class ResultsViewer;
@@ -84,16 +86,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildMenus();
     void buildToolbar();
     void buildClientArea();
-    void placeVersionLabel();
     void printInputListing(bool withDialog);
     void openDescriptionDialog();
     void openParametersDialog();
+    std::optional<std::string> runParametricStudy(ParametricStudy study);
     void openFileConversion();
     void toggleHistoryPane();
     void copyHistory();

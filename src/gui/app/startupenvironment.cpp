@@ -9,8 +9,16 @@ namespace kora::gui {
 
 StartupEnvironment StartupEnvironment::fromSystem(const QStringList& arguments) {
     StartupEnvironment env;
-    env.documentsFolder =
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    // The user's documents folder; without one (a fresh account has no ~/Documents) the desktop
+    // folder, else the home folder, rather than the program's folder, which is rarely writable.
+    for (auto location : {QStandardPaths::DocumentsLocation, QStandardPaths::DesktopLocation,
+                          QStandardPaths::HomeLocation}) {
+        const QString folder = QStandardPaths::writableLocation(location);
+        if (!folder.isEmpty() && QDir(folder).exists()) {
+            env.documentsFolder = folder.toStdString();
+            break;
+        }
+    }
     env.programFolder =
         QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'))
             .toStdString();

@@ -135,6 +135,25 @@ TEST(MainWindow, InputCommandsOpenTheDescriptionAndParametersDialogs) {
     }
 }
 
+TEST(MainWindow, TheHiddenStudyButtonsWriteTheirFileIntoTheDataFolder) {
+    GuiHarness h;
+    h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
+    h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
+    MainWindow& w = h.start();
+    h.dialogs.fileAnswers.push_back(
+        QString::fromStdString(h.example("Example_3Entry_Standard.KOR")));
+    h.trigger("mnuFileItem_1");
+    h.trigger("mnuEditItem_1");
+    ASSERT_NE(w.parametersDialog(), nullptr);
+    h.dialogs.messages.clear();
+    w.parametersDialog()->findChild<QPushButton*>(QStringLiteral("cmd50"))->click();
+    const std::string path = h.dataFolder() + "SF-width-Partial.txt";
+    ASSERT_EQ(h.dialogs.messages.size(), 1u);
+    EXPECT_EQ(h.dialogs.messages[0].text.toStdString(), "Parametric study written to: " + path);
+    EXPECT_FALSE(GuiHarness::readFile(path).empty());
+    w.parametersDialog()->reject();
+}
+
 TEST(MainWindow, HistoryPaneCanBeHiddenRestoredClearedAndCopied) {
     GuiHarness h;
     h.preset("Settings", "DisplayHistoryWin", "1");

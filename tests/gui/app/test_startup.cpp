@@ -158,6 +158,19 @@ TEST(Startup, TheUpdateReminderShowsFromThe361stDayAfterTheRelease) {
     }
 }
 
+TEST(Startup, TheSystemEnvironmentFallsBackToTheHomeFolderWithoutDocuments) {
+    // The tests run with a home folder of their own that has no Documents or Desktop folder.
+    const QString home = QDir::homePath();
+    ASSERT_FALSE(QDir(home + "/Documents").exists());
+    const StartupEnvironment env = StartupEnvironment::fromSystem(
+        {QStringLiteral("kora"), QStringLiteral("\"/p/a"), QStringLiteral("b.KOR\"")});
+    EXPECT_EQ(env.documentsFolder, home.toStdString());
+    EXPECT_EQ(env.commandLine, "\"/p/a b.KOR\"");
+    EXPECT_EQ(CommandLineProject(env.commandLine), "/p/a b.KOR");
+    EXPECT_FALSE(env.availableFonts.empty());
+    EXPECT_EQ(env.programFolder.back(), '/');
+}
+
 TEST(Startup, CommandLineQuotesAreRemoved) {
     EXPECT_EQ(CommandLineProject("\"/home/a b/c.KOR\""), "/home/a b/c.KOR");
     EXPECT_EQ(CommandLineProject("/x/\"y\".KOR"), "/x/y.KOR");
