@@ -18,7 +18,9 @@ void GuiMessenger::setPane(QPlainTextEdit* pane) {
     refreshPane();
 }
 
-void GuiMessenger::setMainWindow(QWidget* window) { m_mainWindow = window; }
+void GuiMessenger::setMainWindow(QWidget* window) {
+    m_mainWindow = window;
+}
 
 void GuiMessenger::AddHistory(const std::string& text) {
     m_history.AddHistory(text);

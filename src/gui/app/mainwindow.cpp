@@ -104,11 +104,17 @@ MainWindow::~MainWindow() {
     delete m_parameters.data();
 }
 
-ResultsViewer* MainWindow::resultsViewer() const { return m_viewer.data(); }
+ResultsViewer* MainWindow::resultsViewer() const {
+    return m_viewer.data();
+}
 
-frmKORAParm* MainWindow::parametersDialog() const { return m_parameters.data(); }
+frmKORAParm* MainWindow::parametersDialog() const {
+    return m_parameters.data();
+}
 
-PrintPreview* MainWindow::printPreview() const { return m_preview.data(); }
+PrintPreview* MainWindow::printPreview() const {
+    return m_preview.data();
+}
 
 QAction* MainWindow::action(const QString& name) const {
     return findChild<QAction*>(name);
@@ -135,8 +141,8 @@ void MainWindow::buildMenus() {
             }
             a->setParent(this);
             a->setObjectName(itemName(array, item.index));
-            a->setProperty("helpContext", item.help != 0 ? item.help
-                                                           : menu->property("helpContext"));
+            a->setProperty("helpContext",
+                           item.help != 0 ? item.help : menu->property("helpContext"));
         }
     };
     auto addMenu = [this](const char* name, const char* caption, int help) {
@@ -263,8 +269,8 @@ void MainWindow::buildToolbar() {
     };
     for (int i = 0; i < 5; ++i) {
         const Button& b = buttons[i];
-        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(b.theme),
-                                            QIcon(QString::fromLatin1(b.fallback)));
+        const QIcon icon =
+            QIcon::fromTheme(QString::fromLatin1(b.theme), QIcon(QString::fromLatin1(b.fallback)));
         QAction* a = m_toolbar->addAction(icon, QString::fromLatin1(b.tip));
         a->setParent(this);
         a->setToolTip(QString::fromLatin1(b.tip));
@@ -374,7 +380,8 @@ bool MainWindow::ShowFileDialog(int mode, const std::string& folder) {
     request.mode = mode == 1 ? FileDialogRequest::Mode::Open : FileDialogRequest::Mode::SaveAs;
     request.caption = mode == 1 ? QStringLiteral("Open") : QStringLiteral("Save As");
     if (!trimmed(p.ProjectPath).empty())
-        request.fileName = QString::fromStdString(ExtractFileName(p.ProjectPath, false, m_messenger));
+        request.fileName =
+            QString::fromStdString(ExtractFileName(p.ProjectPath, false, m_messenger));
     std::string start = folder;
     if (start.empty()) {
         start = s.DataPath;
@@ -383,8 +390,9 @@ bool MainWindow::ShowFileDialog(int mode, const std::string& folder) {
     request.folder = QString::fromStdString(start);
     const std::string ext =
         s.FileExtension.empty() || s.FileExtension == "0" ? std::string("KOR") : s.FileExtension;
-    request.filters = {QStringLiteral("All Files (*.*)"),
-                       QString::fromStdString(std::string(ProgramTitle) + " Files (*." + ext + ")")};
+    request.filters = {
+        QStringLiteral("All Files (*.*)"),
+        QString::fromStdString(std::string(ProgramTitle) + " Files (*." + ext + ")")};
     request.selectedFilter = 1;
     request.defaultSuffix = QString::fromStdString(ext);
 
@@ -488,7 +496,9 @@ void MainWindow::mnuFileItem_Click(int index) {
         case 5:
             if (!m_printer.pageSetup(this)) logCancelled();
             break;
-        case 6: printInputListing(true); break;
+        case 6:
+            printInputListing(true);
+            break;
         case 7: {
             LoadOutBuf0(false);
             auto* preview = new PrintPreview(m_state.report, m_messenger, m_printer, this);
@@ -496,8 +506,11 @@ void MainWindow::mnuFileItem_Click(int index) {
             preview->openPreview();
             break;
         }
-        case 11: close(); break;
-        default: break;
+        case 11:
+            close();
+            break;
+        default:
+            break;
         }
     });
 }
@@ -661,11 +674,20 @@ void MainWindow::copyHistory() {
 void MainWindow::mnuUtilItem_Click(int index) {
     Guarded(m_messenger, [&] {
         switch (index) {
-        case 3: openFileConversion(); break;
-        case 5: m_messenger.clearHistory(); break;
-        case 6: toggleHistoryPane(); break;
-        case 7: copyHistory(); break;
-        default: break;
+        case 3:
+            openFileConversion();
+            break;
+        case 5:
+            m_messenger.clearHistory();
+            break;
+        case 6:
+            toggleHistoryPane();
+            break;
+        case 7:
+            copyHistory();
+            break;
+        default:
+            break;
         }
     });
 }
@@ -691,12 +713,23 @@ void MainWindow::ShowStartupNotices() {
 
 void MainWindow::Toolbar1_ButtonClick(int button) {
     switch (button) {
-    case 1: mnuFileItem_Click(1); break;
-    case 2: mnuFileItem_Click(2); break;
-    case 3: Guarded(m_messenger, [&] { printInputListing(false); }); break;
-    case 4: mnuEditItem_Click(0); break;
-    case 5: mnuEditItem_Click(1); break;
-    default: break;
+    case 1:
+        mnuFileItem_Click(1);
+        break;
+    case 2:
+        mnuFileItem_Click(2);
+        break;
+    case 3:
+        Guarded(m_messenger, [&] { printInputListing(false); });
+        break;
+    case 4:
+        mnuEditItem_Click(0);
+        break;
+    case 5:
+        mnuEditItem_Click(1);
+        break;
+    default:
+        break;
     }
 }
 

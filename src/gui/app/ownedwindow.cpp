@@ -12,7 +12,9 @@ OwnedWindow::OwnedWindow(QWidget* owner) : QWidget(nullptr, Qt::Window), m_owner
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-OwnedWindow::~OwnedWindow() { releaseOwner(); }
+OwnedWindow::~OwnedWindow() {
+    releaseOwner();
+}
 
 void OwnedWindow::open() {
     if (m_owner != nullptr) {

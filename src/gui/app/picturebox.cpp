@@ -11,7 +11,9 @@ PictureBox::PictureBox(QWidget* parent)
     setMinimumSize(160, 105);
 }
 
-QSize PictureBox::sizeHint() const { return m_renderer.defaultSize(); }
+QSize PictureBox::sizeHint() const {
+    return m_renderer.defaultSize();
+}
 
 void PictureBox::paintEvent(QPaintEvent*) {
     if (!m_renderer.isValid()) return;

@@ -28,9 +28,8 @@ int QtDialogService::message(QWidget* parent, const QString& text, int style,
     QAbstractButton* clicked = box.clickedButton();
     for (std::size_t i = 0; i < made.size(); ++i)
         if (made[i] == clicked) return MessageBoxStyle::classicAnswer(look.buttons[i]);
-    return MessageBoxStyle::classicAnswer(look.buttons[look.escapeIndex < made.size()
-                                                           ? look.escapeIndex
-                                                           : 0]);
+    return MessageBoxStyle::classicAnswer(
+        look.buttons[look.escapeIndex < made.size() ? look.escapeIndex : 0]);
 }
 
 std::optional<QString> QtDialogService::fileDialog(QWidget* parent,
@@ -48,8 +47,7 @@ std::optional<QString> QtDialogService::fileDialog(QWidget* parent,
         dialog.setFileMode(QFileDialog::AnyFile);
     }
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
 
@@ -80,8 +78,12 @@ std::optional<QString> QtDialogService::folderDialog(QWidget* parent, const QStr
     return folder;
 }
 
-int QtDialogService::execDialog(QDialog& dialog) { return dialog.exec(); }
+int QtDialogService::execDialog(QDialog& dialog) {
+    return dialog.exec();
+}
 
-bool QtDialogService::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtDialogService::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 } // namespace kora::gui

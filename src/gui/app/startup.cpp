@@ -33,7 +33,8 @@ void prepareSettings(AppState& state, Messenger& messenger, const StartupEnviron
     defaults.DisplayFontName = DefaultFontName(env.availableFonts);
     defaults.BrowseFontName = defaults.DisplayFontName;
     state.settings = defaults;
-    Guarded(messenger, [&] { EnsureSettingsFile(state.iniPath, defaults, state.recent, messenger); });
+    Guarded(messenger,
+            [&] { EnsureSettingsFile(state.iniPath, defaults, state.recent, messenger); });
     for (int part : {settingsPart::Settings, settingsPart::FileMenu, settingsPart::TextBrowse,
                      settingsPart::Graph, settingsPart::Options})
         ReadSettings(state.settings, state.recent, state.iniPath, part, env.availableFonts, data);

@@ -14,7 +14,7 @@ struct StartupEnvironment {
     std::string documentsFolder;
     std::string programFolder; // ends with the separator
     QDate today;
-    std::string commandLine;   // the arguments after the program name, joined by blanks
+    std::string commandLine; // the arguments after the program name, joined by blanks
     std::vector<std::string> availableFonts;
 
     // The running program's environment; `arguments` as QCoreApplication::arguments() gives them.

@@ -18,8 +18,7 @@ class ConvertDialog : public QDialog {
 public:
     // `fileOption` is the remembered "File options" choice (ConvertFileOption); it is updated
     // whenever the dialog closes, by Convert, Cancel or the close box.
-    ConvertDialog(ProjectRecord& project, int& fileOption, Messenger& messenger,
-                  QWidget* parent);
+    ConvertDialog(ProjectRecord& project, int& fileOption, Messenger& messenger, QWidget* parent);
 
     // The Convert button: converts, reports, closes.
     void convert();

@@ -14,7 +14,9 @@ QString qtext(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-[[noreturn]] void printerError() { throw KoraError(err::PrinterError, "Printer error"); }
+[[noreturn]] void printerError() {
+    throw KoraError(err::PrinterError, "Printer error");
+}
 
 } // namespace
 
@@ -31,8 +33,7 @@ PrinterPageSink::~PrinterPageSink() {
 }
 
 double PrinterPageSink::pageWidth() const {
-    return m_printer.pageLayout().paintRectPixels(m_printer.resolution()).width() * 1440.0 /
-           m_dpiX;
+    return m_printer.pageLayout().paintRectPixels(m_printer.resolution()).width() * 1440.0 / m_dpiX;
 }
 
 double PrinterPageSink::pageHeight() const {

@@ -141,9 +141,13 @@ void ResultsViewer::copyAll() {
     m_messenger.AddHistory("Output copied to clipboard");
 }
 
-void ResultsViewer::printPage() { printPages(m_page, m_page, "Current page printed"); }
+void ResultsViewer::printPage() {
+    printPages(m_page, m_page, "Current page printed");
+}
 
-void ResultsViewer::printAll() { printPages(0, m_report.LastPage, "All pages printed"); }
+void ResultsViewer::printAll() {
+    printPages(0, m_report.LastPage, "All pages printed");
+}
 
 void ResultsViewer::printPages(int first, int last, const char* historyText) {
     m_messenger.AddHistory(historyText);

@@ -7,10 +7,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -73,9 +73,11 @@ TEST(MainWindow, MenusCarryTheirCaptionsShortcutsHelpContextsAndEnabling) {
     for (const char* separator : {"mnuFileItem_4", "mnuFileItem_8", "mnuFileItem_10",
                                   "mnuCalcItem_2", "mnuUtilItem_4", "mnuHelpItem_9"})
         EXPECT_TRUE(w.action(QString::fromLatin1(separator))->isSeparator()) << separator;
-    const std::pair<const char*, const char*> menus[] = {
-        {"mnuFile", "&File"}, {"mnuEdit", "&Input"}, {"mnuCalc", "&Output"},
-        {"mnuUtil", "&Utilities"}, {"mnuHelp", "&Help"}};
+    const std::pair<const char*, const char*> menus[] = {{"mnuFile", "&File"},
+                                                         {"mnuEdit", "&Input"},
+                                                         {"mnuCalc", "&Output"},
+                                                         {"mnuUtil", "&Utilities"},
+                                                         {"mnuHelp", "&Help"}};
     for (const auto& [name, title] : menus) {
         auto* menu = w.findChild<QMenu*>(QString::fromLatin1(name));
         ASSERT_NE(menu, nullptr) << name;
@@ -87,8 +89,8 @@ TEST(MainWindow, MenusCarryTheirCaptionsShortcutsHelpContextsAndEnabling) {
 TEST(MainWindow, ToolbarHasFiveButtonsWithTipsAndIcons) {
     GuiHarness h;
     MainWindow& w = h.start();
-    const char* tips[] = {"Open Data File", "Save Data File", "Print Data File",
-                          "Edit Description", "Edit Pillar Data"};
+    const char* tips[] = {"Open Data File", "Save Data File", "Print Data File", "Edit Description",
+                          "Edit Pillar Data"};
     for (int i = 1; i <= 5; ++i) {
         QAction* a = w.action(QStringLiteral("Toolbar1_%1").arg(i));
         ASSERT_NE(a, nullptr);

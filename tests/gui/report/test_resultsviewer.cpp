@@ -126,8 +126,8 @@ TEST_F(Output, ViewerPagesForwardAndBackWithinTheReport) {
         bool previousOn;
     };
     const Step steps[] = {
-        {next, 2, true, true},      {next, 3, true, true},          {next, 4, false, true},
-        {previous, 3, true, true},  {previous, 2, true, true},      {previous, 1, true, true},
+        {next, 2, true, true},      {next, 3, true, true},     {next, 4, false, true},
+        {previous, 3, true, true},  {previous, 2, true, true}, {previous, 1, true, true},
         {previous, 0, true, false},
     };
     for (const Step& s : steps) {
