@@ -110,6 +110,9 @@ bool runStudy(const StudyPlan& plan, const ProjectRecord& p, WorkingSet& w, Plan
             for (w.WkDepth = 200; w.WkDepth <= static_cast<float>(plan.lastDepth);
                  w.WkDepth += 25) {
                 CalcSFStandard(w);
+                // Infinite or undefined factors (absurd strengths or weights) make the study
+                // meaningless: abandon it; the file is not written.
+                if (!ResultsFinite(w)) throw KoraError(err::Overflow, "Overflow");
                 storePoint(curves, w, projectLength(p, w.WkDepth), 4);
                 file.write(StudyLine(w.WkDepth, static_cast<float>(systemWidth), w.SFClassic[5],
                                      w.SFRevised[5], w.WkXcutSpacing, extraction));
@@ -165,17 +168,32 @@ bool ChartSweep(int index, const ProjectRecord& p, WorkingSet& w, PlanGeometry& 
     const float end = static_cast<float>(1.5 * q);
     float step = static_cast<float>(0.1 * q);
     if (step == 0) step = 1;
+    // A swept value so large that its range leaves single precision cannot be charted (and a
+    // loop over it would never end): report it as the overflow it is.
+    if (!std::isfinite(start) || !std::isfinite(end) || !std::isfinite(step)) {
+        HandleError(m, err::Overflow, "Overflow");
+        return false;
+    }
     const double n = (static_cast<double>(end) - start) / step + 2;
-    curves.Recreate(static_cast<int>(std::nearbyint(n)));
+    GraphCurves sweep;
+    sweep.GraphCommandIndex = curves.GraphCommandIndex;
+    sweep.Recreate(static_cast<int>(std::nearbyint(n)));
 
     const int lastCondition = index == 0 ? 5 : 4;
     // A counted loop over a single-precision variable: the end is passed once the running value
-    // exceeds it (falls below it for a negative step).
-    for (float x = start; step > 0 ? x <= end : x >= end; x += step) {
+    // exceeds it (falls below it for a negative step). The curve rows bound it as well.
+    for (float x = start; (step > 0 ? x <= end : x >= end) && sweep.NumGraphPoints < sweep.rows();
+         x += step) {
         *swept = x;
         CalcSFStandard(w);
-        storePoint(curves, w, projectLength(p, x), lastCondition);
+        // Absurd inputs can overflow the factors; a chart of infinities shows nothing.
+        if (!ResultsFinite(w)) {
+            HandleError(m, err::Overflow, "Overflow");
+            return false;
+        }
+        storePoint(sweep, w, projectLength(p, x), lastCondition);
     }
+    curves = std::move(sweep);
     return true;
 }
 

@@ -190,6 +190,39 @@ TEST(ChartSweepTest, RefusedProjectLeavesTheCurves) {
     EXPECT_EQ(curves.CurvesClassic(1, 2), 4.5f);
 }
 
+// Absurd inputs must end in the overflow message, never in a chart of infinities or in a
+// sweep that cannot end.
+TEST(ChartSweepTest, OverflowingProjectsAreReportedAndLeaveTheCurves) {
+    struct Case {
+        int index;
+        void (*spoil)(ProjectRecord&);
+    };
+    const Case cases[] = {
+        {0, [](ProjectRecord& p) { p.CenterDistance[1] = 3e38f; }},
+        {1, [](ProjectRecord& p) { p.DepthOfCover = 3e38f; }},
+        {1, [](ProjectRecord& p) {
+             p.UnitSystem = Metric;
+             p.DepthOfCover = 3e38f; // beyond single precision once in feet
+         }},
+        {3, [](ProjectRecord& p) { p.CoalStrength = 3e38f; }},
+    };
+    for (const Case& c : cases) {
+        ProjectRecord p = englishProject();
+        c.spoil(p);
+        WorkingSet w;
+        PlanGeometry plan;
+        GraphCurves curves;
+        curves.Recreate(2);
+        curves.CurvesClassic(1, 1) = 4.5f;
+        test::ScriptedMessenger m;
+        EXPECT_FALSE(ChartSweep(c.index, p, w, plan, curves, m)) << c.index;
+        EXPECT_EQ(m.texts(), std::vector<std::string>{
+                                 "Error occurred: Overflow (6). Procedure Terminated"});
+        EXPECT_EQ(curves.rows(), 2);
+        EXPECT_EQ(curves.CurvesClassic(1, 1), 4.5f);
+    }
+}
+
 TEST(GraphCurvesTest, OutsideTheArraysIsSubscriptOutOfRange) {
     GraphCurves c;
     c.Recreate(2);
@@ -335,6 +368,18 @@ TEST_F(StudyTest, ReplacesAnExistingFileAndWritesNothingForARefusedProject) {
 
     ASSERT_TRUE(DoParametricSolid(englishProject(), w, plan, curves, dir.string(), m));
     EXPECT_EQ(readLines(dir / "SF-width-Solid.txt").size(), 693u);
+}
+
+TEST_F(StudyTest, OverflowingFactorsAbandonTheStudyWithoutAFile) {
+    ProjectRecord p = englishProject();
+    p.CoalStrength = 3e38f;
+    try {
+        DoParametricSolid(p, w, plan, curves, dir.string(), m);
+        ADD_FAILURE() << "no error";
+    } catch (const KoraError& e) {
+        EXPECT_EQ(e.number(), err::Overflow);
+    }
+    EXPECT_FALSE(fs::exists(dir / "SF-width-Solid.txt"));
 }
 
 TEST_F(StudyTest, UnwritableFolderIsAnErrorForTheCommandHandler) {
