@@ -1,5 +1,6 @@
 #include "base/koraerror.h"
-#include "report/textfilewriter.h"
+#include "project/textfile.h"
+#include "project/textfilewriter.h"
 
 #include <gtest/gtest.h>
 
@@ -35,11 +36,11 @@ protected:
 
 TEST_F(TextFileWriterTest, WritesAndReplacesBytesExactly) {
     const fs::path target = dir / "out.txt";
-    WriteTextFile(target.string(), "first\r\nversion\r\n");
+    WriteTextFileAtomically(target.string(), "first\r\nversion\r\n");
     EXPECT_EQ(readFile(target), "first\r\nversion\r\n");
-    WriteTextFile(target.string(), "x\r\n");
+    WriteTextFileAtomically(target.string(), "x\r\n");
     EXPECT_EQ(readFile(target), "x\r\n");
-    WriteTextFile(target.string(), "");
+    WriteTextFileAtomically(target.string(), "");
     EXPECT_TRUE(fs::exists(target));
     EXPECT_EQ(fs::file_size(target), 0u);
     // Nothing but the target is left in the folder.
@@ -48,7 +49,7 @@ TEST_F(TextFileWriterTest, WritesAndReplacesBytesExactly) {
 
 TEST_F(TextFileWriterTest, AbandonedWriteKeepsThePreviousFile) {
     const fs::path target = dir / "study.txt";
-    WriteTextFile(target.string(), "previous\r\n");
+    WriteTextFileAtomically(target.string(), "previous\r\n");
     try {
         TextFileWriter writer(target.string());
         writer.write("half of the new ");
@@ -80,7 +81,7 @@ TEST_F(TextFileWriterTest, FailuresCarryTheClassicNumberAndLeaveNoTrace) {
     };
     for (const auto& c : cases) {
         try {
-            WriteTextFile(c.target.string(), "data\r\n");
+            WriteTextFileAtomically(c.target.string(), "data\r\n");
             ADD_FAILURE() << "no error for " << c.target;
         } catch (const KoraError& e) {
             EXPECT_EQ(e.number(), c.number) << c.target;
