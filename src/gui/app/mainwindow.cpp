@@ -5,7 +5,6 @@
 #include "app/commandguard.h"
 #include "app/dialogservice.h"
 #include "app/guimessenger.h"
-#include "app/helphint.h"
 #include "app/picturebox.h"
 #include "app/waitcursor.h"
 #include "dialogs/convertdialog.h"
@@ -552,7 +551,6 @@ void MainWindow::mnuEditItem_Click(int index) {
 void MainWindow::openDescriptionDialog() {
     DescriptionHooks hooks;
     hooks.setCaption = [this] { SetCaption(); };
-    hooks.showHelpHint = [this] { ShowHelpHint(m_messenger); };
     frmKORADesc dialog(m_state.project, m_state.report, m_state.settings, m_messenger,
                        std::move(hooks), this);
     CenterForm(dialog);
@@ -571,7 +569,6 @@ void MainWindow::openParametersDialog() {
     ParametersHooks hooks;
     hooks.setCaption = [this] { SetCaption(); };
     hooks.setCalcAdv = [this](bool) { SetCalcAdv(); };
-    hooks.showHelpHint = [this] { ShowHelpHint(m_messenger); };
     hooks.copyDialogImage = [this](QWidget& dialog) {
         CopyDialogImage(&dialog, m_messenger.dialogs());
     };

@@ -1,5 +1,6 @@
 #include "dialogs/frmkoraparm.h"
 
+#include "app/helphint.h"
 #include "base/messenger.h"
 #include "dialogs/controlnames.h"
 #include "dialogs/fieldfilter.h"
@@ -915,14 +916,6 @@ void frmKORAParm::copyImage() {
     m_messenger.ShowMessage("Screenshot of dialog copied to clipboard");
 }
 
-void frmKORAParm::showHelp() {
-    if (m_hooks.showHelpHint) {
-        m_hooks.showHelpHint();
-        return;
-    }
-    m_messenger.ShowMessage(
-        "Position the cursor on any item on the form and press F1 for context-sensitive Help",
-        mb::OK | mb::Exclamation, "Help");
-}
+void frmKORAParm::showHelp() { ShowHelpHint(m_messenger); }
 
 } // namespace kora::gui

@@ -55,13 +55,6 @@ bool showUpdateWindow(HelpMenuContext& context, Settings& settings, const QStrin
 
 } // namespace
 
-void ShowHelpHint(QWidget* parent, DialogService& dialogs) {
-    dialogs.message(parent,
-                    QStringLiteral("Position the cursor on any item on the form and press F1 for "
-                                   "context-sensitive Help"),
-                    mb::Exclamation, QStringLiteral("Help"));
-}
-
 bool ShowDisclaimer(HelpMenuContext& context, Settings& settings) {
     frmDisclaimer window(context.programName, context.owner);
     context.dialogs.execDialog(window);

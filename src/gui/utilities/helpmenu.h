@@ -37,10 +37,6 @@ struct HelpMenuContext {
 // reminder was switched off) and the "Settings" section must be written.
 bool HelpMenuCommand(int index, HelpMenuContext& context, Settings& settings);
 
-// The Help button of every dialog: reminds the user that F1 opens the topic of the control that
-// has the focus ("Help", exclamation icon).
-void ShowHelpHint(QWidget* parent, DialogService& dialogs);
-
 // Shows the disclaimer modally. When "Do not show this disclaimer again" was ticked, sets
 // ShowDisclaim to 0 and returns true: the caller writes the settings file.
 bool ShowDisclaimer(HelpMenuContext& context, Settings& settings);

@@ -1,4 +1,7 @@
+#include "app/guimessenger.h"
+#include "app/helphint.h"
 #include "fakedialogservice.h"
+#include "report/history.h"
 #include "settings/settings.h"
 #include "utilities/frmdisclaimer.h"
 #include "utilities/frmresource.h"
@@ -336,15 +339,19 @@ TEST_F(HelpMenuTest, ProgramUpdatesShowsTheAdviceOfTheDayAndCanSwitchTheReminder
     EXPECT_EQ(settings.RemindAnnualUpdates, 0);
 }
 
-TEST(ShowHelpHint, RemindsOfFOne) {
+TEST(ShowHelpHint, RemindsOfFOneAndLogsIt) {
     FakeDialogService dialogs;
-    ShowHelpHint(nullptr, dialogs);
+    History history(true, 4096);
+    GuiMessenger messenger(history, dialogs);
+    ShowHelpHint(messenger);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Position the cursor on any item on the form and press F1 for "
                              "context-sensitive Help"));
     EXPECT_EQ(dialogs.messages[0].style, mb::Exclamation);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Help"));
+    EXPECT_EQ(history.text(), "1. Help: Position the cursor on any item on the form and press F1 "
+                              "for context-sensitive Help\r\n");
 }
 
 // --- Window capture -----------------------------------------------------------------------
