@@ -1,12 +1,11 @@
 #include "base/koraerror.h"
 #include "project/textfile.h"
 #include "project/textfilewriter.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace kora {
@@ -14,24 +13,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+std::string readFile(const fs::path& p) { return test::ReadBytes(p.string()); }
 
 class TextFileWriterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("kora_writer_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
+    test::TempFolder folder;
+    const fs::path& dir = folder.path();
 };
 
 TEST_F(TextFileWriterTest, WritesAndReplacesBytesExactly) {
