@@ -12,12 +12,12 @@
 #include "project/unitsystems.h"
 #include "report/numberformat.h"
 #include "settings/settings.h"
+#include "utilities/windowcapture.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -907,14 +907,7 @@ void frmKORAParm::runStudy(ParametricStudy study) {
     if (path) m_messenger.ShowMessage("Parametric study written to: " + *path);
 }
 
-void frmKORAParm::copyImage() {
-    if (m_hooks.copyDialogImage) {
-        m_hooks.copyDialogImage(*this);
-        return;
-    }
-    QGuiApplication::clipboard()->setImage(grab().toImage());
-    m_messenger.ShowMessage("Screenshot of dialog copied to clipboard");
-}
+void frmKORAParm::copyImage() { CopyDialogImage(this, m_messenger); }
 
 void frmKORAParm::showHelp() { ShowHelpHint(m_messenger); }
 

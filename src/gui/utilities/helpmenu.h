@@ -13,15 +13,16 @@ struct Settings;
 
 namespace kora::gui {
 
-class DialogService;
+class GuiMessenger;
 class HelpSystem;
 
 // What the Help menu and the start-up windows need from the program. The main window fills it
-// once: its dialog service and help system, itself as owner of the modal windows, the program's
+// once: its messenger (every message goes through it, so it reaches the history log; its dialog
+// service runs the modal windows) and help system, itself as owner of the modal windows, the program's
 // folder (KORA.PDF and the reference documents are installed there), BuildString(), and the
 // executable's name in capitals. Tests set `today` to try the update rule on given days.
 struct HelpMenuContext {
-    DialogService& dialogs;
+    GuiMessenger& messenger;
     HelpSystem& help;
     QWidget* owner = nullptr;
     QString programFolder{};

@@ -32,6 +32,13 @@ namespace {
 
 using test::FakeDialogService;
 
+// The messenger of the main window over a recording dialog service, with the history log on.
+struct Recorder {
+    FakeDialogService dialogs;
+    History history{true, 4096};
+    GuiMessenger messenger{history, dialogs};
+};
+
 void touch(const QString& path) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -48,8 +55,8 @@ T* child(const QWidget& parent, const char* name) {
 // --- Resource Files -----------------------------------------------------------------------
 
 TEST(frmResource, ShowsTheThreeDocumentsAndNoEmptyRows) {
-    FakeDialogService dialogs;
-    frmResource window(DefaultReferenceDocuments(), QStringLiteral("/nowhere"), dialogs);
+    Recorder r;
+    frmResource window(DefaultReferenceDocuments(), QStringLiteral("/nowhere"), r.messenger);
     EXPECT_EQ(window.objectName(), QStringLiteral("frmResource"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Resource Files"));
     const ReferenceDocumentTable docs = DefaultReferenceDocuments();
@@ -85,15 +92,20 @@ TEST(frmResource, MissingDocumentFailedOpenAndSuccessfulOpen) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.button);
-        FakeDialogService dialogs;
+        Recorder r;
+        FakeDialogService& dialogs = r.dialogs;
         dialogs.openUrlResult = c.openSucceeds;
-        frmResource window(docs, folder.path(), dialogs);
+        frmResource window(docs, folder.path(), r.messenger);
         window.show();
         if (window.viewButton(c.button)->isVisible())
             QTest::mouseClick(window.viewButton(c.button), Qt::LeftButton);
         else
             window.ViewDocument(c.button);
         EXPECT_EQ(dialogs.messageTexts(), c.messages);
+        std::string logged;
+        for (std::size_t i = 0; i < c.messages.size(); ++i)
+            logged += std::to_string(i + 1) + ". Message: " + c.messages[i].toStdString() + "\r\n";
+        EXPECT_EQ(r.history.text(), logged);
         if (c.opened) {
             ASSERT_EQ(dialogs.openedUrls.size(), 1u);
             EXPECT_EQ(dialogs.openedUrls[0], QUrl::fromLocalFile(present));
@@ -123,9 +135,10 @@ TEST(frmDisclaimer, CaptionHeadingAndBox) {
 TEST(ShowDisclaimer, TheTickedBoxSwitchesTheDisclaimerOff) {
     for (bool tick : {false, true}) {
         SCOPED_TRACE(tick);
-        FakeDialogService dialogs;
+        Recorder r;
+        FakeDialogService& dialogs = r.dialogs;
         HelpSystem help;
-        HelpMenuContext context{dialogs, help};
+        HelpMenuContext context{r.messenger, help};
         dialogs.onExec = [tick](QDialog& d) {
             if (tick) d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(true);
             QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command1")),
@@ -143,11 +156,11 @@ TEST(ShowDisclaimer, TheTickedBoxSwitchesTheDisclaimerOff) {
 // --- Program Update -----------------------------------------------------------------------
 
 TEST(frmUpdate, CaptionVersionAndAdviceByDate) {
-    FakeDialogService dialogs;
+    Recorder r;
     for (int days : {360, 361}) {
         SCOPED_TRACE(days);
         const QDate today = ReleaseDate().addDays(days);
-        frmUpdate window(QStringLiteral("KORA"), QStringLiteral("5.0.01"), today, dialogs);
+        frmUpdate window(QStringLiteral("KORA"), QStringLiteral("5.0.01"), today, r.messenger);
         EXPECT_EQ(window.objectName(), QStringLiteral("frmUpdate"));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Program Update for KORA"));
         EXPECT_EQ(child<QLabel>(window, "lblInfo")->text(),
@@ -166,10 +179,11 @@ TEST(frmUpdate, CaptionVersionAndAdviceByDate) {
 TEST(frmUpdate, ClickingTheAddressOpensItAndAFailureIsReported) {
     for (bool succeeds : {true, false}) {
         SCOPED_TRACE(succeeds);
-        FakeDialogService dialogs;
+        Recorder r;
+        FakeDialogService& dialogs = r.dialogs;
         dialogs.openUrlResult = succeeds;
         frmUpdate window(QStringLiteral("KORA"), QStringLiteral("5.0.01"), ReleaseDate(),
-                            dialogs);
+                         r.messenger);
         window.show();
         QTest::mouseClick(child<QLabel>(window, "lblURL"), Qt::LeftButton);
         ASSERT_EQ(dialogs.openedUrls.size(), 1u);
@@ -177,6 +191,7 @@ TEST(frmUpdate, ClickingTheAddressOpensItAndAFailureIsReported) {
         EXPECT_EQ(dialogs.messageTexts(),
                   succeeds ? std::vector<QString>{}
                            : std::vector<QString>{QStringLiteral("Operation Failed")});
+        EXPECT_EQ(r.history.text(), succeeds ? "" : "1. Message: Operation Failed\r\n");
     }
 }
 
@@ -223,9 +238,10 @@ TEST(RunUpdateReminder, ShowsTheReminderOnlyWhenSwitchedOnAndDue) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.reminder << " " << c.days << " " << c.tick);
-        FakeDialogService dialogs;
+        Recorder r;
+        FakeDialogService& dialogs = r.dialogs;
         HelpSystem help;
-        HelpMenuContext context{dialogs, help};
+        HelpMenuContext context{r.messenger, help};
         context.today = ReleaseDate().addDays(c.days);
         QString shownText;
         dialogs.onExec = [&](QDialog& d) {
@@ -245,9 +261,10 @@ TEST(RunUpdateReminder, ShowsTheReminderOnlyWhenSwitchedOnAndDue) {
 }
 
 TEST(RunUpdateReminder, WithoutAGivenDateTheCalendarDecides) {
-    FakeDialogService dialogs;
+    Recorder r;
+    FakeDialogService& dialogs = r.dialogs;
     HelpSystem help;
-    HelpMenuContext context{dialogs, help};
+    HelpMenuContext context{r.messenger, help};
     Settings settings;
     RunUpdateReminder(context, settings);
     EXPECT_EQ(dialogs.executedDialogs.size(),
@@ -259,9 +276,11 @@ TEST(RunUpdateReminder, WithoutAGivenDateTheCalendarDecides) {
 class HelpMenuTest : public ::testing::Test {
 protected:
     FakeDialogService dialogs;
+    History history{true, 4096};
+    GuiMessenger messenger{history, dialogs};
     HelpSystem help{&dialogs};
     QTemporaryDir folder;
-    HelpMenuContext context{dialogs, help, nullptr, folder.path(), QStringLiteral("5.0.01")};
+    HelpMenuContext context{messenger, help, nullptr, folder.path(), QStringLiteral("5.0.01")};
     Settings settings;
 };
 
@@ -284,6 +303,8 @@ TEST_F(HelpMenuTest, PdfManualMissingFailingAndOpened) {
     HelpMenuCommand(2, context, settings);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.openedUrls.size(), 2u);
+    EXPECT_EQ(history.text(), "1. Message: Help file (KORA.PDF) not available\r\n"
+                              "2. Message: Operation Failed\r\n");
 }
 
 TEST_F(HelpMenuTest, AboutBoxIsAnInformationMessage) {
@@ -292,6 +313,8 @@ TEST_F(HelpMenuTest, AboutBoxIsAnInformationMessage) {
     EXPECT_EQ(dialogs.messages[0].text, AboutText(QStringLiteral("5.0.01")));
     EXPECT_EQ(dialogs.messages[0].style, mb::Information);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("About the KORA Program"));
+    EXPECT_EQ(history.text(), "1. About the KORA Program: " +
+                                  AboutText(QStringLiteral("5.0.01")).toStdString() + "\r\n");
 }
 
 TEST_F(HelpMenuTest, EachItemOpensItsWindowAndSeparatorsDoNothing) {
@@ -340,10 +363,10 @@ TEST_F(HelpMenuTest, ProgramUpdatesShowsTheAdviceOfTheDayAndCanSwitchTheReminder
 }
 
 TEST(ShowHelpHint, RemindsOfFOneAndLogsIt) {
-    FakeDialogService dialogs;
-    History history(true, 4096);
-    GuiMessenger messenger(history, dialogs);
-    ShowHelpHint(messenger);
+    Recorder r;
+    FakeDialogService& dialogs = r.dialogs;
+    History& history = r.history;
+    ShowHelpHint(r.messenger);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Position the cursor on any item on the form and press F1 for "
@@ -357,7 +380,8 @@ TEST(ShowHelpHint, RemindsOfFOneAndLogsIt) {
 // --- Window capture -----------------------------------------------------------------------
 
 TEST(CopyDialogImage, PutsThePictureOfTheDialogOnTheClipboardAndSaysSo) {
-    FakeDialogService dialogs;
+    Recorder r;
+    FakeDialogService& dialogs = r.dialogs;
     QDialog dialog;
     auto* button = new QPushButton(QStringLiteral("Copy dialog image to clipboard"), &dialog);
     dialog.resize(320, 200);
@@ -365,15 +389,16 @@ TEST(CopyDialogImage, PutsThePictureOfTheDialogOnTheClipboardAndSaysSo) {
     QGuiApplication::clipboard()->clear();
 
     // Called from a control of the dialog, as the dialog's button does.
-    EXPECT_TRUE(CopyDialogImage(button, dialogs));
+    EXPECT_TRUE(CopyDialogImage(button, r.messenger));
     const QImage image = QGuiApplication::clipboard()->image();
     EXPECT_EQ(image.size(), dialog.grab().size());
     EXPECT_EQ(dialogs.messageTexts(),
               std::vector<QString>{QStringLiteral("Screenshot of dialog copied to clipboard")});
 
     dialogs.messages.clear();
-    EXPECT_FALSE(CopyDialogImage(nullptr, dialogs));
+    EXPECT_FALSE(CopyDialogImage(nullptr, r.messenger));
     EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(r.history.text(), "1. Message: Screenshot of dialog copied to clipboard\r\n");
 }
 
 } // namespace
