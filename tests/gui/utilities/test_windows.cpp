@@ -1,7 +1,7 @@
 #include "app/guimessenger.h"
 #include "app/helphint.h"
-#include "fakedialogservice.h"
 #include "report/history.h"
+#include "scripteddialogservice.h"
 #include "settings/settings.h"
 #include "utilities/frmdisclaimer.h"
 #include "utilities/frmresource.h"
@@ -30,11 +30,11 @@
 namespace kora::gui {
 namespace {
 
-using test::FakeDialogService;
+using test::ScriptedDialogService;
 
 // The messenger of the main window over a recording dialog service, with the history log on.
 struct Recorder {
-    FakeDialogService dialogs;
+    ScriptedDialogService dialogs;
     History history{true, 4096};
     GuiMessenger messenger{history, dialogs};
 };
@@ -82,7 +82,7 @@ TEST(frmResource, MissingDocumentFailedOpenAndSuccessfulOpen) {
     const struct {
         int button;
         bool openSucceeds;
-        std::vector<QString> messages;
+        QStringList messages;
         bool opened;
     } cases[] = {
         {0, true, {QStringLiteral("Resource file (KORA-Method.pdf) not available")}, false},
@@ -93,7 +93,7 @@ TEST(frmResource, MissingDocumentFailedOpenAndSuccessfulOpen) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.button);
         Recorder r;
-        FakeDialogService& dialogs = r.dialogs;
+        ScriptedDialogService& dialogs = r.dialogs;
         dialogs.openUrlResult = c.openSucceeds;
         frmResource window(docs, folder.path(), r.messenger);
         window.show();
@@ -103,7 +103,7 @@ TEST(frmResource, MissingDocumentFailedOpenAndSuccessfulOpen) {
             window.ViewDocument(c.button);
         EXPECT_EQ(dialogs.messageTexts(), c.messages);
         std::string logged;
-        for (std::size_t i = 0; i < c.messages.size(); ++i)
+        for (qsizetype i = 0; i < c.messages.size(); ++i)
             logged += std::to_string(i + 1) + ". Message: " + c.messages[i].toStdString() + "\r\n";
         EXPECT_EQ(r.history.text(), logged);
         if (c.opened) {
@@ -136,20 +136,20 @@ TEST(ShowDisclaimer, TheTickedBoxSwitchesTheDisclaimerOff) {
     for (bool tick : {false, true}) {
         SCOPED_TRACE(tick);
         Recorder r;
-        FakeDialogService& dialogs = r.dialogs;
+        ScriptedDialogService& dialogs = r.dialogs;
         HelpSystem help;
         HelpMenuContext context{r.messenger, help};
-        dialogs.onExec = [tick](QDialog& d) {
+        dialogs.dialogScripts.push_back([tick](QDialog& d) {
             if (tick) d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(true);
             QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command1")),
                               Qt::LeftButton);
             return d.result();
-        };
+        });
         Settings settings;
         ASSERT_EQ(settings.ShowDisclaim, 1);
         EXPECT_EQ(ShowDisclaimer(context, settings), tick);
         EXPECT_EQ(settings.ShowDisclaim, tick ? 0 : 1);
-        EXPECT_EQ(dialogs.executedDialogs, std::vector<QString>{QStringLiteral("frmDisclaimer")});
+        EXPECT_EQ(dialogs.dialogsShown, std::vector<QString>{QStringLiteral("frmDisclaimer")});
     }
 }
 
@@ -180,7 +180,7 @@ TEST(frmUpdate, ClickingTheAddressOpensItAndAFailureIsReported) {
     for (bool succeeds : {true, false}) {
         SCOPED_TRACE(succeeds);
         Recorder r;
-        FakeDialogService& dialogs = r.dialogs;
+        ScriptedDialogService& dialogs = r.dialogs;
         dialogs.openUrlResult = succeeds;
         frmUpdate window(QStringLiteral("KORA"), QStringLiteral("5.0.01"), ReleaseDate(),
                          r.messenger);
@@ -189,8 +189,7 @@ TEST(frmUpdate, ClickingTheAddressOpensItAndAFailureIsReported) {
         ASSERT_EQ(dialogs.openedUrls.size(), 1u);
         EXPECT_EQ(dialogs.openedUrls[0], QUrl(UpdatePageAddress()));
         EXPECT_EQ(dialogs.messageTexts(),
-                  succeeds ? std::vector<QString>{}
-                           : std::vector<QString>{QStringLiteral("Operation Failed")});
+                  succeeds ? QStringList{} : QStringList{QStringLiteral("Operation Failed")});
         EXPECT_EQ(r.history.text(), succeeds ? "" : "1. Message: Operation Failed\r\n");
     }
 }
@@ -239,20 +238,20 @@ TEST(RunUpdateReminder, ShowsTheReminderOnlyWhenSwitchedOnAndDue) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.reminder << " " << c.days << " " << c.tick);
         Recorder r;
-        FakeDialogService& dialogs = r.dialogs;
+        ScriptedDialogService& dialogs = r.dialogs;
         HelpSystem help;
         HelpMenuContext context{r.messenger, help};
         context.today = ReleaseDate().addDays(c.days);
         QString shownText;
-        dialogs.onExec = [&](QDialog& d) {
+        dialogs.dialogScripts.push_back([&](QDialog& d) {
             shownText = d.findChild<QLabel*>(QStringLiteral("lblUpdate"))->text();
             d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(c.tick);
             return int(QDialog::Accepted);
-        };
+        });
         Settings settings;
         settings.RemindAnnualUpdates = std::int16_t(c.reminder);
         EXPECT_EQ(RunUpdateReminder(context, settings), c.changed);
-        EXPECT_EQ(dialogs.executedDialogs.size(), c.shown ? 1u : 0u);
+        EXPECT_EQ(dialogs.dialogsShown.size(), c.shown ? 1u : 0u);
         if (c.shown) {
             EXPECT_EQ(shownText, UpdateReminderText());
         }
@@ -262,12 +261,12 @@ TEST(RunUpdateReminder, ShowsTheReminderOnlyWhenSwitchedOnAndDue) {
 
 TEST(RunUpdateReminder, WithoutAGivenDateTheCalendarDecides) {
     Recorder r;
-    FakeDialogService& dialogs = r.dialogs;
+    ScriptedDialogService& dialogs = r.dialogs;
     HelpSystem help;
     HelpMenuContext context{r.messenger, help};
     Settings settings;
     RunUpdateReminder(context, settings);
-    EXPECT_EQ(dialogs.executedDialogs.size(),
+    EXPECT_EQ(dialogs.dialogsShown.size(),
               UpdateReminderDue(QDate::currentDate()) ? 1u : 0u);
 }
 
@@ -275,7 +274,7 @@ TEST(RunUpdateReminder, WithoutAGivenDateTheCalendarDecides) {
 
 class HelpMenuTest : public ::testing::Test {
 protected:
-    FakeDialogService dialogs;
+    ScriptedDialogService dialogs;
     History history{true, 4096};
     GuiMessenger messenger{history, dialogs};
     HelpSystem help{&dialogs};
@@ -287,13 +286,13 @@ protected:
 TEST_F(HelpMenuTest, PdfManualMissingFailingAndOpened) {
     EXPECT_FALSE(HelpMenuCommand(2, context, settings));
     EXPECT_EQ(dialogs.messageTexts(),
-              std::vector<QString>{QStringLiteral("Help file (KORA.PDF) not available")});
+              QStringList{QStringLiteral("Help file (KORA.PDF) not available")});
     EXPECT_TRUE(dialogs.openedUrls.empty());
 
     touch(folder.filePath(QStringLiteral("KORA.PDF")));
     dialogs.messages.clear();
     HelpMenuCommand(2, context, settings);
-    EXPECT_EQ(dialogs.messageTexts(), std::vector<QString>{QStringLiteral("Operation Failed")});
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Operation Failed")});
     ASSERT_EQ(dialogs.openedUrls.size(), 1u);
     EXPECT_EQ(dialogs.openedUrls[0],
               QUrl::fromLocalFile(folder.filePath(QStringLiteral("KORA.PDF"))));
@@ -332,10 +331,10 @@ TEST_F(HelpMenuTest, EachItemOpensItsWindowAndSeparatorsDoNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.index);
-        dialogs.executedDialogs.clear();
+        dialogs.dialogsShown.clear();
         help.CloseHelp();
         EXPECT_FALSE(HelpMenuCommand(c.index, context, settings));
-        EXPECT_EQ(dialogs.executedDialogs,
+        EXPECT_EQ(dialogs.dialogsShown,
                   c.dialog ? std::vector<QString>{QString::fromLatin1(c.dialog)}
                            : std::vector<QString>{});
         if (c.helpPage) {
@@ -352,19 +351,19 @@ TEST_F(HelpMenuTest, EachItemOpensItsWindowAndSeparatorsDoNothing) {
 
 TEST_F(HelpMenuTest, ProgramUpdatesShowsTheAdviceOfTheDayAndCanSwitchTheReminderOff) {
     context.today = ReleaseDate().addDays(365);
-    dialogs.onExec = [](QDialog& d) {
+    dialogs.dialogScripts.push_back([](QDialog& d) {
         EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("lblUpdate"))->text(),
                   UpdateAdviceText(ReleaseDate().addDays(365)));
         d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(true);
         return int(QDialog::Accepted);
-    };
+    });
     EXPECT_TRUE(HelpMenuCommand(8, context, settings));
     EXPECT_EQ(settings.RemindAnnualUpdates, 0);
 }
 
 TEST(ShowHelpHint, RemindsOfFOneAndLogsIt) {
     Recorder r;
-    FakeDialogService& dialogs = r.dialogs;
+    ScriptedDialogService& dialogs = r.dialogs;
     History& history = r.history;
     ShowHelpHint(r.messenger);
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -381,7 +380,7 @@ TEST(ShowHelpHint, RemindsOfFOneAndLogsIt) {
 
 TEST(CopyDialogImage, PutsThePictureOfTheDialogOnTheClipboardAndSaysSo) {
     Recorder r;
-    FakeDialogService& dialogs = r.dialogs;
+    ScriptedDialogService& dialogs = r.dialogs;
     QDialog dialog;
     auto* button = new QPushButton(QStringLiteral("Copy dialog image to clipboard"), &dialog);
     dialog.resize(320, 200);
@@ -393,7 +392,7 @@ TEST(CopyDialogImage, PutsThePictureOfTheDialogOnTheClipboardAndSaysSo) {
     const QImage image = QGuiApplication::clipboard()->image();
     EXPECT_EQ(image.size(), dialog.grab().size());
     EXPECT_EQ(dialogs.messageTexts(),
-              std::vector<QString>{QStringLiteral("Screenshot of dialog copied to clipboard")});
+              QStringList{QStringLiteral("Screenshot of dialog copied to clipboard")});
 
     dialogs.messages.clear();
     EXPECT_FALSE(CopyDialogImage(nullptr, r.messenger));
