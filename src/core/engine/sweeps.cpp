@@ -8,7 +8,7 @@
 #include "project/projectrecord.h"
 #include "project/unitsystems.h"
 #include "report/numberformat.h"
-#include "report/textfilewriter.h"
+#include "project/textfilewriter.h"
 #include "report/textutil.h"
 
 #include <cmath>

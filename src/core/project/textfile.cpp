@@ -1,46 +1,18 @@
 #include "project/textfile.h"
 
 #include "base/koraerror.h"
+#include "project/textfilewriter.h"
 
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 
 namespace kora {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-[[noreturn]] void raiseForErrno(int code) {
-    switch (code) {
-    case ENOENT: throw KoraError(err::FileNotFound, "File not found");
-    case ENOTDIR: throw KoraError(err::PathNotFound, "Path not found");
-    case EACCES:
-    case EPERM: throw KoraError(err::PermissionDenied, "Permission denied");
-    case ENOSPC:
-    case EFBIG:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        throw KoraError(err::DiskFull, "Disk full");
-    case EIO: throw KoraError(err::DeviceIOError, "Device I/O error");
-    default: throw KoraError(err::PathFileAccessError, "Path/File access error");
-    }
-}
-
-// A missing folder on the way to a file being created is "Path not found", not "File not found".
-[[noreturn]] void raiseForCreate(int code) {
-    if (code == ENOENT) throw KoraError(err::PathNotFound, "Path not found");
-    raiseForErrno(code);
-}
-
-void checkName(const std::string& path) {
-    if (path.empty() || path.find('\0') != std::string::npos)
-        throw KoraError(err::BadFileName, "Bad file name or number");
-}
 
 bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
@@ -70,25 +42,39 @@ std::size_t utf8SequenceLength(std::string_view s, std::size_t i) {
     return n;
 }
 
-std::string temporaryName() {
-    static constexpr char hex[] = "0123456789abcdef";
-    std::random_device rd;
-    std::mt19937 gen(rd());
-    std::string name = ".kora-";
-    for (int i = 0; i < 12; ++i) name += hex[gen() % 16];
-    return name + ".tmp";
-}
-
 } // namespace
 
+void RaiseFileError(int code) {
+    switch (code) {
+    case ENOENT: throw KoraError(err::FileNotFound, "File not found");
+    case ENOTDIR: throw KoraError(err::PathNotFound, "Path not found");
+    case EACCES:
+    case EPERM:
+    case EROFS: throw KoraError(err::PermissionDenied, "Permission denied");
+    case ENOSPC:
+    case EFBIG:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        throw KoraError(err::DiskFull, "Disk full");
+    case EIO: throw KoraError(err::DeviceIOError, "Device I/O error");
+    default: throw KoraError(err::PathFileAccessError, "Path/File access error");
+    }
+}
+
+void CheckFileName(const std::string& path) {
+    if (path.empty() || path.find('\0') != std::string::npos)
+        throw KoraError(err::BadFileName, "Bad file name or number");
+}
+
 std::string ReadTextFile(const std::string& path, std::size_t maxBytes) {
-    checkName(path);
+    CheckFileName(path);
     std::error_code ec;
     if (fs::is_directory(fs::path(path), ec))
         throw KoraError(err::PathFileAccessError, "Path/File access error");
     errno = 0;
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) raiseForErrno(errno);
+    if (!f) RaiseFileError(errno);
     std::string data;
     std::array<char, 65536> buf{};
     while (true) {
@@ -105,7 +91,7 @@ std::string ReadTextFile(const std::string& path, std::size_t maxBytes) {
     const bool failed = std::ferror(f) != 0;
     const int code = errno;
     std::fclose(f);
-    if (failed) raiseForErrno(code == 0 ? EIO : code);
+    if (failed) RaiseFileError(code == 0 ? EIO : code);
     return data;
 }
 
@@ -130,48 +116,9 @@ std::string DecodeText(std::string_view bytes) {
 }
 
 void WriteTextFileAtomically(const std::string& path, std::string_view bytes) {
-    checkName(path);
-    fs::path target(path);
-    std::error_code ec;
-    if (fs::is_symlink(target, ec)) {
-        const fs::path resolved = fs::canonical(target, ec);
-        if (!ec) target = resolved;
-    }
-    if (fs::is_directory(target, ec))
-        throw KoraError(err::PathFileAccessError, "Path/File access error");
-    fs::path dir = target.parent_path();
-    if (dir.empty()) dir = ".";
-
-    fs::path tmp;
-    std::FILE* f = nullptr;
-    for (int attempt = 0; attempt < 100 && !f; ++attempt) {
-        tmp = dir / temporaryName();
-        errno = 0;
-        f = std::fopen(tmp.c_str(), "wbx");
-        if (!f && errno != EEXIST) raiseForCreate(errno);
-    }
-    if (!f) throw KoraError(err::PathFileAccessError, "Path/File access error");
-
-    const auto fail = [&](int code) {
-        if (f) std::fclose(f);
-        std::error_code ignored;
-        fs::remove(tmp, ignored);
-        raiseForErrno(code == 0 ? EIO : code);
-    };
-    errno = 0;
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size())
-        fail(errno);
-    if (std::fflush(f) != 0) fail(errno);
-    const int closed = std::fclose(f);
-    f = nullptr;
-    if (closed != 0) fail(errno);
-
-    // Keep the permissions of the file being replaced.
-    const auto st = fs::status(target, ec);
-    if (!ec && fs::exists(st)) fs::permissions(tmp, st.permissions(), ec);
-
-    fs::rename(tmp, target, ec);
-    if (ec) fail(ec.value());
+    TextFileWriter file(path);
+    file.write(bytes);
+    file.commit();
 }
 
 std::size_t CharacterCount(std::string_view text) {

@@ -15,6 +15,13 @@ namespace kora {
 // bytes; anything near this size is junk and is refused instead of being loaded into memory.
 inline constexpr std::size_t MaxTextFileBytes = 16u * 1024u * 1024u;
 
+// Raises the classic KoraError for the errno of a failed file operation (ENOENT: 53 "File not
+// found"; a read-only file system: 70 "Permission denied").
+[[noreturn]] void RaiseFileError(int errnoCode);
+
+// Raises 52 "Bad file name or number" for an empty name or one with a NUL character in it.
+void CheckFileName(const std::string& path);
+
 // The raw bytes of a file.
 std::string ReadTextFile(const std::string& path, std::size_t maxBytes = MaxTextFileBytes);
 
@@ -23,11 +30,8 @@ std::string ReadTextFile(const std::string& path, std::size_t maxBytes = MaxText
 // order mark at the start, as some editors write, is dropped.
 std::string DecodeText(std::string_view bytes);
 
-// Replaces (or creates) the file with the given bytes so that a failure never destroys the
-// previous file: the bytes go to a temporary file beside it, every write and the final flush and
-// close are checked, and only then is the temporary file renamed over the target. A symbolic link
-// is followed, so the file it points to is replaced. On failure the temporary file is removed
-// and a KoraError is raised.
+// Replaces (or creates) the file with the given bytes through a TextFileWriter, so that a failure
+// never destroys the previous file.
 void WriteTextFileAtomically(const std::string& path, std::string_view bytes);
 
 // The number of characters (UTF-8 code points) of a text.

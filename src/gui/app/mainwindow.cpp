@@ -5,7 +5,6 @@
 #include "app/commandguard.h"
 #include "app/dialogservice.h"
 #include "app/guimessenger.h"
-#include "app/helphint.h"
 #include "app/picturebox.h"
 #include "app/waitcursor.h"
 #include "dialogs/convertdialog.h"
@@ -17,7 +16,6 @@
 #include "report/resultsviewer.h"
 #include "utilities/helpmenu.h"
 #include "utilities/helpsystem.h"
-#include "utilities/windowcapture.h"
 
 #include "project/projectfile.h"
 #include "project/recentfiles.h"
@@ -79,7 +77,7 @@ QString menuText(const std::string& text) {
 MainWindow::MainWindow(AppState& state, GuiMessenger& messenger, ReportPrinter& printer,
                        HelpSystem& help)
     : m_state(state), m_messenger(messenger), m_printer(printer), m_help(help),
-      m_helpContext(std::make_unique<HelpMenuContext>(HelpMenuContext{messenger.dialogs(), help})) {
+      m_helpContext(std::make_unique<HelpMenuContext>(HelpMenuContext{messenger, help})) {
     m_helpContext->owner = this;
     m_helpContext->buildString = QString::fromStdString(BuildString());
     setObjectName(QStringLiteral("frmMain"));
@@ -552,7 +550,6 @@ void MainWindow::mnuEditItem_Click(int index) {
 void MainWindow::openDescriptionDialog() {
     DescriptionHooks hooks;
     hooks.setCaption = [this] { SetCaption(); };
-    hooks.showHelpHint = [this] { ShowHelpHint(m_messenger); };
     frmKORADesc dialog(m_state.project, m_state.report, m_state.settings, m_messenger,
                        std::move(hooks), this);
     CenterForm(dialog);
@@ -571,10 +568,6 @@ void MainWindow::openParametersDialog() {
     ParametersHooks hooks;
     hooks.setCaption = [this] { SetCaption(); };
     hooks.setCalcAdv = [this](bool) { SetCalcAdv(); };
-    hooks.showHelpHint = [this] { ShowHelpHint(m_messenger); };
-    hooks.copyDialogImage = [this](QWidget& dialog) {
-        CopyDialogImage(&dialog, m_messenger.dialogs());
-    };
     hooks.runStudy = [this](ParametricStudy study) { return runParametricStudy(study); };
     // Not a Qt child of the main window, which is disabled while the dialog is open.
     auto* dialog = new frmKORAParm(m_state.project, m_state.settings, m_state.plan, m_messenger,

@@ -1,5 +1,6 @@
 #include "dialogs/frmkoradesc.h"
 
+#include "app/helphint.h"
 #include "base/messenger.h"
 #include "dialogs/controlnames.h"
 #include "project/projectfile.h"
@@ -113,16 +114,7 @@ void frmKORADesc::buildForm() {
         done(QDialog::Accepted);
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] {
-        if (m_hooks.showHelpHint) {
-            m_hooks.showHelpHint();
-        } else {
-            m_messenger.ShowMessage(
-                "Position the cursor on any item on the form and press F1 for context-sensitive "
-                "Help",
-                mb::OK | mb::Exclamation, "Help");
-        }
-    });
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_messenger); });
 
     auto* side = new QVBoxLayout;
     side->addWidget(frame1);

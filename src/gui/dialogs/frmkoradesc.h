@@ -20,8 +20,7 @@ namespace kora::gui {
 
 // What the description dialog asks of the main window.
 struct DescriptionHooks {
-    std::function<void()> setCaption;   // rebuild the main window's caption (SetCaption)
-    std::function<void()> showHelpHint; // the Help button; the hint message when not given
+    std::function<void()> setCaption; // rebuild the main window's caption (SetCaption)
 };
 
 // "Project Description": the project's title and description and, while the project holds no

@@ -1,5 +1,6 @@
 #include "dialogs/frmkoraparm.h"
 
+#include "app/helphint.h"
 #include "base/messenger.h"
 #include "dialogs/controlnames.h"
 #include "dialogs/fieldfilter.h"
@@ -11,12 +12,12 @@
 #include "project/unitsystems.h"
 #include "report/numberformat.h"
 #include "settings/settings.h"
+#include "utilities/windowcapture.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -906,23 +907,8 @@ void frmKORAParm::runStudy(ParametricStudy study) {
     if (path) m_messenger.ShowMessage("Parametric study written to: " + *path);
 }
 
-void frmKORAParm::copyImage() {
-    if (m_hooks.copyDialogImage) {
-        m_hooks.copyDialogImage(*this);
-        return;
-    }
-    QGuiApplication::clipboard()->setImage(grab().toImage());
-    m_messenger.ShowMessage("Screenshot of dialog copied to clipboard");
-}
+void frmKORAParm::copyImage() { CopyDialogImage(this, m_messenger); }
 
-void frmKORAParm::showHelp() {
-    if (m_hooks.showHelpHint) {
-        m_hooks.showHelpHint();
-        return;
-    }
-    m_messenger.ShowMessage(
-        "Position the cursor on any item on the form and press F1 for context-sensitive Help",
-        mb::OK | mb::Exclamation, "Help");
-}
+void frmKORAParm::showHelp() { ShowHelpHint(m_messenger); }
 
 } // namespace kora::gui

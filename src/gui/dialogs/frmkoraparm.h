@@ -38,10 +38,6 @@ enum class ParametricStudy { Partial, Solid };
 struct ParametersHooks {
     std::function<void()> setCaption;             // SetCaption of the main window
     std::function<void(bool advanced)> setCalcAdv; // SetCalcAdv from the stored AdvGeometry
-    std::function<void()> showHelpHint;           // Help button; the hint message when empty
-    // "Copy dialog image to clipboard" (CopyDialogImage); without it the dialog grabs its own
-    // image and reports "Screenshot of dialog copied to clipboard".
-    std::function<void(QWidget& dialog)> copyDialogImage;
     // Runs a parametric study on the project just stored and returns the path of the file it
     // wrote, or nothing when the study did not run (the engine has already said why).
     std::function<std::optional<std::string>(ParametricStudy)> runStudy;

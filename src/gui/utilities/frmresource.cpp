@@ -1,6 +1,7 @@
 #include "utilities/frmresource.h"
 
 #include "app/dialogservice.h"
+#include "app/guimessenger.h"
 #include "base/messenger.h"
 
 #include <QDir>
@@ -13,11 +14,10 @@
 
 namespace kora::gui {
 
-frmResource::frmResource(const ReferenceDocumentTable& documents,
-                               const QString& programFolder, DialogService& dialogs,
-                               QWidget* parent)
+frmResource::frmResource(const ReferenceDocumentTable& documents, const QString& programFolder,
+                         GuiMessenger& messenger, QWidget* parent)
     : QDialog(parent), m_documents(documents), m_programFolder(programFolder),
-      m_dialogs(dialogs) {
+      m_messenger(messenger) {
     setObjectName(QStringLiteral("frmResource"));
     setWindowTitle(QStringLiteral("Resource Files"));
 
@@ -64,14 +64,11 @@ void frmResource::ViewDocument(int index) {
     const QString name = m_documents[std::size_t(index)].fileName;
     const QString path = QDir(m_programFolder).filePath(name);
     if (name.isEmpty() || !QFileInfo(path).isFile()) {
-        m_dialogs.message(this,
-                          QStringLiteral("Resource file (") + name +
-                              QStringLiteral(") not available"),
-                          mb::OK, QString());
+        m_messenger.ShowMessage("Resource file (" + name.toStdString() + ") not available");
         return;
     }
-    if (!m_dialogs.openUrl(QUrl::fromLocalFile(path)))
-        m_dialogs.message(this, QStringLiteral("Operation Failed"), mb::OK, QString());
+    if (!m_messenger.dialogs().openUrl(QUrl::fromLocalFile(path)))
+        m_messenger.ShowMessage("Operation Failed");
 }
 
 } // namespace kora::gui

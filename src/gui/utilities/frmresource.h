@@ -10,16 +10,16 @@ class QPushButton;
 
 namespace kora::gui {
 
-class DialogService;
+class GuiMessenger;
 
 // "Resource Files": one button per row of the reference document table (cmdView_0 .. cmdView_6)
 // that opens the document from the program's folder with the desktop's PDF viewer. Rows
-// without a document have no button to press.
+// without a document have no button to press. Its messages go through the messenger.
 class frmResource : public QDialog {
     Q_OBJECT
 public:
     frmResource(const ReferenceDocumentTable& documents, const QString& programFolder,
-                   DialogService& dialogs, QWidget* parent = nullptr);
+                GuiMessenger& messenger, QWidget* parent = nullptr);
 
     // The reaction to button `index`: opens its document, or says why it cannot.
     void ViewDocument(int index);
@@ -29,7 +29,7 @@ public:
 private:
     ReferenceDocumentTable m_documents;
     QString m_programFolder;
-    DialogService& m_dialogs;
+    GuiMessenger& m_messenger;
     std::array<QPushButton*, 7> m_buttons{};
 };
 

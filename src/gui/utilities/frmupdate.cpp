@@ -1,6 +1,7 @@
 #include "utilities/frmupdate.h"
 
 #include "app/dialogservice.h"
+#include "app/guimessenger.h"
 #include "base/messenger.h"
 #include "utilities/linklabel.h"
 #include "utilities/programinfo.h"
@@ -15,9 +16,9 @@
 
 namespace kora::gui {
 
-frmUpdate::frmUpdate(const QString& programName, const QString& buildString,
-                           const QDate& today, DialogService& dialogs, QWidget* parent)
-    : QDialog(parent), m_dialogs(dialogs) {
+frmUpdate::frmUpdate(const QString& programName, const QString& buildString, const QDate& today,
+                     GuiMessenger& messenger, QWidget* parent)
+    : QDialog(parent), m_messenger(messenger) {
     setObjectName(QStringLiteral("frmUpdate"));
     setWindowTitle(QStringLiteral("Program Update") + QStringLiteral(" for ") + programName);
 
@@ -75,8 +76,8 @@ void frmUpdate::setUpdateText(const QString& text) { m_update->setText(text); }
 bool frmUpdate::disableReminder() const { return m_show->isChecked(); }
 
 void frmUpdate::OpenUpdatePage() {
-    if (!m_dialogs.openUrl(QUrl(UpdatePageAddress())))
-        m_dialogs.message(this, QStringLiteral("Operation Failed"), mb::OK, QString());
+    if (!m_messenger.dialogs().openUrl(QUrl(UpdatePageAddress())))
+        m_messenger.ShowMessage("Operation Failed");
 }
 
 } // namespace kora::gui

@@ -8,7 +8,7 @@ class QLabel;
 
 namespace kora::gui {
 
-class DialogService;
+class GuiMessenger;
 class LinkLabel;
 
 // "Program Update": the version and release date of this program, advice on updating, and the
@@ -19,7 +19,7 @@ class frmUpdate : public QDialog {
 public:
     // `today` chooses the advice (more or less than a year after the release).
     frmUpdate(const QString& programName, const QString& buildString, const QDate& today,
-                 DialogService& dialogs, QWidget* parent = nullptr);
+              GuiMessenger& messenger, QWidget* parent = nullptr);
 
     // Replaces the advice, as the start-up reminder does with its own text.
     void setUpdateText(const QString& text);
@@ -31,7 +31,7 @@ public:
     void OpenUpdatePage();
 
 private:
-    DialogService& m_dialogs;
+    GuiMessenger& m_messenger;
     QLabel* m_update;
     LinkLabel* m_url;
     QCheckBox* m_show;

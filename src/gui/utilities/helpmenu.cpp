@@ -1,6 +1,7 @@
 #include "utilities/helpmenu.h"
 
 #include "app/dialogservice.h"
+#include "app/guimessenger.h"
 #include "base/messenger.h"
 #include "settings/settings.h"
 #include "utilities/frmdisclaimer.h"
@@ -17,37 +18,34 @@ namespace kora::gui {
 
 namespace {
 
-const QString kPdfHelpFile = QStringLiteral("KORA.PDF");
+const std::string kPdfHelpFile = "KORA.PDF";
 
 QDate todayOf(const HelpMenuContext& context) {
     return context.today.isValid() ? context.today : QDate::currentDate();
 }
 
 void openPdfHelp(HelpMenuContext& context) {
-    const QString path = QDir(context.programFolder).filePath(kPdfHelpFile);
+    const QString path =
+        QDir(context.programFolder).filePath(QString::fromStdString(kPdfHelpFile));
     if (!QFileInfo(path).isFile()) {
-        context.dialogs.message(context.owner,
-                                QStringLiteral("Help file (") + kPdfHelpFile +
-                                    QStringLiteral(") not available"),
-                                mb::OK, QString());
+        context.messenger.ShowMessage("Help file (" + kPdfHelpFile + ") not available");
         return;
     }
-    if (!context.dialogs.openUrl(QUrl::fromLocalFile(path)))
-        context.dialogs.message(context.owner, QStringLiteral("Operation Failed"), mb::OK,
-                                QString());
+    if (!context.messenger.dialogs().openUrl(QUrl::fromLocalFile(path)))
+        context.messenger.ShowMessage("Operation Failed");
 }
 
 void showResources(HelpMenuContext& context) {
-    frmResource window(context.documents, context.programFolder, context.dialogs,
-                          context.owner);
-    context.dialogs.execDialog(window);
+    frmResource window(context.documents, context.programFolder, context.messenger,
+                       context.owner);
+    context.messenger.dialogs().execDialog(window);
 }
 
 bool showUpdateWindow(HelpMenuContext& context, Settings& settings, const QString* reminder) {
     frmUpdate window(context.programName, context.buildString, todayOf(context),
-                        context.dialogs, context.owner);
+                     context.messenger, context.owner);
     if (reminder) window.setUpdateText(*reminder);
-    context.dialogs.execDialog(window);
+    context.messenger.dialogs().execDialog(window);
     if (!window.disableReminder()) return false;
     settings.RemindAnnualUpdates = 0;
     return true;
@@ -55,16 +53,9 @@ bool showUpdateWindow(HelpMenuContext& context, Settings& settings, const QStrin
 
 } // namespace
 
-void ShowHelpHint(QWidget* parent, DialogService& dialogs) {
-    dialogs.message(parent,
-                    QStringLiteral("Position the cursor on any item on the form and press F1 for "
-                                   "context-sensitive Help"),
-                    mb::Exclamation, QStringLiteral("Help"));
-}
-
 bool ShowDisclaimer(HelpMenuContext& context, Settings& settings) {
     frmDisclaimer window(context.programName, context.owner);
-    context.dialogs.execDialog(window);
+    context.messenger.dialogs().execDialog(window);
     if (!window.doNotShowAgain()) return false;
     settings.ShowDisclaim = 0;
     return true;
@@ -85,8 +76,8 @@ bool HelpMenuCommand(int index, HelpMenuContext& context, Settings& settings) {
     case 6: return ShowDisclaimer(context, settings);
     case 8: return showUpdateWindow(context, settings, nullptr);
     case 10:
-        context.dialogs.message(context.owner, AboutText(context.buildString), mb::Information,
-                                AboutTitle());
+        context.messenger.ShowMessage(AboutText(context.buildString).toStdString(),
+                                      mb::Information, AboutTitle().toStdString());
         return false;
     default: return false;
     }

@@ -13,15 +13,16 @@ struct Settings;
 
 namespace kora::gui {
 
-class DialogService;
+class GuiMessenger;
 class HelpSystem;
 
 // What the Help menu and the start-up windows need from the program. The main window fills it
-// once: its dialog service and help system, itself as owner of the modal windows, the program's
+// once: its messenger (every message goes through it, so it reaches the history log; its dialog
+// service runs the modal windows) and help system, itself as owner of the modal windows, the program's
 // folder (KORA.PDF and the reference documents are installed there), BuildString(), and the
 // executable's name in capitals. Tests set `today` to try the update rule on given days.
 struct HelpMenuContext {
-    DialogService& dialogs;
+    GuiMessenger& messenger;
     HelpSystem& help;
     QWidget* owner = nullptr;
     QString programFolder{};
@@ -36,10 +37,6 @@ struct HelpMenuContext {
 // numbers do nothing. Returns true when a setting changed (the disclaimer or the update
 // reminder was switched off) and the "Settings" section must be written.
 bool HelpMenuCommand(int index, HelpMenuContext& context, Settings& settings);
-
-// The Help button of every dialog: reminds the user that F1 opens the topic of the control that
-// has the focus ("Help", exclamation icon).
-void ShowHelpHint(QWidget* parent, DialogService& dialogs);
 
 // Shows the disclaimer modally. When "Do not show this disclaimer again" was ticked, sets
 // ShowDisclaim to 0 and returns true: the caller writes the settings file.

@@ -1,6 +1,6 @@
 #include "engine/analysis.h"
 #include "engine/kernel.h"
-#include "engineprojects.h"
+#include "testprojects.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "engine/capacityreport.h"
-#include "engineprojects.h"
+#include "testprojects.h"
 #include "report/numberformat.h"
 
 #include <gtest/gtest.h>
@@ -11,13 +11,8 @@ namespace kora {
 namespace {
 
 using test::EngineRun;
+using test::Occurrences;
 using test::WorkedExample;
-
-std::size_t count(const std::string& s, const std::string& what) {
-    std::size_t n = 0;
-    for (auto pos = s.find(what); pos != std::string::npos; pos = s.find(what, pos + 1)) ++n;
-    return n;
-}
 
 std::vector<std::string> lines(const std::string& s) {
     std::vector<std::string> out;
@@ -64,10 +59,10 @@ TEST(CapacityReportTest, ThreeEntryAnalysisHasTwoBlocksAndTwoColumns) {
     EngineRun r;
     ASSERT_TRUE(r.run(Analysis::Standard, WorkedExample()));
     const std::string& s = r.report.OutBuf[2];
-    EXPECT_EQ(count(s, "PILLAR #"), 2u);
-    EXPECT_EQ(count(s, "  Unit Pillar Strength (psi)"), 2u);
-    EXPECT_EQ(count(s, "  Unit Pillar Strength (R) (psi)"), 2u);
-    EXPECT_EQ(count(s, "(Revised Pillar Strengh)"), 0u);
+    EXPECT_EQ(Occurrences(s, "PILLAR #"), 2u);
+    EXPECT_EQ(Occurrences(s, "  Unit Pillar Strength (psi)"), 2u);
+    EXPECT_EQ(Occurrences(s, "  Unit Pillar Strength (R) (psi)"), 2u);
+    EXPECT_EQ(Occurrences(s, "(Revised Pillar Strengh)"), 0u);
     EXPECT_TRUE(
         contains(r.report.OutBuf[4], "\r\n   CONDITION                #1           #2\r\n"));
     // Development load per plan area: 100 x 32,400,000 x 100 / (200 x 80 x 80) psf.
@@ -96,8 +91,8 @@ TEST(CapacityReportTest, SizingPrintsClassicThenRevisedBlocks) {
     for (std::size_t i = 1; i < heads.size(); ++i) EXPECT_LT(heads[i - 1], heads[i]);
     // Classic blocks carry no (R) rows; (R) blocks no Classic strength.
     EXPECT_GT(s.find("(R)"), heads[3]);
-    EXPECT_EQ(count(s, "  Unit Pillar Strength (psi)"), 3u);
-    EXPECT_EQ(count(s, "  Unit Pillar Strength (R) (psi)"), 3u);
+    EXPECT_EQ(Occurrences(s, "  Unit Pillar Strength (psi)"), 3u);
+    EXPECT_EQ(Occurrences(s, "  Unit Pillar Strength (R) (psi)"), 3u);
     // The (R) blocks show the (R) pass's pillars with their own width/height ratio.
     const std::string ratio = "  Width/Height Ratio............................................." +
                               Format(double(r.w.PillarWidthAlt[2]) / r.w.WkHeight, "##0.00") +

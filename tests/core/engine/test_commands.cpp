@@ -1,5 +1,5 @@
 #include "engine/commands.h"
-#include "engineprojects.h"
+#include "testprojects.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "engineprojects.h"
+#include "tempfolder.h"
+#include "testprojects.h"
 
 #include <gtest/gtest.h>
 
@@ -25,11 +26,6 @@ struct GoldenCase {
 
 class GoldenReportTest : public ::testing::TestWithParam<GoldenCase> {};
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST_P(GoldenReportTest, PagesOneToFour) {
     const GoldenCase& c = GetParam();
     EngineRun r;
@@ -42,7 +38,7 @@ TEST_P(GoldenReportTest, PagesOneToFour) {
         std::ofstream(path, std::ios::binary) << r.pages();
         GTEST_SKIP() << "rewrote " << path;
     }
-    const std::string expected = readFile(path);
+    const std::string expected = test::ReadBytes(path);
     ASSERT_FALSE(expected.empty()) << "missing " << path;
     EXPECT_EQ(r.pages(), expected);
 }

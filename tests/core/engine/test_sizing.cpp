@@ -1,6 +1,6 @@
 #include "engine/kernel.h"
 #include "engine/sizing.h"
-#include "engineprojects.h"
+#include "testprojects.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +12,8 @@ namespace kora {
 namespace {
 
 using test::EngineRun;
+using test::Occurrences;
 using test::WorkedExample;
-
-std::size_t count(const std::string& s, const std::string& what) {
-    std::size_t n = 0;
-    for (auto pos = s.find(what); pos != std::string::npos; pos = s.find(what, pos + 1)) ++n;
-    return n;
-}
 
 constexpr const char* AdjustedNote = "NOTE: CROSSCUT SPACING HAS BEEN ADJUSTED SO THAT THE\r\n     "
                                      " ABUTMENT PILLARS ARE SQUARE\r\n\r\n";
@@ -65,7 +60,7 @@ TEST_P(TailgateWidthTest, LengthFollowsWiderPillarsNoteOnlyBeyondCrosscutSpacing
     EXPECT_EQ(r.w.SizedLengthR[3], r.w.SizedWidthR[3]);
     EXPECT_EQ(r.w.XcutAdjustedClassic, GetParam().adjusted);
     EXPECT_EQ(r.w.XcutAdjustedRevised, GetParam().adjusted);
-    EXPECT_EQ(count(r.report.OutBuf[1], AdjustedNote), GetParam().adjusted ? 2u : 0u);
+    EXPECT_EQ(Occurrences(r.report.OutBuf[1], AdjustedNote), GetParam().adjusted ? 2u : 0u);
     EXPECT_TRUE(r.messenger.boxes.empty());
 }
 

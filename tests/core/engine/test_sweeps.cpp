@@ -7,6 +7,7 @@
 #include "project/projectrecord.h"
 #include "project/unitsystems.h"
 #include "scriptedmessenger.h"
+#include "testprojects.h"
 
 #include <gtest/gtest.h>
 
@@ -22,21 +23,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// h 10 ft, H 1000 ft, panel 1000 ft, entries 20 ft wide, crosscuts at 100 ft, 3 entries 100 ft
-// apart, default loading parameters.
-ProjectRecord englishProject() {
-    ProjectRecord p;
-    p.EntryHeight = 10;
-    p.DepthOfCover = 1000;
-    p.PanelWidth = 1000;
-    p.EntryWidth = 20;
-    p.CrosscutSpacing = 100;
-    p.NumEntries = 3;
-    p.CenterDistance[1] = 100;
-    p.CenterDistance[2] = 100;
-    p.ProjectEmpty = false;
-    return p;
-}
+using test::MetricExample;
+using test::WorkedExample;
 
 // Isolated-loading stability factors of n equal square-cut columns, from the strength and loading
 // relations worked in double precision: (Classic, (R)).
@@ -101,7 +89,7 @@ protected:
 };
 
 TEST(ChartSweepTest, DepthOfCoverFromHalfToOneAndAHalf) {
-    const ProjectRecord p = englishProject();
+    const ProjectRecord p = WorkedExample();
     WorkingSet w;
     PlanGeometry plan;
     GraphCurves curves;
@@ -134,17 +122,7 @@ TEST(ChartSweepTest, DepthOfCoverFromHalfToOneAndAHalf) {
 }
 
 TEST(ChartSweepTest, EachIndexSweepsItsQuantityInTheProjectUnit) {
-    ProjectRecord metric = englishProject();
-    metric.UnitSystem = Metric;
-    metric.EntryHeight = 3;
-    metric.DepthOfCover = 300;
-    metric.PanelWidth = 300;
-    metric.EntryWidth = 6;
-    metric.CrosscutSpacing = 30;
-    metric.CenterDistance[1] = 30;
-    metric.CenterDistance[2] = 30;
-    metric.CoalStrength = 6.21f;
-    metric.UnitWeight = 25.45f;
+    const ProjectRecord metric = MetricExample();
     struct Case {
         int index;
         float projectValue;
@@ -175,7 +153,7 @@ TEST(ChartSweepTest, EachIndexSweepsItsQuantityInTheProjectUnit) {
 }
 
 TEST(ChartSweepTest, RefusedProjectLeavesTheCurves) {
-    ProjectRecord p = englishProject();
+    ProjectRecord p = WorkedExample();
     p.CenterDistance[2] = 0;
     WorkingSet w;
     PlanGeometry plan;
@@ -248,7 +226,7 @@ TEST(StudyLineTest, NumberFieldsAndExtractionRatio) {
 
 TEST_F(StudyTest, SolidStudyLinesAndFirstLine) {
     std::string path;
-    ASSERT_TRUE(DoParametricSolid(englishProject(), w, plan, curves, dir.string(), m, &path));
+    ASSERT_TRUE(DoParametricSolid(WorkedExample(), w, plan, curves, dir.string(), m, &path));
     EXPECT_EQ(path, (dir / "SF-width-Solid.txt").string());
     const auto lines = readLines(path);
     ASSERT_EQ(lines.size(), 693u); // 33 centre distances x 21 depths
@@ -280,7 +258,7 @@ TEST_F(StudyTest, SolidStudyLinesAndFirstLine) {
 }
 
 TEST_F(StudyTest, PartialStudyLinesAndCrosscutSpacing) {
-    ProjectRecord p = englishProject();
+    ProjectRecord p = WorkedExample();
     p.NumEntries = 4;
     p.CenterDistance[3] = 100;
     std::string path;
@@ -320,7 +298,7 @@ TEST_F(StudyTest, WideEntriesSkipCentreDistancesWithoutCrosscutSpacing) {
         std::size_t centres; // centre distances with 0.5 C > entry width
     };
     for (const Case& c : {Case{29.9f, 221}, Case{30, 220}, Case{35, 215}, Case{250, 0}}) {
-        ProjectRecord p = englishProject();
+        ProjectRecord p = WorkedExample();
         p.EntryWidth = c.entryWidth;
         p.CenterDistance[1] = p.CenterDistance[2] = 600;
         p.CrosscutSpacing = 600;
@@ -335,16 +313,7 @@ TEST_F(StudyTest, WideEntriesSkipCentreDistancesWithoutCrosscutSpacing) {
 }
 
 TEST_F(StudyTest, MetricProjectWritesFeet) {
-    ProjectRecord p = englishProject();
-    p.UnitSystem = Metric;
-    p.EntryHeight = 3;
-    p.DepthOfCover = 300;
-    p.PanelWidth = 300;
-    p.EntryWidth = 6;
-    p.CrosscutSpacing = 30;
-    p.CenterDistance[1] = p.CenterDistance[2] = 30;
-    p.CoalStrength = 6.21f;
-    p.UnitWeight = 25.45f;
+    const ProjectRecord p = MetricExample();
     ASSERT_TRUE(DoParametricSolid(p, w, plan, curves, dir.string(), m));
     const auto f = fields(readLines(dir / "SF-width-Solid.txt").at(0));
     EXPECT_EQ(f[0], " 200 ");
@@ -358,7 +327,7 @@ TEST_F(StudyTest, ReplacesAnExistingFileAndWritesNothingForARefusedProject) {
         std::ofstream old(dir / "SF-width-Solid.txt", std::ios::binary);
         old << "an older study that is longer than nothing\r\n";
     }
-    ProjectRecord p = englishProject();
+    ProjectRecord p = WorkedExample();
     p.EntryHeight = 0;
     EXPECT_FALSE(DoParametricSolid(p, w, plan, curves, dir.string(), m));
     EXPECT_EQ(m.texts(), std::vector<std::string>{"Invalid entry height"});
@@ -366,7 +335,7 @@ TEST_F(StudyTest, ReplacesAnExistingFileAndWritesNothingForARefusedProject) {
     EXPECT_FALSE(DoParametricPartial(p, w, plan, curves, dir.string(), m));
     EXPECT_FALSE(fs::exists(dir / "SF-width-Partial.txt"));
 
-    ASSERT_TRUE(DoParametricSolid(englishProject(), w, plan, curves, dir.string(), m));
+    ASSERT_TRUE(DoParametricSolid(WorkedExample(), w, plan, curves, dir.string(), m));
     EXPECT_EQ(readLines(dir / "SF-width-Solid.txt").size(), 693u);
 }
 
@@ -385,7 +354,7 @@ TEST_F(StudyTest, OverflowingFactorsAbandonTheStudyWithoutAFile) {
 TEST_F(StudyTest, UnwritableFolderIsAnErrorForTheCommandHandler) {
     std::string path = "unchanged";
     try {
-        DoParametricSolid(englishProject(), w, plan, curves, (dir / "no such folder").string(), m,
+        DoParametricSolid(WorkedExample(), w, plan, curves, (dir / "no such folder").string(), m,
                           &path);
         ADD_FAILURE() << "no error";
     } catch (const KoraError& e) {

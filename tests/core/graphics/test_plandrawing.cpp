@@ -1,4 +1,5 @@
 #include "graphics/plandrawing.h"
+#include "testprojects.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +10,7 @@
 namespace kora {
 namespace {
 
-PlanGeometry threeEntries() {
-    PlanGeometry g;
-    g.PlanEntries = 3;
-    g.PlanEntryWidth = 20;
-    g.PlanXcutSpacing = 100;
-    g.PlanCenterDistance[1] = 80;
-    g.PlanCenterDistance[2] = 90;
-    return g;
-}
+using kora::test::ThreeEntryPlan;
 
 template <typename T, typename Kind> std::vector<T> ofKind(const std::vector<T>& all, Kind kind) {
     std::vector<T> out;
@@ -34,7 +27,7 @@ bool hasLine(const std::vector<PlanLine>& lines, double x1, double y1, double x2
 }
 
 TEST(DescribePlanTest, WorkedExampleInThePlanWindow) {
-    const PlanGeometry g = threeEntries();
+    const PlanGeometry g = ThreeEntryPlan();
     PlanLayout l;
     ASSERT_TRUE(ComputePlanLayout(g, 0, true, l));
     const PlanDrawing d = DescribePlan(g, 0, l, PlanDrawOptions{}, PlanLabelValues{});
@@ -125,7 +118,7 @@ TEST(DescribePlanTest, DimensionOptionsAndTheDialogPicture) {
         {true, 1, 1, 46, 2, 4, 2, 1}, {true, 0, 1, 41, 0, 4, 2, 1}, {true, 1, 0, 37, 2, 0, 2, 1},
         {true, 0, 0, 32, 0, 0, 2, 1}, {true, 2, 2, 32, 0, 0, 2, 1}, {false, 1, 1, 32, 0, 0, 0, 0},
     };
-    const PlanGeometry g = threeEntries();
+    const PlanGeometry g = ThreeEntryPlan();
     for (const Case& c : cases) {
         PlanLayout l;
         ASSERT_TRUE(ComputePlanLayout(g, 0, c.planWindow, l));
@@ -143,7 +136,7 @@ TEST(DescribePlanTest, DimensionOptionsAndTheDialogPicture) {
 }
 
 TEST(DescribePlanTest, AngledCrosscutsCarryTheirOwnDimensionsAndLabels) {
-    PlanGeometry g = threeEntries();
+    PlanGeometry g = ThreeEntryPlan();
     g.PlanAdvGeometry = 1;
     g.DrawXcutAngle[1] = 60;
     g.DrawXcutAngle[2] = 75;
@@ -189,7 +182,7 @@ TEST(DescribePlanTest, AngledCrosscutsCarryTheirOwnDimensionsAndLabels) {
 }
 
 TEST(DescribePlanTest, NotDrawableGivesNothing) {
-    PlanGeometry g = threeEntries();
+    PlanGeometry g = ThreeEntryPlan();
     PlanLayout l;
     ASSERT_TRUE(ComputePlanLayout(g, 0, true, l));
     g.PlanEntries = 1;

@@ -1,5 +1,6 @@
 #include "base/koraerror.h"
 #include "graphics/planlayout.h"
+#include "testprojects.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +13,10 @@ namespace {
 
 constexpr double Rad = 3.14159265358979323846 / 180;
 
-// Three entries 80 and 90 apart, entry width 20, crosscut spacing 100.
-PlanGeometry threeEntries() {
-    PlanGeometry g;
-    g.PlanEntries = 3;
-    g.PlanEntryWidth = 20;
-    g.PlanXcutSpacing = 100;
-    g.PlanCenterDistance[1] = 80;
-    g.PlanCenterDistance[2] = 90;
-    return g;
-}
+using kora::test::ThreeEntryPlan;
 
 PlanGeometry advanced(float angle1, float angle2) {
-    PlanGeometry g = threeEntries();
+    PlanGeometry g = ThreeEntryPlan();
     g.PlanAdvGeometry = 1;
     g.DrawXcutAngle[1] = angle1;
     g.DrawXcutAngle[2] = angle2;
@@ -56,7 +48,7 @@ TEST(PlanLayoutModeTest, DialogFollowsFlagResultsFollowLastCalculation) {
 }
 
 TEST(PlanLayoutTest, WorkedExampleInThePlanWindow) {
-    const PlanGeometry g = threeEntries();
+    const PlanGeometry g = ThreeEntryPlan();
     PlanLayout l;
     ASSERT_TRUE(ComputePlanLayout(g, 0, true, l));
 
@@ -90,7 +82,7 @@ TEST(PlanLayoutTest, WorkedExampleInThePlanWindow) {
 
 TEST(PlanLayoutTest, DialogPictureUsesNarrowMargins) {
     PlanLayout l;
-    ASSERT_TRUE(ComputePlanLayout(threeEntries(), 0, false, l));
+    ASSERT_TRUE(ComputePlanLayout(ThreeEntryPlan(), 0, false, l));
     // M = W / N = 170 / 3, world W = 170 + M, margin M / 2, column base W / (N + 2).
     const double m = 170.0 / 3;
     const double w = 170 + m;
@@ -191,7 +183,7 @@ TEST(PillarLabelTest, TextsOfTheFiveLabelModes) {
     v.UnitStrengthROut[2] = 987.5f;
     v.CapacityOut[2] = 29200000;
     v.CapacityROut[2] = 1234567.6f;
-    const PlanGeometry g = threeEntries();
+    const PlanGeometry g = ThreeEntryPlan();
     PlanLayout l;
     ASSERT_TRUE(ComputePlanLayout(g, 0, true, l));
 
@@ -207,7 +199,7 @@ TEST(PillarLabelTest, TextsOfTheFiveLabelModes) {
     }
 
     // Advanced layout: the turned dimensions, smaller first.
-    PlanGeometry turned = threeEntries();
+    PlanGeometry turned = ThreeEntryPlan();
     turned.PlanCenterDistance[1] = 120;
     turned.DrawXcutAngle[1] = 60;
     turned.DrawXcutSpacing[1] = 60;
@@ -317,7 +309,7 @@ TEST(PlanLayoutTest, SixEntriesFillEveryColumn) {
 }
 
 TEST(PlanLayoutTest, CornerIndicesOutsideTheTablesAreRefused) {
-    const PlanGeometry g = threeEntries();
+    const PlanGeometry g = ThreeEntryPlan();
     PlanLayout l;
     ComputePlanExtents(g, true, l);
     EXPECT_THROW(ComputePillarCorners(g, 0, 6, 1, l), KoraError);

@@ -6,22 +6,14 @@
 #include "report/reportbuffer.h"
 #include "scriptedmessenger.h"
 #include "settings/settings.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace kora {
 namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 struct Example {
     const char* file;
@@ -65,7 +57,7 @@ TEST(ExampleProjectsTest, OpenAndSaveByteForByte) {
         EXPECT_FALSE(p.ProjectTitle.empty()) << e.file;
         EXPECT_FALSE(p.ProjectDescription.empty()) << e.file;
         // Written as the program writes it: saving changes no byte.
-        EXPECT_EQ(ProjectFileText(p), readFile(path)) << e.file;
+        EXPECT_EQ(ProjectFileText(p), test::ReadBytes(path)) << e.file;
     }
 }
 

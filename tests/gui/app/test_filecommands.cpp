@@ -29,16 +29,12 @@ bool historyHas(const GuiHarness& h, const std::string& text) {
 class FileCommands : public ::testing::Test {
 protected:
     void SetUp() override {
-        h.preset("Settings", "DisplayHistoryWin", "1");
-        h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
-        h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
-        h.start();
+        h.startQuiet();
         h.dialogs.messages.clear();
     }
 
     void open(const std::string& path) {
-        h.dialogs.fileAnswers.push_back(QString::fromStdString(path));
-        h.trigger("mnuFileItem_1");
+        h.openProject(path);
     }
 
     QString caption() const { return h.window->windowTitle(); }

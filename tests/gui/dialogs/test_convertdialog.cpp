@@ -11,16 +11,12 @@ namespace {
 class FileConversion : public ::testing::Test {
 protected:
     void SetUp() override {
-        h.preset("Settings", "DisplayHistoryWin", "1");
-        h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
-        h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
-        h.start();
+        h.startQuiet();
         h.dialogs.dialogsShown.clear(); // the disclaimer
     }
 
     void open(const std::string& name) {
-        h.dialogs.fileAnswers.push_back(QString::fromStdString(h.example(name)));
-        h.trigger("mnuFileItem_1");
+        h.openProject(h.example(name));
         h.dialogs.messages.clear();
     }
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include "testprojects.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +16,7 @@
 namespace kora::gui {
 namespace {
 
-PlanGeometry threeEntries() {
-    PlanGeometry g;
-    g.PlanEntries = 3;
-    g.PlanEntryWidth = 20;
-    g.PlanXcutSpacing = 100;
-    g.PlanCenterDistance[1] = 80;
-    g.PlanCenterDistance[2] = 90;
-    return g;
-}
+using kora::test::ThreeEntryPlan;
 
 PlanDrawing describe(const PlanGeometry& g, bool planWindowCase, int labelMode = 1) {
     PlanLayout l;
@@ -63,7 +56,7 @@ QRect inkBox(const QImage& image, const QRect& region) {
 }
 
 TEST(PlanPainterTest, WorldMapsUniformlyIntoTheCentredSquare) {
-    const PlanDrawing d = describe(threeEntries(), false);
+    const PlanDrawing d = describe(ThreeEntryPlan(), false);
     ASSERT_TRUE(d.Valid);
     const PlanPainter painter(d, QFont());
     const QRectF target(0, 0, 400, 200);
@@ -77,7 +70,7 @@ TEST(PlanPainterTest, WorldMapsUniformlyIntoTheCentredSquare) {
 }
 
 TEST(PlanPainterTest, OutlinesLandWhereTheLayoutPutsThePillars) {
-    const PlanGeometry g = threeEntries();
+    const PlanGeometry g = ThreeEntryPlan();
     PlanLayout l;
     ASSERT_TRUE(ComputePlanLayout(g, 0, false, l));
     PlanDrawOptions o;
@@ -99,7 +92,7 @@ TEST(PlanPainterTest, OutlinesLandWhereTheLayoutPutsThePillars) {
 }
 
 TEST(PlanPainterTest, LabelsAndCaptionAreWrittenInThePlanWindowCase) {
-    const PlanGeometry g = threeEntries();
+    const PlanGeometry g = ThreeEntryPlan();
     const PlanDrawing withText = describe(g, true);
     PlanDrawing outlinesOnly = withText;
     outlinesOnly.Texts.clear();
@@ -115,7 +108,7 @@ TEST(PlanPainterTest, LabelsAndCaptionAreWrittenInThePlanWindowCase) {
 }
 
 TEST(PlanPainterTest, TextGrowsWithTheFontButLinesKeepTheirPlace) {
-    const PlanDrawing d = describe(threeEntries(), true);
+    const PlanDrawing d = describe(ThreeEntryPlan(), true);
     PlanDrawing captionOnly = d;
     captionOnly.Lines.clear();
     std::erase_if(captionOnly.Texts,
@@ -162,7 +155,7 @@ TEST(PlanPainterTest, PrintsAsVectorPdf) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("plan.pdf");
-    const PlanDrawing d = describe(threeEntries(), true);
+    const PlanDrawing d = describe(ThreeEntryPlan(), true);
     {
         QPdfWriter pdf(path);
         pdf.setResolution(1200);

@@ -25,15 +25,11 @@ QString pageText(const std::string& page) {
 class Output : public ::testing::Test {
 protected:
     void SetUp() override {
-        h.preset("Settings", "DisplayHistoryWin", "1");
-        h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
-        h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
-        h.start();
+        h.startQuiet();
     }
 
     void open(const std::string& name) {
-        h.dialogs.fileAnswers.push_back(QString::fromStdString(h.example(name)));
-        h.trigger("mnuFileItem_1");
+        h.openProject(h.example(name));
         ASSERT_EQ(h.state.project.ProjectPath, h.example(name));
     }
 

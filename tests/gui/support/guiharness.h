@@ -15,6 +15,7 @@
 #include "scriptedmessenger.h"
 #include "settings/inifile.h"
 #include "settings/settingsfile.h"
+#include "tempfolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,6 +85,21 @@ public:
         return *window;
     }
 
+    // Starts with the history log on and without the input screens at start or after a project
+    // is opened, as the command tests want.
+    MainWindow& startQuiet() {
+        preset("Settings", "DisplayHistoryWin", "1");
+        preset("KORAOptions", "ShowInputScreenOnLoad", "0");
+        preset("KORAOptions", "ShowInputScreenOnStart", "0");
+        return start();
+    }
+
+    // File > Open with the file dialog answering `path`.
+    void openProject(const std::string& path) {
+        dialogs.fileAnswers.push_back(QString::fromStdString(path));
+        trigger("mnuFileItem_1");
+    }
+
     // A second run of the program on the same folders: the window goes, the state starts afresh.
     MainWindow& restart(const std::string& commandLine = {}) {
         window.reset();
@@ -99,12 +115,7 @@ public:
         a->trigger();
     }
 
-    static std::string readFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    static std::string readFile(const std::string& path) { return kora::test::ReadBytes(path); }
 
     QTemporaryDir root;
     std::string documents;

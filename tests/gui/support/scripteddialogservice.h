@@ -112,10 +112,11 @@ public:
 
 private:
     template <typename T> static T take(std::deque<T>& queue, T otherwise) {
-        if (queue.empty()) return otherwise;
-        T value = std::move(queue.front());
-        queue.pop_front();
-        return value;
+        if (!queue.empty()) {
+            otherwise = std::move(queue.front());
+            queue.pop_front();
+        }
+        return otherwise;
     }
 };
 

@@ -1,4 +1,4 @@
-#include "fakedialogservice.h"
+#include "scripteddialogservice.h"
 #include "utilities/helpsystem.h"
 #include "utilities/helptopics.h"
 #include "utilities/helpwindow.h"
@@ -99,7 +99,7 @@ TEST(HelpWindow, BackForwardHomeContentsAndIndexButtons) {
 }
 
 TEST(HelpWindow, LinksToOtherPagesStayInTheWindowAndWebLinksGoToTheDesktop) {
-    test::FakeDialogService dialogs;
+    test::ScriptedDialogService dialogs;
     HelpWindow window(&dialogs);
     window.showContents();
 
@@ -118,7 +118,7 @@ TEST(HelpWindow, LinksToOtherPagesStayInTheWindowAndWebLinksGoToTheDesktop) {
 
     dialogs.openUrlResult = false;
     emit window.browser()->anchorClicked(web);
-    EXPECT_EQ(dialogs.messageTexts(), std::vector<QString>{QStringLiteral("Operation Failed")});
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Operation Failed")});
 }
 
 TEST(HelpSystem, HelpAskedForFromAModalDialogIsNotBlockedByItAndClosesWithIt) {

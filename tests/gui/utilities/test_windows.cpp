@@ -1,4 +1,7 @@
-#include "fakedialogservice.h"
+#include "app/guimessenger.h"
+#include "app/helphint.h"
+#include "report/history.h"
+#include "scripteddialogservice.h"
 #include "settings/settings.h"
 #include "utilities/frmdisclaimer.h"
 #include "utilities/frmresource.h"
@@ -27,7 +30,14 @@
 namespace kora::gui {
 namespace {
 
-using test::FakeDialogService;
+using test::ScriptedDialogService;
+
+// The messenger of the main window over a recording dialog service, with the history log on.
+struct Recorder {
+    ScriptedDialogService dialogs;
+    History history{true, 4096};
+    GuiMessenger messenger{history, dialogs};
+};
 
 void touch(const QString& path) {
     QFile file(path);
@@ -45,8 +55,8 @@ T* child(const QWidget& parent, const char* name) {
 // --- Resource Files -----------------------------------------------------------------------
 
 TEST(frmResource, ShowsTheThreeDocumentsAndNoEmptyRows) {
-    FakeDialogService dialogs;
-    frmResource window(DefaultReferenceDocuments(), QStringLiteral("/nowhere"), dialogs);
+    Recorder r;
+    frmResource window(DefaultReferenceDocuments(), QStringLiteral("/nowhere"), r.messenger);
     EXPECT_EQ(window.objectName(), QStringLiteral("frmResource"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Resource Files"));
     const ReferenceDocumentTable docs = DefaultReferenceDocuments();
@@ -72,7 +82,7 @@ TEST(frmResource, MissingDocumentFailedOpenAndSuccessfulOpen) {
     const struct {
         int button;
         bool openSucceeds;
-        std::vector<QString> messages;
+        QStringList messages;
         bool opened;
     } cases[] = {
         {0, true, {QStringLiteral("Resource file (KORA-Method.pdf) not available")}, false},
@@ -82,15 +92,20 @@ TEST(frmResource, MissingDocumentFailedOpenAndSuccessfulOpen) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.button);
-        FakeDialogService dialogs;
+        Recorder r;
+        ScriptedDialogService& dialogs = r.dialogs;
         dialogs.openUrlResult = c.openSucceeds;
-        frmResource window(docs, folder.path(), dialogs);
+        frmResource window(docs, folder.path(), r.messenger);
         window.show();
         if (window.viewButton(c.button)->isVisible())
             QTest::mouseClick(window.viewButton(c.button), Qt::LeftButton);
         else
             window.ViewDocument(c.button);
         EXPECT_EQ(dialogs.messageTexts(), c.messages);
+        std::string logged;
+        for (qsizetype i = 0; i < c.messages.size(); ++i)
+            logged += std::to_string(i + 1) + ". Message: " + c.messages[i].toStdString() + "\r\n";
+        EXPECT_EQ(r.history.text(), logged);
         if (c.opened) {
             ASSERT_EQ(dialogs.openedUrls.size(), 1u);
             EXPECT_EQ(dialogs.openedUrls[0], QUrl::fromLocalFile(present));
@@ -120,31 +135,32 @@ TEST(frmDisclaimer, CaptionHeadingAndBox) {
 TEST(ShowDisclaimer, TheTickedBoxSwitchesTheDisclaimerOff) {
     for (bool tick : {false, true}) {
         SCOPED_TRACE(tick);
-        FakeDialogService dialogs;
+        Recorder r;
+        ScriptedDialogService& dialogs = r.dialogs;
         HelpSystem help;
-        HelpMenuContext context{dialogs, help};
-        dialogs.onExec = [tick](QDialog& d) {
+        HelpMenuContext context{r.messenger, help};
+        dialogs.dialogScripts.push_back([tick](QDialog& d) {
             if (tick) d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(true);
             QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Command1")),
                               Qt::LeftButton);
             return d.result();
-        };
+        });
         Settings settings;
         ASSERT_EQ(settings.ShowDisclaim, 1);
         EXPECT_EQ(ShowDisclaimer(context, settings), tick);
         EXPECT_EQ(settings.ShowDisclaim, tick ? 0 : 1);
-        EXPECT_EQ(dialogs.executedDialogs, std::vector<QString>{QStringLiteral("frmDisclaimer")});
+        EXPECT_EQ(dialogs.dialogsShown, std::vector<QString>{QStringLiteral("frmDisclaimer")});
     }
 }
 
 // --- Program Update -----------------------------------------------------------------------
 
 TEST(frmUpdate, CaptionVersionAndAdviceByDate) {
-    FakeDialogService dialogs;
+    Recorder r;
     for (int days : {360, 361}) {
         SCOPED_TRACE(days);
         const QDate today = ReleaseDate().addDays(days);
-        frmUpdate window(QStringLiteral("KORA"), QStringLiteral("5.0.01"), today, dialogs);
+        frmUpdate window(QStringLiteral("KORA"), QStringLiteral("5.0.01"), today, r.messenger);
         EXPECT_EQ(window.objectName(), QStringLiteral("frmUpdate"));
         EXPECT_EQ(window.windowTitle(), QStringLiteral("Program Update for KORA"));
         EXPECT_EQ(child<QLabel>(window, "lblInfo")->text(),
@@ -163,17 +179,18 @@ TEST(frmUpdate, CaptionVersionAndAdviceByDate) {
 TEST(frmUpdate, ClickingTheAddressOpensItAndAFailureIsReported) {
     for (bool succeeds : {true, false}) {
         SCOPED_TRACE(succeeds);
-        FakeDialogService dialogs;
+        Recorder r;
+        ScriptedDialogService& dialogs = r.dialogs;
         dialogs.openUrlResult = succeeds;
         frmUpdate window(QStringLiteral("KORA"), QStringLiteral("5.0.01"), ReleaseDate(),
-                            dialogs);
+                         r.messenger);
         window.show();
         QTest::mouseClick(child<QLabel>(window, "lblURL"), Qt::LeftButton);
         ASSERT_EQ(dialogs.openedUrls.size(), 1u);
         EXPECT_EQ(dialogs.openedUrls[0], QUrl(UpdatePageAddress()));
         EXPECT_EQ(dialogs.messageTexts(),
-                  succeeds ? std::vector<QString>{}
-                           : std::vector<QString>{QStringLiteral("Operation Failed")});
+                  succeeds ? QStringList{} : QStringList{QStringLiteral("Operation Failed")});
+        EXPECT_EQ(r.history.text(), succeeds ? "" : "1. Message: Operation Failed\r\n");
     }
 }
 
@@ -220,20 +237,21 @@ TEST(RunUpdateReminder, ShowsTheReminderOnlyWhenSwitchedOnAndDue) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.reminder << " " << c.days << " " << c.tick);
-        FakeDialogService dialogs;
+        Recorder r;
+        ScriptedDialogService& dialogs = r.dialogs;
         HelpSystem help;
-        HelpMenuContext context{dialogs, help};
+        HelpMenuContext context{r.messenger, help};
         context.today = ReleaseDate().addDays(c.days);
         QString shownText;
-        dialogs.onExec = [&](QDialog& d) {
+        dialogs.dialogScripts.push_back([&](QDialog& d) {
             shownText = d.findChild<QLabel*>(QStringLiteral("lblUpdate"))->text();
             d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(c.tick);
             return int(QDialog::Accepted);
-        };
+        });
         Settings settings;
         settings.RemindAnnualUpdates = std::int16_t(c.reminder);
         EXPECT_EQ(RunUpdateReminder(context, settings), c.changed);
-        EXPECT_EQ(dialogs.executedDialogs.size(), c.shown ? 1u : 0u);
+        EXPECT_EQ(dialogs.dialogsShown.size(), c.shown ? 1u : 0u);
         if (c.shown) {
             EXPECT_EQ(shownText, UpdateReminderText());
         }
@@ -242,12 +260,13 @@ TEST(RunUpdateReminder, ShowsTheReminderOnlyWhenSwitchedOnAndDue) {
 }
 
 TEST(RunUpdateReminder, WithoutAGivenDateTheCalendarDecides) {
-    FakeDialogService dialogs;
+    Recorder r;
+    ScriptedDialogService& dialogs = r.dialogs;
     HelpSystem help;
-    HelpMenuContext context{dialogs, help};
+    HelpMenuContext context{r.messenger, help};
     Settings settings;
     RunUpdateReminder(context, settings);
-    EXPECT_EQ(dialogs.executedDialogs.size(),
+    EXPECT_EQ(dialogs.dialogsShown.size(),
               UpdateReminderDue(QDate::currentDate()) ? 1u : 0u);
 }
 
@@ -255,23 +274,25 @@ TEST(RunUpdateReminder, WithoutAGivenDateTheCalendarDecides) {
 
 class HelpMenuTest : public ::testing::Test {
 protected:
-    FakeDialogService dialogs;
+    ScriptedDialogService dialogs;
+    History history{true, 4096};
+    GuiMessenger messenger{history, dialogs};
     HelpSystem help{&dialogs};
     QTemporaryDir folder;
-    HelpMenuContext context{dialogs, help, nullptr, folder.path(), QStringLiteral("5.0.01")};
+    HelpMenuContext context{messenger, help, nullptr, folder.path(), QStringLiteral("5.0.01")};
     Settings settings;
 };
 
 TEST_F(HelpMenuTest, PdfManualMissingFailingAndOpened) {
     EXPECT_FALSE(HelpMenuCommand(2, context, settings));
     EXPECT_EQ(dialogs.messageTexts(),
-              std::vector<QString>{QStringLiteral("Help file (KORA.PDF) not available")});
+              QStringList{QStringLiteral("Help file (KORA.PDF) not available")});
     EXPECT_TRUE(dialogs.openedUrls.empty());
 
     touch(folder.filePath(QStringLiteral("KORA.PDF")));
     dialogs.messages.clear();
     HelpMenuCommand(2, context, settings);
-    EXPECT_EQ(dialogs.messageTexts(), std::vector<QString>{QStringLiteral("Operation Failed")});
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Operation Failed")});
     ASSERT_EQ(dialogs.openedUrls.size(), 1u);
     EXPECT_EQ(dialogs.openedUrls[0],
               QUrl::fromLocalFile(folder.filePath(QStringLiteral("KORA.PDF"))));
@@ -281,6 +302,8 @@ TEST_F(HelpMenuTest, PdfManualMissingFailingAndOpened) {
     HelpMenuCommand(2, context, settings);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.openedUrls.size(), 2u);
+    EXPECT_EQ(history.text(), "1. Message: Help file (KORA.PDF) not available\r\n"
+                              "2. Message: Operation Failed\r\n");
 }
 
 TEST_F(HelpMenuTest, AboutBoxIsAnInformationMessage) {
@@ -289,6 +312,8 @@ TEST_F(HelpMenuTest, AboutBoxIsAnInformationMessage) {
     EXPECT_EQ(dialogs.messages[0].text, AboutText(QStringLiteral("5.0.01")));
     EXPECT_EQ(dialogs.messages[0].style, mb::Information);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("About the KORA Program"));
+    EXPECT_EQ(history.text(), "1. About the KORA Program: " +
+                                  AboutText(QStringLiteral("5.0.01")).toStdString() + "\r\n");
 }
 
 TEST_F(HelpMenuTest, EachItemOpensItsWindowAndSeparatorsDoNothing) {
@@ -306,10 +331,10 @@ TEST_F(HelpMenuTest, EachItemOpensItsWindowAndSeparatorsDoNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.index);
-        dialogs.executedDialogs.clear();
+        dialogs.dialogsShown.clear();
         help.CloseHelp();
         EXPECT_FALSE(HelpMenuCommand(c.index, context, settings));
-        EXPECT_EQ(dialogs.executedDialogs,
+        EXPECT_EQ(dialogs.dialogsShown,
                   c.dialog ? std::vector<QString>{QString::fromLatin1(c.dialog)}
                            : std::vector<QString>{});
         if (c.helpPage) {
@@ -326,31 +351,36 @@ TEST_F(HelpMenuTest, EachItemOpensItsWindowAndSeparatorsDoNothing) {
 
 TEST_F(HelpMenuTest, ProgramUpdatesShowsTheAdviceOfTheDayAndCanSwitchTheReminderOff) {
     context.today = ReleaseDate().addDays(365);
-    dialogs.onExec = [](QDialog& d) {
+    dialogs.dialogScripts.push_back([](QDialog& d) {
         EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("lblUpdate"))->text(),
                   UpdateAdviceText(ReleaseDate().addDays(365)));
         d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(true);
         return int(QDialog::Accepted);
-    };
+    });
     EXPECT_TRUE(HelpMenuCommand(8, context, settings));
     EXPECT_EQ(settings.RemindAnnualUpdates, 0);
 }
 
-TEST(ShowHelpHint, RemindsOfFOne) {
-    FakeDialogService dialogs;
-    ShowHelpHint(nullptr, dialogs);
+TEST(ShowHelpHint, RemindsOfFOneAndLogsIt) {
+    Recorder r;
+    ScriptedDialogService& dialogs = r.dialogs;
+    History& history = r.history;
+    ShowHelpHint(r.messenger);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Position the cursor on any item on the form and press F1 for "
                              "context-sensitive Help"));
     EXPECT_EQ(dialogs.messages[0].style, mb::Exclamation);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Help"));
+    EXPECT_EQ(history.text(), "1. Help: Position the cursor on any item on the form and press F1 "
+                              "for context-sensitive Help\r\n");
 }
 
 // --- Window capture -----------------------------------------------------------------------
 
 TEST(CopyDialogImage, PutsThePictureOfTheDialogOnTheClipboardAndSaysSo) {
-    FakeDialogService dialogs;
+    Recorder r;
+    ScriptedDialogService& dialogs = r.dialogs;
     QDialog dialog;
     auto* button = new QPushButton(QStringLiteral("Copy dialog image to clipboard"), &dialog);
     dialog.resize(320, 200);
@@ -358,15 +388,16 @@ TEST(CopyDialogImage, PutsThePictureOfTheDialogOnTheClipboardAndSaysSo) {
     QGuiApplication::clipboard()->clear();
 
     // Called from a control of the dialog, as the dialog's button does.
-    EXPECT_TRUE(CopyDialogImage(button, dialogs));
+    EXPECT_TRUE(CopyDialogImage(button, r.messenger));
     const QImage image = QGuiApplication::clipboard()->image();
     EXPECT_EQ(image.size(), dialog.grab().size());
     EXPECT_EQ(dialogs.messageTexts(),
-              std::vector<QString>{QStringLiteral("Screenshot of dialog copied to clipboard")});
+              QStringList{QStringLiteral("Screenshot of dialog copied to clipboard")});
 
     dialogs.messages.clear();
-    EXPECT_FALSE(CopyDialogImage(nullptr, dialogs));
+    EXPECT_FALSE(CopyDialogImage(nullptr, r.messenger));
     EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(r.history.text(), "1. Message: Screenshot of dialog copied to clipboard\r\n");
 }
 
 } // namespace

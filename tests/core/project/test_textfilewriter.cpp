@@ -1,11 +1,11 @@
 #include "base/koraerror.h"
-#include "report/textfilewriter.h"
+#include "project/textfile.h"
+#include "project/textfilewriter.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace kora {
@@ -13,33 +13,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+std::string readFile(const fs::path& p) { return test::ReadBytes(p.string()); }
 
 class TextFileWriterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("kora_writer_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
+    test::TempFolder folder;
+    const fs::path& dir = folder.path();
 };
 
 TEST_F(TextFileWriterTest, WritesAndReplacesBytesExactly) {
     const fs::path target = dir / "out.txt";
-    WriteTextFile(target.string(), "first\r\nversion\r\n");
+    WriteTextFileAtomically(target.string(), "first\r\nversion\r\n");
     EXPECT_EQ(readFile(target), "first\r\nversion\r\n");
-    WriteTextFile(target.string(), "x\r\n");
+    WriteTextFileAtomically(target.string(), "x\r\n");
     EXPECT_EQ(readFile(target), "x\r\n");
-    WriteTextFile(target.string(), "");
+    WriteTextFileAtomically(target.string(), "");
     EXPECT_TRUE(fs::exists(target));
     EXPECT_EQ(fs::file_size(target), 0u);
     // Nothing but the target is left in the folder.
@@ -48,7 +36,7 @@ TEST_F(TextFileWriterTest, WritesAndReplacesBytesExactly) {
 
 TEST_F(TextFileWriterTest, AbandonedWriteKeepsThePreviousFile) {
     const fs::path target = dir / "study.txt";
-    WriteTextFile(target.string(), "previous\r\n");
+    WriteTextFileAtomically(target.string(), "previous\r\n");
     try {
         TextFileWriter writer(target.string());
         writer.write("half of the new ");
@@ -80,7 +68,7 @@ TEST_F(TextFileWriterTest, FailuresCarryTheClassicNumberAndLeaveNoTrace) {
     };
     for (const auto& c : cases) {
         try {
-            WriteTextFile(c.target.string(), "data\r\n");
+            WriteTextFileAtomically(c.target.string(), "data\r\n");
             ADD_FAILURE() << "no error for " << c.target;
         } catch (const KoraError& e) {
             EXPECT_EQ(e.number(), c.number) << c.target;

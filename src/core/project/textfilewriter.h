@@ -8,14 +8,15 @@ namespace kora {
 
 // Writes a text file so that an existing file of that path is replaced only once the new content
 // is completely on disk: the text goes to a temporary file beside the target, every write, the
-// flush and the close are checked, and commit() renames the temporary file over the target.
-// A failure throws KoraError with the classic number: 76 "Path not found", 70 "Permission
-// denied", 61 "Disk full", 57 "Device I/O error" or 75 "Path/File access error"; the temporary
-// file is then removed and any previous file is left untouched, as it is when the writer is
-// destroyed without commit().
+// flush and the close are checked, and commit() renames the temporary file over the target. A
+// symbolic link is followed, so the file it points to is replaced, and the permissions of the
+// replaced file are kept. A failure throws KoraError with the classic number: 76 "Path not
+// found", 70 "Permission denied", 61 "Disk full", 57 "Device I/O error" or 75 "Path/File access
+// error"; the temporary file is then removed and any previous file is left untouched, as it is
+// when the writer is destroyed without commit().
 class TextFileWriter {
 public:
-    explicit TextFileWriter(std::string path);
+    explicit TextFileWriter(const std::string& path);
     ~TextFileWriter();
     TextFileWriter(const TextFileWriter&) = delete;
     TextFileWriter& operator=(const TextFileWriter&) = delete;
@@ -23,6 +24,7 @@ public:
     void write(std::string_view text);
     void commit();
 
+    // The file that is replaced (a symbolic link already resolved).
     const std::string& path() const { return m_path; }
 
 private:
@@ -32,8 +34,5 @@ private:
     std::string m_temp;
     std::FILE* m_file = nullptr;
 };
-
-// The whole content at once through a TextFileWriter.
-void WriteTextFile(const std::string& path, std::string_view content);
 
 } // namespace kora

@@ -10,10 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 
 namespace kora::test {
+
+// The projects, plans and helpers the engine, report and window tests are built on.
 
 // The worked English example: h 10 ft, H 1000 ft, panel 1000 ft, entries 20 ft wide, crosscuts
 // at 100 ft, three entries at 100 ft centres, default strength, angle and unit weight.
@@ -47,6 +50,41 @@ inline ProjectRecord MetricFromFeet(ProjectRecord p) {
     p.UnitWeight = float(162 / PcfPerKNm3);
     p.UnitSystem = Metric;
     return p;
+}
+
+// The worked example in Metric units: h 3 m, H 300 m, panel 300 m, entries 6 m wide, crosscuts at
+// 30 m, three entries at 30 m centres, 6.21 MPa and 25.45 kN/m3.
+inline ProjectRecord MetricExample() {
+    ProjectRecord p = WorkedExample();
+    p.UnitSystem = Metric;
+    p.EntryHeight = 3;
+    p.DepthOfCover = 300;
+    p.PanelWidth = 300;
+    p.EntryWidth = 6;
+    p.CrosscutSpacing = 30;
+    p.CenterDistance[1] = 30;
+    p.CenterDistance[2] = 30;
+    p.CoalStrength = 6.21f;
+    p.UnitWeight = 25.45f;
+    return p;
+}
+
+// The plan of three entries 80 and 90 apart, entry width 20, crosscut spacing 100.
+inline PlanGeometry ThreeEntryPlan() {
+    PlanGeometry g;
+    g.PlanEntries = 3;
+    g.PlanEntryWidth = 20;
+    g.PlanXcutSpacing = 100;
+    g.PlanCenterDistance[1] = 80;
+    g.PlanCenterDistance[2] = 90;
+    return g;
+}
+
+// How often `what` occurs in `text` (overlapping occurrences counted).
+inline std::size_t Occurrences(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (auto pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1)) ++n;
+    return n;
 }
 
 // Everything one calculation command touches.

@@ -1,0 +1,95 @@
+#include "project/textfilewriter.h"
+
+#include "base/koraerror.h"
+#include "project/textfile.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <random>
+
+namespace kora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int lastError() { return errno != 0 ? errno : EIO; }
+
+std::string temporaryName() {
+    static constexpr char hex[] = "0123456789abcdef";
+    std::random_device rd;
+    std::mt19937 gen(rd());
+    std::string name = ".kora-";
+    for (int i = 0; i < 12; ++i) name += hex[gen() % 16];
+    return name + ".tmp";
+}
+
+} // namespace
+
+TextFileWriter::TextFileWriter(const std::string& path) {
+    CheckFileName(path);
+    fs::path target(path);
+    std::error_code ec;
+    if (fs::is_symlink(target, ec)) {
+        const fs::path resolved = fs::canonical(target, ec);
+        if (!ec) target = resolved;
+    }
+    if (fs::is_directory(target, ec))
+        throw KoraError(err::PathFileAccessError, "Path/File access error");
+    m_path = target.string();
+    fs::path dir = target.parent_path();
+    if (dir.empty()) dir = ".";
+
+    // A name nobody else uses: the temporary file is created exclusively.
+    for (int attempt = 0; attempt < 100 && m_file == nullptr; ++attempt) {
+        m_temp = (dir / temporaryName()).string();
+        errno = 0;
+        m_file = std::fopen(m_temp.c_str(), "wbx");
+        if (m_file == nullptr && errno != EEXIST) {
+            // A missing folder on the way is "Path not found", not "File not found".
+            const int code = errno;
+            if (code == ENOENT) throw KoraError(err::PathNotFound, "Path not found");
+            RaiseFileError(code);
+        }
+    }
+    if (m_file == nullptr) throw KoraError(err::PathFileAccessError, "Path/File access error");
+}
+
+TextFileWriter::~TextFileWriter() {
+    if (m_file != nullptr) {
+        std::fclose(m_file);
+        std::remove(m_temp.c_str());
+    }
+}
+
+void TextFileWriter::fail(int errorNumber) {
+    if (m_file != nullptr) std::fclose(m_file);
+    m_file = nullptr;
+    std::remove(m_temp.c_str());
+    RaiseFileError(errorNumber);
+}
+
+void TextFileWriter::write(std::string_view text) {
+    if (m_file == nullptr || text.empty()) return;
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), m_file) != text.size()) fail(lastError());
+}
+
+void TextFileWriter::commit() {
+    if (m_file == nullptr) return;
+    errno = 0;
+    if (std::fflush(m_file) != 0) fail(lastError());
+    std::FILE* f = m_file;
+    m_file = nullptr;
+    if (std::fclose(f) != 0) fail(lastError());
+
+    // Keep the permissions of the file being replaced.
+    std::error_code ec;
+    const auto st = fs::status(m_path, ec);
+    if (!ec && fs::exists(st)) fs::permissions(m_temp, st.permissions(), ec);
+
+    fs::rename(m_temp, m_path, ec);
+    if (ec) fail(ec.value() != 0 ? ec.value() : EIO);
+}
+
+} // namespace kora
