@@ -185,7 +185,7 @@ TEST(ChartSweepTest, OverflowingProjectsAreReportedAndLeaveTheCurves) {
         {3, [](ProjectRecord& p) { p.CoalStrength = 3e38f; }},
     };
     for (const Case& c : cases) {
-        ProjectRecord p = englishProject();
+        ProjectRecord p = WorkedExample();
         c.spoil(p);
         WorkingSet w;
         PlanGeometry plan;
@@ -340,7 +340,7 @@ TEST_F(StudyTest, ReplacesAnExistingFileAndWritesNothingForARefusedProject) {
 }
 
 TEST_F(StudyTest, OverflowingFactorsAbandonTheStudyWithoutAFile) {
-    ProjectRecord p = englishProject();
+    ProjectRecord p = WorkedExample();
     p.CoalStrength = 3e38f;
     try {
         DoParametricSolid(p, w, plan, curves, dir.string(), m);
