@@ -43,10 +43,14 @@ protected:
         const bool second = (style & mb::DefaultButton2) != 0;
         switch (mb::buttons(style)) {
         case mb::YesNo:
-        case mb::YesNoCancel: return second ? mb::AnswerNo : mb::AnswerYes;
-        case mb::OKCancel: return second ? mb::AnswerCancel : mb::AnswerOK;
-        case mb::RetryCancel: return mb::AnswerCancel;
-        default: return mb::AnswerOK;
+        case mb::YesNoCancel:
+            return second ? mb::AnswerNo : mb::AnswerYes;
+        case mb::OKCancel:
+            return second ? mb::AnswerCancel : mb::AnswerOK;
+        case mb::RetryCancel:
+            return mb::AnswerCancel;
+        default:
+            return mb::AnswerOK;
         }
     }
 };

@@ -56,8 +56,7 @@ QString dropNavigation(const QString& html) {
 QString unlinkPages(const QString& html) {
     static const QRegularExpression pageLink(
         QStringLiteral("<a\\s+href=\"(?!https?:|mailto:)[^\"]*\"\\s*>(.*?)</a>"),
-        QRegularExpression::CaseInsensitiveOption |
-            QRegularExpression::DotMatchesEverythingOption);
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     QString out = html;
     out.replace(pageLink, QStringLiteral("\\1"));
     return out;
@@ -67,8 +66,7 @@ QString startOnNewPage(const QString& body) {
     static const QRegularExpression firstHeading(QStringLiteral("<h1(\\s|>)"),
                                                  QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = firstHeading.match(body);
-    if (!m.hasMatch())
-        return QStringLiteral("<p style=\"page-break-before: always\"></p>") + body;
+    if (!m.hasMatch()) return QStringLiteral("<p style=\"page-break-before: always\"></p>") + body;
     QString out = body;
     out.insert(m.capturedStart() + 3, QStringLiteral(" style=\"page-break-before: always\""));
     return out;
@@ -87,11 +85,16 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (a == QLatin1String("--output") && hasValue) output = args[++i];
-        else if (a == QLatin1String("--css") && hasValue) cssPath = args[++i];
-        else if (a == QLatin1String("--title") && hasValue) title = args[++i];
-        else if (a.startsWith(QLatin1String("--"))) return fail(QStringLiteral("unknown option ") + a);
-        else pages << a;
+        if (a == QLatin1String("--output") && hasValue)
+            output = args[++i];
+        else if (a == QLatin1String("--css") && hasValue)
+            cssPath = args[++i];
+        else if (a == QLatin1String("--title") && hasValue)
+            title = args[++i];
+        else if (a.startsWith(QLatin1String("--")))
+            return fail(QStringLiteral("unknown option ") + a);
+        else
+            pages << a;
     }
     if (output.isEmpty() || pages.isEmpty())
         return fail(QStringLiteral(

@@ -16,7 +16,16 @@ namespace {
 bool offersRetry(int number) {
     if (number >= 482 && number <= 484) return true;
     switch (number) {
-    case 24: case 25: case 27: case 53: case 57: case 61: case 62: case 70: case 71: case 72:
+    case 24:
+    case 25:
+    case 27:
+    case 53:
+    case 57:
+    case 61:
+    case 62:
+    case 70:
+    case 71:
+    case 72:
         return true;
     default:
         return false;
@@ -35,8 +44,8 @@ int HandleError(Messenger& messenger, int number, const std::string& description
     messenger.AddHistory("Error " + num + ":" + description);
     if (offersRetry(number)) {
         if (!showMessage) return errorAnswer::Cancel;
-        const int answer = messenger.ShowMessage("Error occurred: " + description + " (" + num + ")",
-                                                 mb::RetryCancel | mb::Critical);
+        const int answer = messenger.ShowMessage(
+            "Error occurred: " + description + " (" + num + ")", mb::RetryCancel | mb::Critical);
         return answer == mb::AnswerRetry ? errorAnswer::Retry : errorAnswer::Cancel;
     }
     if (showMessage) {

@@ -30,8 +30,12 @@ inline constexpr int AnswerYes = 6;
 inline constexpr int AnswerNo = 7;
 
 // The buttons part (0..5) and the icon part (16, 32, 48, 64) of a style.
-inline constexpr int buttons(int style) { return style & 7; }
-inline constexpr int icon(int style) { return style & 0x70; }
+inline constexpr int buttons(int style) {
+    return style & 7;
+}
+inline constexpr int icon(int style) {
+    return style & 0x70;
+}
 } // namespace mb
 
 // The only way the core reaches the user. The GUI shows message boxes and writes the history

@@ -6,9 +6,9 @@
 #include "engine/workingset.h"
 #include "graphics/plangeometry.h"
 #include "project/projectrecord.h"
+#include "project/textfilewriter.h"
 #include "project/unitsystems.h"
 #include "report/numberformat.h"
-#include "project/textfilewriter.h"
 #include "report/textutil.h"
 
 #include <cmath>

@@ -6,9 +6,9 @@
 
 namespace kora {
 
-using ColumnArray = OneBased<float, 5>;      // pillar columns 1..5
-using ConditionArray = OneBased<float, 5>;   // loading conditions 1 Development .. 5 Isolated
-using CaseArray = OneBased<float, 3>;        // sizing cases 1 Headgate, 2 Bleeder, 3 Tailgate
+using ColumnArray = OneBased<float, 5>;    // pillar columns 1..5
+using ConditionArray = OneBased<float, 5>; // loading conditions 1 Development .. 5 Isolated
+using CaseArray = OneBased<float, 3>;      // sizing cases 1 Headgate, 2 Bleeder, 3 Tailgate
 using ConditionColumnTable = OneBased<OneBased<float, 5>, 5>; // (loading condition, column)
 
 // The engine's working set in feet, psf, pcf and lb per foot of gate entry, with the results

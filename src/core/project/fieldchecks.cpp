@@ -8,9 +8,19 @@
 namespace kora {
 
 MessageTitles SetMessageTitles(int area) {
-    static constexpr std::array<const char*, 13> prefixes = {
-        "Project Description: ", "Project Parameters: ", "", "", "", "", "Program Options: ",
-        "Settings: ", "", "", "", "", ""};
+    static constexpr std::array<const char*, 13> prefixes = {"Project Description: ",
+                                                             "Project Parameters: ",
+                                                             "",
+                                                             "",
+                                                             "",
+                                                             "",
+                                                             "Program Options: ",
+                                                             "Settings: ",
+                                                             "",
+                                                             "",
+                                                             "",
+                                                             "",
+                                                             ""};
     const std::string prefix =
         (area >= 1 && area <= 13) ? prefixes[static_cast<std::size_t>(area - 1)] : "";
     MessageTitles t;

@@ -87,8 +87,10 @@ private:
     // After an item: blanks, then one comma or one line end.
     void skipDelimiter() {
         skipBlanks();
-        if (m_pos < m_text.size() && m_text[m_pos] == ',') ++m_pos;
-        else skipLineEnd();
+        if (m_pos < m_text.size() && m_text[m_pos] == ',')
+            ++m_pos;
+        else
+            skipLineEnd();
     }
 
     double readNumber() {
@@ -119,7 +121,9 @@ std::string oneLine(std::string_view text) {
     return s;
 }
 
-bool isSeparator(char c) { return c == '/' || c == '\\'; }
+bool isSeparator(char c) {
+    return c == '/' || c == '\\';
+}
 
 } // namespace
 

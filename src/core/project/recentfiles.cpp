@@ -12,7 +12,8 @@ std::string RecentCaption(const RecentFiles& recent, int item, const Settings& s
     return settings.ShortRecentFiles == 1 ? recent.LastFile[k] : recent.LastFileLong[k];
 }
 
-bool UpdateRecentFiles(RecentFiles& recent, const std::string& projectPath, const Settings& settings) {
+bool UpdateRecentFiles(RecentFiles& recent, const std::string& projectPath,
+                       const Settings& settings) {
     const std::string caption =
         settings.ShortRecentFiles == 1 ? FileNamePart(projectPath, false) : projectPath;
     if (settings.KeepFileNames == 0) return false;

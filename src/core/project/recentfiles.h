@@ -11,8 +11,8 @@ namespace kora {
 // The recently used projects shown at the end of the File menu, newest first (element 0).
 // Stored in the "FileMenu" section of the settings file.
 struct RecentFiles {
-    std::array<std::string, 4> LastFile;     // file name part of the path
-    std::array<std::string, 4> LastFileLong; // full path
+    std::array<std::string, 4> LastFile;        // file name part of the path
+    std::array<std::string, 4> LastFileLong;    // full path
     std::array<std::int16_t, 4> LastFileMode{}; // always 1
     std::int16_t RecentCount = 0;               // entries shown, 0..4
 };
@@ -21,7 +21,8 @@ struct RecentFiles {
 // swapped with the first one and takes the path; otherwise every entry moves one place down, the
 // last one falling off a full list. Nothing happens when KeepFileNames is 0. Returns true when
 // the list gained an entry and the "FileMenu" section must be written.
-bool UpdateRecentFiles(RecentFiles& recent, const std::string& projectPath, const Settings& settings);
+bool UpdateRecentFiles(RecentFiles& recent, const std::string& projectPath,
+                       const Settings& settings);
 
 // The menu caption of item 1..4: the file name part when ShortRecentFiles is 1, else the full
 // path. Empty for an item outside 1..RecentCount.

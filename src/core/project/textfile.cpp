@@ -14,7 +14,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Length of the valid UTF-8 sequence at s[i], or 0 when the bytes there are not one.
 std::size_t utf8SequenceLength(std::string_view s, std::size_t i) {
@@ -23,7 +25,8 @@ std::size_t utf8SequenceLength(std::string_view s, std::size_t i) {
     if (c < 0x80) return 1;
     std::size_t n = 0;
     unsigned char lo = 0x80, hi = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF) n = 2;
+    if (c >= 0xC2 && c <= 0xDF)
+        n = 2;
     else if (c >= 0xE0 && c <= 0xEF) {
         n = 3;
         if (c == 0xE0) lo = 0xA0;
@@ -46,19 +49,24 @@ std::size_t utf8SequenceLength(std::string_view s, std::size_t i) {
 
 void RaiseFileError(int code) {
     switch (code) {
-    case ENOENT: throw KoraError(err::FileNotFound, "File not found");
-    case ENOTDIR: throw KoraError(err::PathNotFound, "Path not found");
+    case ENOENT:
+        throw KoraError(err::FileNotFound, "File not found");
+    case ENOTDIR:
+        throw KoraError(err::PathNotFound, "Path not found");
     case EACCES:
     case EPERM:
-    case EROFS: throw KoraError(err::PermissionDenied, "Permission denied");
+    case EROFS:
+        throw KoraError(err::PermissionDenied, "Permission denied");
     case ENOSPC:
     case EFBIG:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
         throw KoraError(err::DiskFull, "Disk full");
-    case EIO: throw KoraError(err::DeviceIOError, "Device I/O error");
-    default: throw KoraError(err::PathFileAccessError, "Path/File access error");
+    case EIO:
+        throw KoraError(err::DeviceIOError, "Device I/O error");
+    default:
+        throw KoraError(err::PathFileAccessError, "Path/File access error");
     }
 }
 

@@ -13,7 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int lastError() { return errno != 0 ? errno : EIO; }
+int lastError() {
+    return errno != 0 ? errno : EIO;
+}
 
 std::string temporaryName() {
     static constexpr char hex[] = "0123456789abcdef";

@@ -24,10 +24,11 @@ bool ConvertProjectUnits(ProjectRecord& p, int targetUnits) {
     };
 
     // The fields in their conversion order, with their factors.
-    std::vector<std::pair<float*, double>> fields = {
-        {&p.EntryHeight, FeetPerMetre}, {&p.DepthOfCover, FeetPerMetre},
-        {&p.PanelWidth, FeetPerMetre},  {&p.EntryWidth, FeetPerMetre},
-        {&p.CrosscutSpacing, FeetPerMetre}};
+    std::vector<std::pair<float*, double>> fields = {{&p.EntryHeight, FeetPerMetre},
+                                                     {&p.DepthOfCover, FeetPerMetre},
+                                                     {&p.PanelWidth, FeetPerMetre},
+                                                     {&p.EntryWidth, FeetPerMetre},
+                                                     {&p.CrosscutSpacing, FeetPerMetre}};
     for (int i = 1; i <= p.NumEntries - 1; ++i) {
         fields.emplace_back(&p.CenterDistance[i], FeetPerMetre);
         fields.emplace_back(&p.XcutSpacing[i], FeetPerMetre);
@@ -48,7 +49,8 @@ bool ConvertProjectUnits(ProjectRecord& p, int targetUnits) {
     for (std::size_t k = 0; k < fields.size(); ++k)
         *fields[k].first = static_cast<float>(converted[k]);
 
-    p.ProjectPath = std::string(toMetric ? "Metric_" : "English_") + FileNamePart(p.ProjectPath, false);
+    p.ProjectPath =
+        std::string(toMetric ? "Metric_" : "English_") + FileNamePart(p.ProjectPath, false);
     p.UnitSystem = static_cast<std::int16_t>(toMetric ? Metric : English);
     p.ProjectSaved = false;
     return true;

@@ -14,7 +14,8 @@ namespace kora {
 namespace {
 
 // True when |x| lies exactly halfway between two neighbours of the decimal grid 10^q.
-// With |x| = m * 2^e (m odd), x is such a tie exactly when e == q - 1 and, for q > 0, 5^q divides m.
+// With |x| = m * 2^e (m odd), x is such a tie exactly when e == q - 1 and, for q > 0, 5^q divides
+// m.
 bool isDecimalTie(double x, int q) {
     if (x == 0 || !std::isfinite(x)) return false;
     int exp = 0;
@@ -101,7 +102,8 @@ std::string formatScientific(double value, std::string_view pattern) {
 
 std::string Format(double value, std::string_view pattern) {
     if (!std::isfinite(value)) return nonFinite(value);
-    if (pattern.find_first_of("Ee") != std::string_view::npos) return formatScientific(value, pattern);
+    if (pattern.find_first_of("Ee") != std::string_view::npos)
+        return formatScientific(value, pattern);
 
     const auto dot = pattern.find('.');
     const std::string_view intPat = pattern.substr(0, dot);
@@ -171,8 +173,10 @@ std::string FormatGeneralDouble(double value) {
 
 std::string SignBlank(float value) {
     std::string g = FormatGeneral(value);
-    if (g.rfind("0.", 0) == 0) g.erase(0, 1);
-    else if (g.rfind("-0.", 0) == 0) g.erase(1, 1);
+    if (g.rfind("0.", 0) == 0)
+        g.erase(0, 1);
+    else if (g.rfind("-0.", 0) == 0)
+        g.erase(1, 1);
     if (g.empty() || g[0] != '-') g.insert(0, " ");
     return g;
 }
@@ -181,9 +185,13 @@ std::string FileInteger(long value) {
     return (value < 0 ? "" : " ") + std::to_string(value) + " ";
 }
 
-std::string FileNativeReal(float value) { return SignBlank(value) + " "; }
+std::string FileNativeReal(float value) {
+    return SignBlank(value) + " ";
+}
 
-std::string ToDotDecimal(float value) { return ToDotDecimal(FormatGeneral(value)); }
+std::string ToDotDecimal(float value) {
+    return ToDotDecimal(FormatGeneral(value));
+}
 
 std::string ToDotDecimal(std::string text) {
     const auto comma = text.find(',');

@@ -41,12 +41,23 @@ std::string xmlEscaped(std::string_view text) {
     std::string s;
     for (char c : text) {
         switch (c) {
-        case '&': s += "&amp;"; break;
-        case '<': s += "&lt;"; break;
-        case '>': s += "&gt;"; break;
-        case '"': s += "&quot;"; break;
-        case '\'': s += "&apos;"; break;
-        default: s += c;
+        case '&':
+            s += "&amp;";
+            break;
+        case '<':
+            s += "&lt;";
+            break;
+        case '>':
+            s += "&gt;";
+            break;
+        case '"':
+            s += "&quot;";
+            break;
+        case '\'':
+            s += "&apos;";
+            break;
+        default:
+            s += c;
         }
     }
     return s;
@@ -68,11 +79,20 @@ std::string desktopEscaped(std::string_view text) {
     std::string s;
     for (char c : text) {
         switch (c) {
-        case '\\': s += "\\\\"; break;
-        case '\n': s += "\\n"; break;
-        case '\r': s += "\\r"; break;
-        case '\t': s += "\\t"; break;
-        default: s += c;
+        case '\\':
+            s += "\\\\";
+            break;
+        case '\n':
+            s += "\\n";
+            break;
+        case '\r':
+            s += "\\r";
+            break;
+        case '\t':
+            s += "\\t";
+            break;
+        default:
+            s += c;
         }
     }
     return s;
@@ -150,19 +170,31 @@ FileAssociation AssociateExtension(const std::string& xdgDataHome,
     for (const std::string& g : {"*." + upper(ext), "*." + lower(ext)})
         if (g != globs.front() && (globs.size() < 2 || g != globs.back())) globs.push_back(g);
 
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                      "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                      "  <mime-type type=\"" + a.MimeType + "\">\n"
-                      "    <comment>" + xmlEscaped(a.Description) + "</comment>\n";
+    std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+        "  <mime-type type=\"" +
+        a.MimeType +
+        "\">\n"
+        "    <comment>" +
+        xmlEscaped(a.Description) + "</comment>\n";
     for (const auto& g : globs) xml += "    <glob pattern=\"" + xmlEscaped(g) + "\"/>\n";
     xml += "  </mime-type>\n</mime-info>\n";
 
     const std::string desktop = "[Desktop Entry]\n"
                                 "Type=Application\n"
-                                "Name=" + desktopEscaped(exe) + "\n"
-                                "Comment=" + desktopEscaped(a.Description) + "\n"
-                                "Exec=" + desktopEscaped(a.Command) + "\n"
-                                "MimeType=" + a.MimeType + ";\n"
+                                "Name=" +
+                                desktopEscaped(exe) +
+                                "\n"
+                                "Comment=" +
+                                desktopEscaped(a.Description) +
+                                "\n"
+                                "Exec=" +
+                                desktopEscaped(a.Command) +
+                                "\n"
+                                "MimeType=" +
+                                a.MimeType +
+                                ";\n"
                                 "NoDisplay=true\n"
                                 "Terminal=false\n";
 

@@ -13,12 +13,12 @@ namespace kora {
 
 // What an association writes and which command it registers.
 struct FileAssociation {
-    std::string MimeType;     // "application/x-" + executable name + "-document", in lower case
-    std::string TypeName;     // executable name + ".Document"
-    std::string Description;  // executable name + " Document"
-    std::string MimeFile;     // <data home>/mime/packages/<TypeName>.xml
-    std::string DesktopFile;  // <data home>/applications/<TypeName>.desktop
-    std::string Command;      // the quoted program path followed by " %f"
+    std::string MimeType;    // "application/x-" + executable name + "-document", in lower case
+    std::string TypeName;    // executable name + ".Document"
+    std::string Description; // executable name + " Document"
+    std::string MimeFile;    // <data home>/mime/packages/<TypeName>.xml
+    std::string DesktopFile; // <data home>/applications/<TypeName>.desktop
+    std::string Command;     // the quoted program path followed by " %f"
 };
 
 // Writes the two files for the extension (globs for the extension as given and in upper and lower

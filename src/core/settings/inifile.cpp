@@ -159,10 +159,12 @@ std::string IniFile::text() const {
     return s;
 }
 
-void IniFile::save(const std::string& path) const { WriteTextFileAtomically(path, text()); }
+void IniFile::save(const std::string& path) const {
+    WriteTextFileAtomically(path, text());
+}
 
-std::string ReadIniString(std::string_view section, std::string_view key, const std::string& iniFile,
-                          std::string_view def) {
+std::string ReadIniString(std::string_view section, std::string_view key,
+                          const std::string& iniFile, std::string_view def) {
     std::string value = IniFile(iniFile).readString(section, key);
     if (value.empty() && !def.empty()) value = def;
     return value;

@@ -50,8 +50,8 @@ private:
 // The classic profile functions over a file: each call reads (and WriteIniValue rewrites) the
 // whole file.
 // The stored text, or def when the stored text is empty.
-std::string ReadIniString(std::string_view section, std::string_view key, const std::string& iniFile,
-                          std::string_view def = {});
+std::string ReadIniString(std::string_view section, std::string_view key,
+                          const std::string& iniFile, std::string_view def = {});
 // Writes the value's text; returns false when the file could not be written.
 bool WriteIniValue(std::string_view section, std::string_view key, std::string_view value,
                    const std::string& iniFile);

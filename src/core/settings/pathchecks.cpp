@@ -24,8 +24,10 @@ PathState checkFolder(const std::string& path) {
     case EACCES:
     case EPERM:
     case ELOOP:
-    case EINVAL: return PathState::Invalid;
-    default: return PathState::Internal;
+    case EINVAL:
+        return PathState::Invalid;
+    default:
+        return PathState::Internal;
     }
 }
 
@@ -38,7 +40,9 @@ bool FileExists(const std::string& path) {
     return !ec && fs::exists(st) && !fs::is_directory(st);
 }
 
-bool ValidPath(const std::string& path) { return checkFolder(path) == PathState::Folder; }
+bool ValidPath(const std::string& path) {
+    return checkFolder(path) == PathState::Folder;
+}
 
 bool ValidPath(const std::string& path, bool showMessage, Messenger& messenger) {
     const PathState state = checkFolder(path);

@@ -26,7 +26,7 @@ struct Settings {
     std::int16_t LoadLastInputFile = 0;
     std::int16_t RemindAnnualUpdates = 1;
     std::int16_t CopyExampleFiles = 1;
-    std::string DataPath;      // ends with the path separator; the user data folder by default
+    std::string DataPath; // ends with the path separator; the user data folder by default
     std::string FileExtension = "KOR";
     std::string ExternalEditor = "Notepad.exe";
 

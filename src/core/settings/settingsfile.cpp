@@ -121,17 +121,27 @@ void readKeys(Settings& s, const ReadContext& c, const char* section, std::span<
     for (const Key& k : keys) {
         const std::string v = readText(c.ini, section, k.name, k.readDefault);
         switch (k.kind) {
-        case Kind::Integer: s.*k.integer = ClampToLow(LeadingNumber(v), k.low, k.high); break;
+        case Kind::Integer:
+            s.*k.integer = ClampToLow(LeadingNumber(v), k.low, k.high);
+            break;
         case Kind::Single: {
             const double x = LeadingNumber(v);
-            s.*k.single = (x >= k.low && x <= k.high) ? static_cast<float>(x)
-                                                      : static_cast<float>(k.low);
+            s.*k.single =
+                (x >= k.low && x <= k.high) ? static_cast<float>(x) : static_cast<float>(k.low);
             break;
         }
-        case Kind::Text: s.*k.text = v; break;
-        case Kind::FontName: s.*k.text = v.empty() ? DefaultFontName(c.fonts) : v; break;
-        case Kind::DataPath: s.*k.text = readDataPath(v, c.userDataFolder); break;
-        case Kind::Extension: s.*k.text = (v.empty() || v == "0") ? DefaultFileExtension : v; break;
+        case Kind::Text:
+            s.*k.text = v;
+            break;
+        case Kind::FontName:
+            s.*k.text = v.empty() ? DefaultFontName(c.fonts) : v;
+            break;
+        case Kind::DataPath:
+            s.*k.text = readDataPath(v, c.userDataFolder);
+            break;
+        case Kind::Extension:
+            s.*k.text = (v.empty() || v == "0") ? DefaultFileExtension : v;
+            break;
         }
     }
 }
@@ -139,14 +149,22 @@ void readKeys(Settings& s, const ReadContext& c, const char* section, std::span<
 void writeKeys(const Settings& s, IniFile& ini, const char* section, std::span<const Key> keys) {
     for (const Key& k : keys) {
         switch (k.kind) {
-        case Kind::Integer: ini.writeValue(section, k.name, Format(s.*k.integer, "0")); break;
-        case Kind::Single: ini.writeValue(section, k.name, FormatGeneral(s.*k.single)); break;
-        default: ini.writeValue(section, k.name, s.*k.text); break;
+        case Kind::Integer:
+            ini.writeValue(section, k.name, Format(s.*k.integer, "0"));
+            break;
+        case Kind::Single:
+            ini.writeValue(section, k.name, FormatGeneral(s.*k.single));
+            break;
+        default:
+            ini.writeValue(section, k.name, s.*k.text);
+            break;
         }
     }
 }
 
-std::string numbered(const char* name, int i) { return name + std::to_string(i); }
+std::string numbered(const char* name, int i) {
+    return name + std::to_string(i);
+}
 
 void readFileMenu(RecentFiles& r, const IniFile& ini) {
     r.RecentCount = ClampToLow(LeadingNumber(ini.readString("FileMenu", "MaxLastFiles")), 0, 4);
@@ -154,9 +172,9 @@ void readFileMenu(RecentFiles& r, const IniFile& ini) {
         const auto k = static_cast<std::size_t>(i - 1);
         if (i <= r.RecentCount) {
             r.LastFile[k] = ini.readString("FileMenu", numbered("LastFile", i));
-            r.LastFileMode[k] = ClampToLow(
-                LeadingNumber(ini.readString("FileMenu", numbered("LastFileMode", i))), -32768,
-                32767);
+            r.LastFileMode[k] =
+                ClampToLow(LeadingNumber(ini.readString("FileMenu", numbered("LastFileMode", i))),
+                           -32768, 32767);
             r.LastFileLong[k] = ini.readString("FileMenu", numbered("LastFileLong", i));
         } else {
             r.LastFile[k].clear();
@@ -180,14 +198,16 @@ void writeFileMenu(const RecentFiles& r, IniFile& ini) {
 void readGraph(Settings& s, const ReadContext& c) {
     readKeys(s, c, "Graph", graphKeys);
     for (int i = 0; i < 4; ++i)
-        s.XAxisTitle[static_cast<std::size_t>(i)] = c.ini.readString("Graph", numbered("XAxisTitle", i));
+        s.XAxisTitle[static_cast<std::size_t>(i)] =
+            c.ini.readString("Graph", numbered("XAxisTitle", i));
     s.YAxisTitle0 = c.ini.readString("Graph", "YAxisTitle0");
 }
 
 void writeGraph(const Settings& s, IniFile& ini) {
     writeKeys(s, ini, "Graph", graphKeys);
     for (int i = 0; i < 4; ++i)
-        ini.writeValue("Graph", numbered("XAxisTitle", i), s.XAxisTitle[static_cast<std::size_t>(i)]);
+        ini.writeValue("Graph", numbered("XAxisTitle", i),
+                       s.XAxisTitle[static_cast<std::size_t>(i)]);
     ini.writeValue("Graph", "YAxisTitle0", s.YAxisTitle0);
 }
 
@@ -224,13 +244,15 @@ bool WriteIniVersion(const std::string& iniPath) {
 }
 
 void ReadSettings(Settings& settings, RecentFiles& recent, const std::string& iniPath, int which,
-                  const std::vector<std::string>& availableFonts, const std::string& userDataFolder) {
+                  const std::vector<std::string>& availableFonts,
+                  const std::string& userDataFolder) {
     const IniFile ini(iniPath);
     const ReadContext c{ini, availableFonts, userDataFolder};
     const bool all = which == settingsPart::All;
     if (all || which == settingsPart::Settings) readKeys(settings, c, "Settings", settingsKeys);
     if (all || which == settingsPart::FileMenu) readFileMenu(recent, ini);
-    if (all || which == settingsPart::TextBrowse) readKeys(settings, c, "TextBrowse", textBrowseKeys);
+    if (all || which == settingsPart::TextBrowse)
+        readKeys(settings, c, "TextBrowse", textBrowseKeys);
     if (all || which == settingsPart::Graph) readGraph(settings, c);
     if (all || which == settingsPart::Options) readKeys(settings, c, "KORAOptions", optionKeys);
 }

@@ -45,7 +45,8 @@ bool WriteIniVersion(const std::string& iniPath);
 // list, applying read defaults and range corrections. DataPath falls back to the user data
 // folder when empty, "0" or not an existing folder; empty font names take DefaultFontName.
 void ReadSettings(Settings& settings, RecentFiles& recent, const std::string& iniPath, int which,
-                  const std::vector<std::string>& availableFonts, const std::string& userDataFolder);
+                  const std::vector<std::string>& availableFonts,
+                  const std::string& userDataFolder);
 
 // Logs "Saving default settings to file: " + path and writes one part (settingsPart) of the
 // settings file, changing only its keys. Returns false when the file could not be written (the

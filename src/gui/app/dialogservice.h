@@ -19,11 +19,11 @@ struct FileDialogRequest {
     enum class Mode { Open = 1, SaveAs = 2 };
     Mode mode = Mode::Open;
     QString caption;
-    QString folder;   // start folder, without a trailing separator
-    QString fileName; // proposed file name (no folder)
-    QStringList filters;        // "All Files (*.*)", "KORA Files (*.KOR)"
-    int selectedFilter = 0;     // index into filters
-    QString defaultSuffix;      // "KOR"
+    QString folder;         // start folder, without a trailing separator
+    QString fileName;       // proposed file name (no folder)
+    QStringList filters;    // "All Files (*.*)", "KORA Files (*.KOR)"
+    int selectedFilter = 0; // index into filters
+    QString defaultSuffix;  // "KOR"
     // Open: the file must exist. Save As: an existing file asks before it is replaced.
 };
 
@@ -40,7 +40,8 @@ public:
     virtual int message(QWidget* parent, const QString& text, int style, const QString& title) = 0;
 
     // The chosen full path, or nothing when the user cancelled.
-    virtual std::optional<QString> fileDialog(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> fileDialog(QWidget* parent,
+                                              const FileDialogRequest& request) = 0;
 
     // The print dialog over `printer`; false when cancelled.
     virtual bool printDialog(QWidget* parent, QPrinter& printer,

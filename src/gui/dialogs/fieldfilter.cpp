@@ -27,8 +27,8 @@ bool FieldFilter::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
         // Shortcuts (copy, paste, undo ...) and keys without a character are not typing.
-        if (text.size() != 1 || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier |
-                                                    Qt::MetaModifier))
+        if (text.size() != 1 ||
+            key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
             break;
         const QChar c = text.front();
         if (c.unicode() < 32 || c.unicode() == 127) break;
@@ -44,14 +44,14 @@ bool FieldFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::FocusOut: {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (m_lostFocus && reason != Qt::ActiveWindowFocusReason &&
-            reason != Qt::PopupFocusReason)
+        if (m_lostFocus && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             // Runs once the focus has settled, and before a button's own reaction processes the
             // pending events (so an OK pressed from the box first shows the box's warning).
             QTimer::singleShot(0, m_box, m_lostFocus);
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return false;
 }

@@ -154,8 +154,7 @@ void frmKORADesc::limitDescription(int position, int added) {
     m_trimming = true;
     QTextCursor cursor(m_description->document());
     int end = position + added;
-    while (end > position &&
-           storedLength(m_description->toPlainText()) > MaxDescriptionLength) {
+    while (end > position && storedLength(m_description->toPlainText()) > MaxDescriptionLength) {
         cursor.setPosition(end - 1);
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();

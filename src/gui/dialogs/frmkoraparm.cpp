@@ -140,8 +140,8 @@ void frmKORAParm::buildForm() {
     m_tabs->addTab(buildAdvancedTab(), QStringLiteral("Advanced"));
     connect(m_tabs, &QTabWidget::currentChanged, this, &frmKORAParm::onTabChanged);
 
-    m_ok = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Command2"),
-                 HelpFrames);
+    m_ok =
+        named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("Command2"), HelpFrames);
     auto* cancel = named(new QPushButton(QStringLiteral("Cancel"), this),
                          QStringLiteral("Command1"), HelpFrames);
     auto* help = named(new QPushButton(QStringLiteral("Help"), this), QStringLiteral("Command3"),
@@ -150,10 +150,10 @@ void frmKORAParm::buildForm() {
                        QStringLiteral("Command5"), HelpFrames);
     m_view = named(new QPushButton(QStringLiteral("&View plan"), this), QStringLiteral("cmdView"),
                    HelpFrames);
-    m_study50 = named(new QPushButton(QStringLiteral("cmd50"), this), QStringLiteral("cmd50"),
-                      HelpFrames);
-    m_study100 = named(new QPushButton(QStringLiteral("cmd100"), this),
-                       QStringLiteral("cmd100"), HelpFrames);
+    m_study50 =
+        named(new QPushButton(QStringLiteral("cmd50"), this), QStringLiteral("cmd50"), HelpFrames);
+    m_study100 = named(new QPushButton(QStringLiteral("cmd100"), this), QStringLiteral("cmd100"),
+                       HelpFrames);
     m_study50->hide();
     m_study100->hide();
     for (QPushButton* b : {cancel, help, copy, m_view, m_study50, m_study100})
@@ -165,10 +165,8 @@ void frmKORAParm::buildForm() {
     connect(help, &QPushButton::clicked, this, &frmKORAParm::showHelp);
     connect(copy, &QPushButton::clicked, this, &frmKORAParm::copyImage);
     connect(m_view, &QPushButton::clicked, this, &frmKORAParm::viewPlan);
-    connect(m_study50, &QPushButton::clicked, this,
-            [this] { runStudy(ParametricStudy::Partial); });
-    connect(m_study100, &QPushButton::clicked, this,
-            [this] { runStudy(ParametricStudy::Solid); });
+    connect(m_study50, &QPushButton::clicked, this, [this] { runStudy(ParametricStudy::Partial); });
+    connect(m_study100, &QPushButton::clicked, this, [this] { runStudy(ParametricStudy::Solid); });
 
     // The hidden study buttons are reached from the keyboard only.
     auto* partial = new QAction(this);
@@ -210,25 +208,25 @@ QWidget* frmKORAParm::buildStandardTab() {
     auto* frame = named(new QGroupBox(QStringLiteral("Panel specification"), page),
                         QStringLiteral("Frame1"), HelpFrames);
 
-    static const char* const tags[6] = {"", "Entry Height", "Depth of Cover", "Panel Width",
-                                        "Entry Width", "Crosscut Spacing"};
+    static const char* const tags[6] = {
+        "", "Entry Height", "Depth of Cover", "Panel Width", "Entry Width", "Crosscut Spacing"};
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     int row = 0;
     for (int i = 1; i <= 5; ++i) {
-        QLabel* label = unitLabel(QStringLiteral("Label%1").arg(i), QString::fromLatin1(tags[i]),
-                                  HelpStandard);
+        QLabel* label =
+            unitLabel(QStringLiteral("Label%1").arg(i), QString::fromLatin1(tags[i]), HelpStandard);
         m_text[i] = numberBox(QStringLiteral("Text%1").arg(i), HelpStandard);
         label->setBuddy(m_text[i]);
         grid->addWidget(label, row, 0);
         grid->addWidget(m_text[i], row, 1);
         ++row;
     }
-    grid->addWidget(note(QStringLiteral("(center-to-center)"), QStringLiteral("Label7"),
-                         HelpStandard, page),
-                    row++, 0);
-    QLabel* entriesLabel = caption(QStringLiteral("Number of Entries"), QStringLiteral("Label6"),
-                                   HelpStandard, page);
+    grid->addWidget(
+        note(QStringLiteral("(center-to-center)"), QStringLiteral("Label7"), HelpStandard, page),
+        row++, 0);
+    QLabel* entriesLabel =
+        caption(QStringLiteral("Number of Entries"), QStringLiteral("Label6"), HelpStandard, page);
     m_combo = named(new QComboBox(page), QStringLiteral("Combo1"), HelpStandard);
     entriesLabel->setBuddy(m_combo);
     m_entries = named(new QLineEdit(page), QStringLiteral("Text6"), HelpStandard);
@@ -245,9 +243,8 @@ QWidget* frmKORAParm::buildStandardTab() {
 
     // The schematic of the entry system: grey entries with their centre lines and, between them,
     // the pillar columns with their centre-to-centre spacing.
-    QLabel* spacingLabel = unitLabel(QStringLiteral("Label22"),
-                                     QStringLiteral("Center-to-center entry spacing"),
-                                     HelpStandard);
+    QLabel* spacingLabel = unitLabel(
+        QStringLiteral("Label22"), QStringLiteral("Center-to-center entry spacing"), HelpStandard);
     auto* schematic = new QGridLayout;
     schematic->setHorizontalSpacing(4);
     schematic->setVerticalSpacing(2);
@@ -274,8 +271,8 @@ QWidget* frmKORAParm::buildStandardTab() {
         Row& r = m_rows[std::size_t(i)];
         r.pillar = caption(QStringLiteral("pillar"), QStringLiteral("Label23_%1").arg(i),
                            HelpStandard, page);
-        r.number = caption(QString::number(i), QStringLiteral("Label24_%1").arg(i), HelpStandard,
-                           page);
+        r.number =
+            caption(QString::number(i), QStringLiteral("Label24_%1").arg(i), HelpStandard, page);
         r.spacing = numberBox(QStringLiteral("Text14_%1").arg(i), HelpStandard);
         for (QLabel* l : {r.pillar, r.number}) l->setAlignment(Qt::AlignCenter);
         const int column = 2 * i - 1;
@@ -369,9 +366,9 @@ QWidget* frmKORAParm::buildSizingTab() {
     configLayout->addLayout(yieldRow);
     configLayout->addStretch(1);
 
-    auto* factorFrame = named(new QGroupBox(QStringLiteral("Stability factors: user and suggested"),
-                                            page),
-                              QStringLiteral("Frame3"), HelpFrames);
+    auto* factorFrame =
+        named(new QGroupBox(QStringLiteral("Stability factors: user and suggested"), page),
+              QStringLiteral("Frame3"), HelpFrames);
     auto* factors = new QGridLayout(factorFrame);
     factors->setHorizontalSpacing(10);
     static const char* const heads[3] = {"User", "KORA", "KORA(R)"};
@@ -403,8 +400,8 @@ QWidget* frmKORAParm::buildSizingTab() {
     factors->addWidget(m_suggestedR, 3, 3);
     factors->setColumnStretch(4, 1);
 
-    auto* cmrrFrame = named(new QGroupBox(QStringLiteral("CMRR"), page), QStringLiteral("Frame5"),
-                            HelpFrames);
+    auto* cmrrFrame =
+        named(new QGroupBox(QStringLiteral("CMRR"), page), QStringLiteral("Frame5"), HelpFrames);
     QLabel* cmrrLabel = caption(QStringLiteral("Coal Mine Roof Rating (CMRR)"),
                                 QStringLiteral("Label13a"), HelpSizing, cmrrFrame);
     m_cmrr = numberBox(QStringLiteral("Text13"), HelpSizing, 5);
@@ -453,16 +450,16 @@ QWidget* frmKORAParm::buildAdvancedTab() {
     grid->setVerticalSpacing(6);
     QLabel* angleHead = caption(QStringLiteral("Crosscut Angle (deg)"), QStringLiteral("Label19"),
                                 HelpAdvanced, page);
-    QLabel* spacingHead = unitLabel(QStringLiteral("Label15"), QStringLiteral("Crosscut Spacing"),
-                                    HelpAdvanced);
+    QLabel* spacingHead =
+        unitLabel(QStringLiteral("Label15"), QStringLiteral("Crosscut Spacing"), HelpAdvanced);
     grid->addWidget(angleHead, 0, 1);
     grid->addWidget(spacingHead, 0, 2);
     grid->addWidget(note(QStringLiteral("perpendicular to entry = 90"), QStringLiteral("Label20"),
                          HelpAdvanced, page),
                     1, 1);
-    grid->addWidget(note(QStringLiteral("(center-to-center)"), QStringLiteral("Label25"),
-                         HelpAdvanced, page),
-                    1, 2);
+    grid->addWidget(
+        note(QStringLiteral("(center-to-center)"), QStringLiteral("Label25"), HelpAdvanced, page),
+        1, 2);
     for (int i = 1; i <= 4; ++i) {
         Row& r = m_rows[std::size_t(i)];
         r.advancedRow = caption(QStringLiteral("Pillar %1").arg(i),
@@ -883,8 +880,8 @@ void frmKORAParm::done(int result) {
     // Cancel and the close box discard, even after an OK that a Defaults warning held open.
     if (result != QDialog::Accepted) m_accepted = false;
     if (!m_accepted && m_settings.IssueWarningCancel == 1 && ParametersChanged()) {
-        const int answer = m_messenger.ShowMessage(
-            "Changes in Input Data will be discarded. Proceed?", mb::YesNo);
+        const int answer =
+            m_messenger.ShowMessage("Changes in Input Data will be discarded. Proceed?", mb::YesNo);
         if (answer != mb::AnswerYes) return;
     }
     m_unloaded = true;
@@ -907,8 +904,12 @@ void frmKORAParm::runStudy(ParametricStudy study) {
     if (path) m_messenger.ShowMessage("Parametric study written to: " + *path);
 }
 
-void frmKORAParm::copyImage() { CopyDialogImage(this, m_messenger); }
+void frmKORAParm::copyImage() {
+    CopyDialogImage(this, m_messenger);
+}
 
-void frmKORAParm::showHelp() { ShowHelpHint(m_messenger); }
+void frmKORAParm::showHelp() {
+    ShowHelpHint(m_messenger);
+}
 
 } // namespace kora::gui

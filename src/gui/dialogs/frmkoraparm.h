@@ -36,7 +36,7 @@ enum class ParametricStudy { Partial, Solid };
 
 // What the parameters dialog asks of the rest of the program. Every hook may be left empty.
 struct ParametersHooks {
-    std::function<void()> setCaption;             // SetCaption of the main window
+    std::function<void()> setCaption;              // SetCaption of the main window
     std::function<void(bool advanced)> setCalcAdv; // SetCalcAdv from the stored AdvGeometry
     // Runs a parametric study on the project just stored and returns the path of the file it
     // wrote, or nothing when the study did not run (the engine has already said why).
@@ -91,12 +91,12 @@ public slots:
 
 private:
     struct Row {
-        QLineEdit* spacing = nullptr;   // Text14(i)
-        QLineEdit* angle = nullptr;     // Text22(i)
-        QLineEdit* xcut = nullptr;      // Text23(i)
-        QLabel* pillar = nullptr;       // Label23(i)
-        QLabel* number = nullptr;       // Label24(i)
-        QLabel* advancedRow = nullptr;  // Label13(i - 1)
+        QLineEdit* spacing = nullptr;  // Text14(i)
+        QLineEdit* angle = nullptr;    // Text22(i)
+        QLineEdit* xcut = nullptr;     // Text23(i)
+        QLabel* pillar = nullptr;      // Label23(i)
+        QLabel* number = nullptr;      // Label24(i)
+        QLabel* advancedRow = nullptr; // Label13(i - 1)
     };
 
     void buildForm();
@@ -139,24 +139,24 @@ private:
     bool m_unloaded = false;
 
     QTabWidget* m_tabs = nullptr;
-    QLineEdit* m_text[6] = {};  // Text1..Text5 at 1..5; index 0 unused
+    QLineEdit* m_text[6] = {};      // Text1..Text5 at 1..5; index 0 unused
     QLineEdit* m_entries = nullptr; // Text6
     QComboBox* m_combo = nullptr;
     QLineEdit* m_coalStrength = nullptr;
     QLineEdit* m_abutmentAngle = nullptr;
     QLineEdit* m_unitWeight = nullptr;
-    QLineEdit* m_headgate = nullptr;  // Text10
-    QLineEdit* m_bleeder = nullptr;   // Text11
-    QLineEdit* m_tailgate = nullptr;  // Text12
-    QLineEdit* m_cmrr = nullptr;      // Text13
+    QLineEdit* m_headgate = nullptr;   // Text10
+    QLineEdit* m_bleeder = nullptr;    // Text11
+    QLineEdit* m_tailgate = nullptr;   // Text12
+    QLineEdit* m_cmrr = nullptr;       // Text13
     QLineEdit* m_yieldWidth = nullptr; // Text16
     QLineEdit* m_suggested = nullptr;  // Text19
     QLineEdit* m_suggestedR = nullptr; // Text33
     QCheckBox* m_useCmrr = nullptr;
-    QLabel* m_yieldLabel = nullptr;    // label16
+    QLabel* m_yieldLabel = nullptr; // label16
     std::array<QRadioButton*, 4> m_config{};
     std::array<QRadioButton*, 2> m_status{};
-    std::array<Row, 5> m_rows{};       // 1..4
+    std::array<Row, 5> m_rows{};              // 1..4
     std::array<QLineEdit*, 6> m_entryBoxes{}; // Text15(1..5)
     std::array<QFrame*, 6> m_entryLines{};    // Line1(1..5)
     std::map<const QLineEdit*, QString> m_loadedText;

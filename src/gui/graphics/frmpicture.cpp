@@ -113,8 +113,8 @@ void frmPicture::open() {
 }
 
 bool frmPicture::drawPlan() {
-    m_mode = PlanLayoutMode(m_state.PlanFromResults, m_lastCalcAdvanced,
-                            m_geometry.PlanAdvGeometry);
+    m_mode =
+        PlanLayoutMode(m_state.PlanFromResults, m_lastCalcAdvanced, m_geometry.PlanAdvGeometry);
     const bool planWindowCase = m_settings.ViewChildWindow == 1 || m_state.PlanFromResults == 1;
     m_layout = PlanLayout{};
     m_drawable = ComputePlanLayout(m_geometry, m_mode, planWindowCase, m_layout);
@@ -255,8 +255,8 @@ void frmPicture::closeEvent(QCloseEvent* event) {
 }
 
 frmPicture* showPlanWindow(QWidget* owner, PlanSource source, const PlanGeometry& geometry,
-                           const PlanLabelValues& values, const Settings& settings,
-                           int unitSystem, int lastCalcAdvanced, Messenger& messenger) {
+                           const PlanLabelValues& values, const Settings& settings, int unitSystem,
+                           int lastCalcAdvanced, Messenger& messenger) {
     auto* window = new frmPicture(owner, source, geometry, values, settings, unitSystem,
                                   lastCalcAdvanced, messenger);
     window->setAttribute(Qt::WA_DeleteOnClose);

@@ -103,7 +103,7 @@ private:
 // (PlanSource::ParametersDialog, the dialog's work copy of the geometry). The window deletes
 // itself when closed.
 frmPicture* showPlanWindow(QWidget* owner, PlanSource source, const PlanGeometry& geometry,
-                           const PlanLabelValues& values, const Settings& settings,
-                           int unitSystem, int lastCalcAdvanced, Messenger& messenger);
+                           const PlanLabelValues& values, const Settings& settings, int unitSystem,
+                           int lastCalcAdvanced, Messenger& messenger);
 
 } // namespace kora::gui

@@ -21,9 +21,11 @@ double deviceUnitsPerPixel(const QPainter& painter) {
 
 QPen penFor(PlanLineKind kind, double unit) {
     switch (kind) {
-    case PlanLineKind::Outline: return QPen(QColor(0, 0, 0), 1.25 * unit);
+    case PlanLineKind::Outline:
+        return QPen(QColor(0, 0, 0), 1.25 * unit);
     case PlanLineKind::Dimension:
-    case PlanLineKind::Tick: return QPen(QColor(40, 70, 140), 0.9 * unit);
+    case PlanLineKind::Tick:
+        return QPen(QColor(40, 70, 140), 0.9 * unit);
     }
     return QPen(Qt::black, unit);
 }

@@ -25,8 +25,7 @@ QString frmDisclaimer::disclaimerText() {
         "<p>Comments and reports of errors are welcome at https://kora.example.org/.</p>");
 }
 
-frmDisclaimer::frmDisclaimer(const QString& programName, QWidget* parent)
-    : QDialog(parent) {
+frmDisclaimer::frmDisclaimer(const QString& programName, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmDisclaimer"));
     setWindowTitle(QStringLiteral("Disclaimer") + QStringLiteral(" for ") + programName);
 
@@ -56,6 +55,8 @@ frmDisclaimer::frmDisclaimer(const QString& programName, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-bool frmDisclaimer::doNotShowAgain() const { return m_show->isChecked(); }
+bool frmDisclaimer::doNotShowAgain() const {
+    return m_show->isChecked();
+}
 
 } // namespace kora::gui

@@ -71,9 +71,13 @@ frmUpdate::frmUpdate(const QString& programName, const QString& buildString, con
     setFixedWidth(480);
 }
 
-void frmUpdate::setUpdateText(const QString& text) { m_update->setText(text); }
+void frmUpdate::setUpdateText(const QString& text) {
+    m_update->setText(text);
+}
 
-bool frmUpdate::disableReminder() const { return m_show->isChecked(); }
+bool frmUpdate::disableReminder() const {
+    return m_show->isChecked();
+}
 
 void frmUpdate::OpenUpdatePage() {
     if (!m_messenger.dialogs().openUrl(QUrl(UpdatePageAddress())))

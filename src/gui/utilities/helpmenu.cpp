@@ -25,8 +25,7 @@ QDate todayOf(const HelpMenuContext& context) {
 }
 
 void openPdfHelp(HelpMenuContext& context) {
-    const QString path =
-        QDir(context.programFolder).filePath(QString::fromStdString(kPdfHelpFile));
+    const QString path = QDir(context.programFolder).filePath(QString::fromStdString(kPdfHelpFile));
     if (!QFileInfo(path).isFile()) {
         context.messenger.ShowMessage("Help file (" + kPdfHelpFile + ") not available");
         return;
@@ -36,14 +35,13 @@ void openPdfHelp(HelpMenuContext& context) {
 }
 
 void showResources(HelpMenuContext& context) {
-    frmResource window(context.documents, context.programFolder, context.messenger,
-                       context.owner);
+    frmResource window(context.documents, context.programFolder, context.messenger, context.owner);
     context.messenger.dialogs().execDialog(window);
 }
 
 bool showUpdateWindow(HelpMenuContext& context, Settings& settings, const QString* reminder) {
-    frmUpdate window(context.programName, context.buildString, todayOf(context),
-                     context.messenger, context.owner);
+    frmUpdate window(context.programName, context.buildString, todayOf(context), context.messenger,
+                     context.owner);
     if (reminder) window.setUpdateText(*reminder);
     context.messenger.dialogs().execDialog(window);
     if (!window.disableReminder()) return false;
@@ -69,17 +67,28 @@ bool RunUpdateReminder(HelpMenuContext& context, Settings& settings) {
 
 bool HelpMenuCommand(int index, HelpMenuContext& context, Settings& settings) {
     switch (index) {
-    case 0: context.help.ShowHelpContents(); return false;
-    case 1: context.help.ShowHelpIndex(); return false;
-    case 2: openPdfHelp(context); return false;
-    case 4: showResources(context); return false;
-    case 6: return ShowDisclaimer(context, settings);
-    case 8: return showUpdateWindow(context, settings, nullptr);
-    case 10:
-        context.messenger.ShowMessage(AboutText(context.buildString).toStdString(),
-                                      mb::Information, AboutTitle().toStdString());
+    case 0:
+        context.help.ShowHelpContents();
         return false;
-    default: return false;
+    case 1:
+        context.help.ShowHelpIndex();
+        return false;
+    case 2:
+        openPdfHelp(context);
+        return false;
+    case 4:
+        showResources(context);
+        return false;
+    case 6:
+        return ShowDisclaimer(context, settings);
+    case 8:
+        return showUpdateWindow(context, settings, nullptr);
+    case 10:
+        context.messenger.ShowMessage(AboutText(context.buildString).toStdString(), mb::Information,
+                                      AboutTitle().toStdString());
+        return false;
+    default:
+        return false;
     }
 }
 

@@ -18,9 +18,9 @@ class HelpSystem;
 
 // What the Help menu and the start-up windows need from the program. The main window fills it
 // once: its messenger (every message goes through it, so it reaches the history log; its dialog
-// service runs the modal windows) and help system, itself as owner of the modal windows, the program's
-// folder (KORA.PDF and the reference documents are installed there), BuildString(), and the
-// executable's name in capitals. Tests set `today` to try the update rule on given days.
+// service runs the modal windows) and help system, itself as owner of the modal windows, the
+// program's folder (KORA.PDF and the reference documents are installed there), BuildString(), and
+// the executable's name in capitals. Tests set `today` to try the update rule on given days.
 struct HelpMenuContext {
     GuiMessenger& messenger;
     HelpSystem& help;

@@ -8,9 +8,13 @@ namespace kora::gui {
 
 HelpSystem::HelpSystem(DialogService* dialogs) : m_dialogs(dialogs) {}
 
-HelpSystem::~HelpSystem() { CloseHelp(); }
+HelpSystem::~HelpSystem() {
+    CloseHelp();
+}
 
-HelpWindow* HelpSystem::window() const { return m_window.data(); }
+HelpWindow* HelpSystem::window() const {
+    return m_window.data();
+}
 
 HelpWindow& HelpSystem::openWindow() {
     // Help has no owner window of its own. While a modal dialog runs, every other window is
@@ -31,9 +35,15 @@ HelpWindow& HelpSystem::openWindow() {
     return *m_window;
 }
 
-void HelpSystem::ShowHelpContents() { openWindow().showContents(); }
-void HelpSystem::ShowHelpIndex() { openWindow().showIndex(); }
-void HelpSystem::ShowHelpTopic(int helpContext) { openWindow().showTopic(helpContext); }
+void HelpSystem::ShowHelpContents() {
+    openWindow().showContents();
+}
+void HelpSystem::ShowHelpIndex() {
+    openWindow().showIndex();
+}
+void HelpSystem::ShowHelpTopic(int helpContext) {
+    openWindow().showTopic(helpContext);
+}
 
 void HelpSystem::CloseHelp() {
     if (m_window) delete m_window.data();

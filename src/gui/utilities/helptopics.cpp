@@ -6,7 +6,9 @@
 #include <array>
 
 // Q_INIT_RESOURCE has to be used outside a namespace.
-static void initHelpResourceFile() { Q_INIT_RESOURCE(help); }
+static void initHelpResourceFile() {
+    Q_INIT_RESOURCE(help);
+}
 
 namespace kora::gui {
 
@@ -55,19 +57,29 @@ static_assert(std::is_sorted(kTopics.begin(), kTopics.end(),
 
 } // namespace
 
-std::span<const HelpTopic> HelpTopics() { return kTopics; }
+std::span<const HelpTopic> HelpTopics() {
+    return kTopics;
+}
 
 const HelpTopic* FindHelpTopic(int helpContext) {
-    const auto it = std::lower_bound(
-        kTopics.begin(), kTopics.end(), helpContext,
-        [](const HelpTopic& t, int context) { return t.context < context; });
+    const auto it =
+        std::lower_bound(kTopics.begin(), kTopics.end(), helpContext,
+                         [](const HelpTopic& t, int context) { return t.context < context; });
     return it != kTopics.end() && it->context == helpContext ? &*it : nullptr;
 }
 
-QUrl HelpRootUrl() { return QUrl(QStringLiteral("qrc:/help/")); }
-QUrl HelpContentsUrl() { return HelpRootUrl().resolved(QUrl(QStringLiteral("contents.html"))); }
-QUrl HelpIndexUrl() { return HelpRootUrl().resolved(QUrl(QStringLiteral("keywords.html"))); }
-QUrl HelpHomeUrl() { return HelpRootUrl().resolved(QUrl(QStringLiteral("welcome.html"))); }
+QUrl HelpRootUrl() {
+    return QUrl(QStringLiteral("qrc:/help/"));
+}
+QUrl HelpContentsUrl() {
+    return HelpRootUrl().resolved(QUrl(QStringLiteral("contents.html")));
+}
+QUrl HelpIndexUrl() {
+    return HelpRootUrl().resolved(QUrl(QStringLiteral("keywords.html")));
+}
+QUrl HelpHomeUrl() {
+    return HelpRootUrl().resolved(QUrl(QStringLiteral("welcome.html")));
+}
 
 QUrl HelpTopicUrl(int helpContext) {
     const HelpTopic* topic = FindHelpTopic(helpContext);

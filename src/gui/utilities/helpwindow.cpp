@@ -42,8 +42,8 @@ HelpWindow::HelpWindow(DialogService* dialogs, QWidget* parent)
     m_back = makeButton(this, "cmdBack", tr("&Back"), QStyle::SP_ArrowBack);
     m_forward = makeButton(this, "cmdForward", tr("&Forward"), QStyle::SP_ArrowForward);
     auto* home = makeButton(this, "cmdHome", tr("&Home"), QStyle::SP_DirHomeIcon);
-    auto* contents = makeButton(this, "cmdContents", tr("&Contents"),
-                                QStyle::SP_FileDialogListView);
+    auto* contents =
+        makeButton(this, "cmdContents", tr("&Contents"), QStyle::SP_FileDialogListView);
     auto* index = makeButton(this, "cmdIndex", tr("&Index"), QStyle::SP_FileDialogContentsView);
 
     m_browser = new QTextBrowser(this);
@@ -87,17 +87,27 @@ HelpWindow::HelpWindow(DialogService* dialogs, QWidget* parent)
     updateButtons();
 }
 
-void HelpWindow::showContents() { showUrl(HelpContentsUrl()); }
-void HelpWindow::showIndex() { showUrl(HelpIndexUrl()); }
-void HelpWindow::showHome() { showUrl(HelpHomeUrl()); }
-void HelpWindow::showTopic(int helpContext) { showUrl(HelpTopicUrl(helpContext)); }
+void HelpWindow::showContents() {
+    showUrl(HelpContentsUrl());
+}
+void HelpWindow::showIndex() {
+    showUrl(HelpIndexUrl());
+}
+void HelpWindow::showHome() {
+    showUrl(HelpHomeUrl());
+}
+void HelpWindow::showTopic(int helpContext) {
+    showUrl(HelpTopicUrl(helpContext));
+}
 
 void HelpWindow::showUrl(const QUrl& url) {
     m_browser->setSource(url);
     updateButtons();
 }
 
-QUrl HelpWindow::currentUrl() const { return m_browser->source(); }
+QUrl HelpWindow::currentUrl() const {
+    return m_browser->source();
+}
 
 void HelpWindow::followLink(const QUrl& link) {
     if (isManualLink(link)) {

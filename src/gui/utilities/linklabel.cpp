@@ -51,7 +51,8 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = m_pressed;
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
         emit clicked();
 }
 

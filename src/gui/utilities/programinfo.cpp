@@ -22,9 +22,13 @@ QString ReleaseDateText() {
     return QLocale::c().toString(ReleaseDate(), QStringLiteral("dd-MMM-yyyy"));
 }
 
-QString UpdatePageAddress() { return QStringLiteral("https://kora.example.org/updates/"); }
+QString UpdatePageAddress() {
+    return QStringLiteral("https://kora.example.org/updates/");
+}
 
-bool UpdateReminderDue(const QDate& today) { return ReleaseDate().daysTo(today) > 360; }
+bool UpdateReminderDue(const QDate& today) {
+    return ReleaseDate().daysTo(today) > 360;
+}
 
 QString UpdateReminderText() {
     return QStringLiteral("This version was released over a year ago. ") +
@@ -60,11 +64,10 @@ QString AboutTitle() {
 }
 
 QString AboutText(const QString& buildString) {
-    return QString::fromLatin1(ProgramTitle) + kCrLf + kCrLf +
-           QStringLiteral("Version: ") + buildString + kCrLf + kCrLf +
-           QStringLiteral("Revision Date: ") + ReleaseDateText() + kCrLf + kCrLf +
-           QStringLiteral("Pillar design model for longwall gate entries:") + kCrLf +
-           QStringLiteral("     the KORA ground control research group") + kCrLf +
+    return QString::fromLatin1(ProgramTitle) + kCrLf + kCrLf + QStringLiteral("Version: ") +
+           buildString + kCrLf + kCrLf + QStringLiteral("Revision Date: ") + ReleaseDateText() +
+           kCrLf + kCrLf + QStringLiteral("Pillar design model for longwall gate entries:") +
+           kCrLf + QStringLiteral("     the KORA ground control research group") + kCrLf +
            QStringLiteral("Desktop program for Linux, C++ and Qt 6:") + kCrLf +
            QStringLiteral("     the KORA development team") + kCrLf;
 }

@@ -8,7 +8,9 @@
 
 namespace kora::gui {
 
-QPixmap CaptureForm(QWidget* form) { return form ? form->grab() : QPixmap(); }
+QPixmap CaptureForm(QWidget* form) {
+    return form ? form->grab() : QPixmap();
+}
 
 bool CopyDialogImage(QWidget* dialog, Messenger& messenger) {
     QWidget* window = dialog ? dialog->window() : nullptr;

@@ -23,9 +23,9 @@ TEST(ShowMessageTest, LogsAndUsesProgramTitleWhenUntitled) {
 
 struct ErrorCase {
     int number;
-    int answer;           // scripted message box answer (0: none expected)
-    int expectedAction;   // HandleError result
-    const char* message;  // expected box text ("" for none)
+    int answer;          // scripted message box answer (0: none expected)
+    int expectedAction;  // HandleError result
+    const char* message; // expected box text ("" for none)
 };
 
 class HandleErrorTest : public ::testing::TestWithParam<ErrorCase> {};

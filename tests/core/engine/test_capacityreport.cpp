@@ -1,6 +1,6 @@
 #include "engine/capacityreport.h"
-#include "testprojects.h"
 #include "report/numberformat.h"
+#include "testprojects.h"
 
 #include <gtest/gtest.h>
 

@@ -178,7 +178,8 @@ TEST(ChartSweepTest, OverflowingProjectsAreReportedAndLeaveTheCurves) {
     const Case cases[] = {
         {0, [](ProjectRecord& p) { p.CenterDistance[1] = 3e38f; }},
         {1, [](ProjectRecord& p) { p.DepthOfCover = 3e38f; }},
-        {1, [](ProjectRecord& p) {
+        {1,
+         [](ProjectRecord& p) {
              p.UnitSystem = Metric;
              p.DepthOfCover = 3e38f; // beyond single precision once in feet
          }},
@@ -194,8 +195,8 @@ TEST(ChartSweepTest, OverflowingProjectsAreReportedAndLeaveTheCurves) {
         curves.CurvesClassic(1, 1) = 4.5f;
         test::ScriptedMessenger m;
         EXPECT_FALSE(ChartSweep(c.index, p, w, plan, curves, m)) << c.index;
-        EXPECT_EQ(m.texts(), std::vector<std::string>{
-                                 "Error occurred: Overflow (6). Procedure Terminated"});
+        EXPECT_EQ(m.texts(),
+                  std::vector<std::string>{"Error occurred: Overflow (6). Procedure Terminated"});
         EXPECT_EQ(curves.rows(), 2);
         EXPECT_EQ(curves.CurvesClassic(1, 1), 4.5f);
     }

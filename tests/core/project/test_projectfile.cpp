@@ -220,22 +220,29 @@ TEST_P(ReadCorrections, OutOfRangeCodesBecomeZero) {
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, ReadCorrections,
-    ::testing::Values(
-        CorrectionCase{"UnitSystem7", "KORA_500\r\n 0 ", "KORA_500\r\n 7 ", &ProjectRecord::UnitSystem, 0},
-        CorrectionCase{"UnitSystemMinus", "KORA_500\r\n 0 ", "KORA_500\r\n-1 ", &ProjectRecord::UnitSystem, 0},
-        CorrectionCase{"UnitSystem1", "KORA_500\r\n 0 ", "KORA_500\r\n 1 ", &ProjectRecord::UnitSystem, 1},
-        CorrectionCase{"ConfigMode9", "35\r\n 1 \r\n 0 \r\n", "35\r\n 1 \r\n 9 \r\n", &ProjectRecord::ConfigMode, 0},
-        CorrectionCase{"ConfigMode3", "35\r\n 1 \r\n 0 \r\n", "35\r\n 1 \r\n 3 \r\n", &ProjectRecord::ConfigMode, 3},
-        CorrectionCase{"UseCMRR2", "35\r\n 1 \r\n", "35\r\n 2 \r\n", &ProjectRecord::UseCMRR, 0},
-        CorrectionCase{"IntegerRoundsToEven", "35\r\n 1 \r\n 0 \r\n", "35\r\n 1 \r\n 2.5 \r\n", &ProjectRecord::ConfigMode, 2}),
+    ::testing::Values(CorrectionCase{"UnitSystem7", "KORA_500\r\n 0 ", "KORA_500\r\n 7 ",
+                                     &ProjectRecord::UnitSystem, 0},
+                      CorrectionCase{"UnitSystemMinus", "KORA_500\r\n 0 ", "KORA_500\r\n-1 ",
+                                     &ProjectRecord::UnitSystem, 0},
+                      CorrectionCase{"UnitSystem1", "KORA_500\r\n 0 ", "KORA_500\r\n 1 ",
+                                     &ProjectRecord::UnitSystem, 1},
+                      CorrectionCase{"ConfigMode9", "35\r\n 1 \r\n 0 \r\n", "35\r\n 1 \r\n 9 \r\n",
+                                     &ProjectRecord::ConfigMode, 0},
+                      CorrectionCase{"ConfigMode3", "35\r\n 1 \r\n 0 \r\n", "35\r\n 1 \r\n 3 \r\n",
+                                     &ProjectRecord::ConfigMode, 3},
+                      CorrectionCase{"UseCMRR2", "35\r\n 1 \r\n", "35\r\n 2 \r\n",
+                                     &ProjectRecord::UseCMRR, 0},
+                      CorrectionCase{"IntegerRoundsToEven", "35\r\n 1 \r\n 0 \r\n",
+                                     "35\r\n 1 \r\n 2.5 \r\n", &ProjectRecord::ConfigMode, 2}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(ProjectFileTest, ReaderAcceptsListForms) {
     // A byte order mark, no start marker, LF line ends, a comma after a number, blank lines
     // before numbers.
-    const std::string text = "\xEF\xBB\xBFKORA_500\n 1 \nTitle, with comma\n  first, line\n\n##EndDesc##\n"
-                             "7,\n1000\n\n1200\n20\n100\n 3 \n 60 \n 70 \n10\n21\n25\n1.3\n1.4\n1.5\n"
-                             "40\n 0 \n 1 \n3\n 0 \n90\n100\n80\n110\n";
+    const std::string text =
+        "\xEF\xBB\xBFKORA_500\n 1 \nTitle, with comma\n  first, line\n\n##EndDesc##\n"
+        "7,\n1000\n\n1200\n20\n100\n 3 \n 60 \n 70 \n10\n21\n25\n1.3\n1.4\n1.5\n"
+        "40\n 0 \n 1 \n3\n 0 \n90\n100\n80\n110\n";
     ProjectRecord p = newProject();
     ScriptedMessenger m;
     ASSERT_TRUE(ReadProjectText(p, text, m));
@@ -352,9 +359,10 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"NegativeEntries", withLine(" 2 \r\n", "-3 \r\n"), 9, "Subscript out of range"},
         DamageCase{"HugeEntries", withLine(" 2 \r\n", " 99999 \r\n"), 6, "Overflow"},
         DamageCase{"HugeReal", withLine("900\r\n", "1E+39\r\n"), 6, "Overflow"},
-        DamageCase{"BinaryJunk",
-                   std::string("KORA_500\r\n 0 \r\n\x01\xff\r\n##EndDesc##\r\n\x00\x02\xfe\r\n", 37),
-                   13, "Type mismatch"},
+        DamageCase{
+            "BinaryJunk",
+            std::string("KORA_500\r\n 0 \r\n\x01\xff\r\n##EndDesc##\r\n\x00\x02\xfe\r\n", 37), 13,
+            "Type mismatch"},
         DamageCase{"HugeLine",
                    "KORA_500\r\n 0 \r\n" + std::string(2'000'000, 'x') + "\r\n##StartDesc##\r\n",
                    62, "Input past end of file"},
@@ -404,9 +412,15 @@ TEST(ProjectFileTest, CorruptedFilesNeverBreakTheRecord) {
         for (int e = 0; e < edits; ++e) {
             const std::size_t at = gen() % t.size();
             switch (gen() % 3) {
-            case 0: t[at] = static_cast<char>(gen() % 256); break;
-            case 1: t.erase(at, 1 + gen() % 8); break;
-            default: t.insert(at, 1, "0123456789 ,-.\r\nE"[gen() % 17]); break;
+            case 0:
+                t[at] = static_cast<char>(gen() % 256);
+                break;
+            case 1:
+                t.erase(at, 1 + gen() % 8);
+                break;
+            default:
+                t.insert(at, 1, "0123456789 ,-.\r\nE"[gen() % 17]);
+                break;
             }
             if (t.empty()) t = "x";
         }

@@ -14,13 +14,15 @@ TEST(RecentFilesTest, NewPathsGoToTheFrontAndTheOldestFallsOff) {
     Settings s;
     for (const char* p : {"/d/a.kor", "/d/b.kor", "/d/c.kor", "/d/e.kor"})
         EXPECT_TRUE(UpdateRecentFiles(r, p, s));
-    EXPECT_EQ(longPaths(r), (std::vector<std::string>{"/d/e.kor", "/d/c.kor", "/d/b.kor", "/d/a.kor"}));
+    EXPECT_EQ(longPaths(r),
+              (std::vector<std::string>{"/d/e.kor", "/d/c.kor", "/d/b.kor", "/d/a.kor"}));
     EXPECT_EQ(r.LastFile[0], "e.kor");
     EXPECT_EQ(r.LastFileMode[3], 1);
 
     EXPECT_TRUE(UpdateRecentFiles(r, "/d/f.kor", s));
     EXPECT_EQ(r.RecentCount, 4);
-    EXPECT_EQ(longPaths(r), (std::vector<std::string>{"/d/f.kor", "/d/e.kor", "/d/c.kor", "/d/b.kor"}));
+    EXPECT_EQ(longPaths(r),
+              (std::vector<std::string>{"/d/f.kor", "/d/e.kor", "/d/c.kor", "/d/b.kor"}));
     EXPECT_EQ(r.LastFile, (std::array<std::string, 4>{"f.kor", "e.kor", "c.kor", "b.kor"}));
 }
 

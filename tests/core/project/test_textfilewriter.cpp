@@ -13,7 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& p) { return test::ReadBytes(p.string()); }
+std::string readFile(const fs::path& p) {
+    return test::ReadBytes(p.string());
+}
 
 class TextFileWriterTest : public ::testing::Test {
 protected:

@@ -57,8 +57,8 @@ TEST(ConvertProjectUnitsTest, OnlyColumnsInUseAndLengthsChange) {
     p.CMRRValue = 35;
     ASSERT_TRUE(ConvertProjectUnits(p, Metric));
     EXPECT_EQ(p.ProjectPath, "Metric_x.KOR");
-    const std::vector<float> lengths = {p.EntryHeight, p.DepthOfCover, p.PanelWidth,
-                                        p.EntryWidth, p.CrosscutSpacing, p.YieldPillarWidth};
+    const std::vector<float> lengths = {p.EntryHeight, p.DepthOfCover,    p.PanelWidth,
+                                        p.EntryWidth,  p.CrosscutSpacing, p.YieldPillarWidth};
     EXPECT_EQ(lengths, (std::vector<float>{3.05f, 6.10f, 9.14f, 12.19f, 15.24f, 18.29f}));
     for (int i = 1; i <= 5; ++i) {
         EXPECT_EQ(p.CenterDistance[i], i <= 2 ? 30.48f : 100) << i;

@@ -7,12 +7,12 @@ namespace kora {
 namespace {
 
 TEST(UnitLabelTest, Table) {
-    const char* english[] = {" (ft)", " (psi)", " (pcf)", " (in)", " (psf)", " (lbs)", " (tons)",
-                             " (ft)", " (ksi)", " (tons)", " (tons/ft)", " (in)", " (tons)",
-                             " (tons/ft)", " (million psi)"};
-    const char* metric[] = {" (m)", " (MPa)", " (kN/m3)", " (cm)", " (kPa)", " (kN)", " (tn)",
-                            " (cm)", " (MPa)", " (MN)", " (MN/m)", " (mm)", " (kN)", " (kN/m)",
-                            " (GPa)"};
+    const char* english[] = {" (ft)",      " (psi)",  " (pcf)",  " (in)",      " (psf)",
+                             " (lbs)",     " (tons)", " (ft)",   " (ksi)",     " (tons)",
+                             " (tons/ft)", " (in)",   " (tons)", " (tons/ft)", " (million psi)"};
+    const char* metric[] = {" (m)",    " (MPa)", " (kN/m3)", " (cm)",   " (kPa)",
+                            " (kN)",   " (tn)",  " (cm)",    " (MPa)",  " (MN)",
+                            " (MN/m)", " (mm)",  " (kN)",    " (kN/m)", " (GPa)"};
     for (int k = 0; k < 15; ++k) {
         EXPECT_EQ(UnitLabel(English, k), english[k]) << k;
         EXPECT_EQ(UnitLabel(Metric, k), metric[k]) << k;

@@ -31,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, WrapTest,
     ::testing::Values(
         // Width 20 or less: unchanged, no line end added.
-        WrapCase{"a text that is far longer than twenty", 20, "a text that is far longer than twenty"},
+        WrapCase{"a text that is far longer than twenty", 20,
+                 "a text that is far longer than twenty"},
         // Short text: one line with its CR LF.
         WrapCase{"short", 21, "short\r\n"},
         // Break at the last blank at or before the width; the blank is dropped.
@@ -46,8 +47,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A text of exactly the width stays on one line.
         WrapCase{"123456789012345678901", 21, "123456789012345678901\r\n"},
         // The project-file line: the path without blanks is broken after the label.
-        WrapCase{"Project File: /a/very/long/path/without/any/blank/in/it/at/all/x.KOR", 30,
-                 "Project File:\r\n/a/very/long/path/without/any/\r\nblank/in/it/at/all/x.KOR\r\n"}));
+        WrapCase{
+            "Project File: /a/very/long/path/without/any/blank/in/it/at/all/x.KOR", 30,
+            "Project File:\r\n/a/very/long/path/without/any/\r\nblank/in/it/at/all/x.KOR\r\n"}));
 
 TEST(WrapTest, NoteOfAdvancedGeometryBreaksBelowSixty) {
     const std::string wrapped =

@@ -28,8 +28,10 @@ public:
         setenv(name, value.c_str(), 1);
     }
     ~ScopedEnv() {
-        if (m_had) setenv(m_name, m_old.c_str(), 1);
-        else unsetenv(m_name);
+        if (m_had)
+            setenv(m_name, m_old.c_str(), 1);
+        else
+            unsetenv(m_name);
     }
 
 private:
@@ -57,8 +59,9 @@ TEST(FileAssociationTest, YesWritesMimeTypeAndDesktopEntry) {
     ASSERT_TRUE(CreateFileAssociation(home.folder(), "/opt/my $app/kora", "KOR", m));
 
     const std::string command = "\"/opt/my \\$app/kora\" %f";
-    ASSERT_EQ(m.texts(), (std::vector<std::string>{
-                             Question, "The file association for KOR has been made to " + command}));
+    ASSERT_EQ(m.texts(),
+              (std::vector<std::string>{Question, "The file association for KOR has been made to " +
+                                                      command}));
     EXPECT_EQ(m.history.back(), "/opt/my $app/ kora KOR");
 
     EXPECT_EQ(ReadBytes(home.file("mime/packages/kora.Document.xml")),

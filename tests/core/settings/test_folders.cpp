@@ -76,7 +76,8 @@ TEST(ExampleFilesTest, CopyTextFileWritesCrLfLines) {
     EXPECT_TRUE(m.boxes.empty());
 
     EXPECT_FALSE(CopyTextFile(dir.file("none.txt"), dir.file("x.txt"), m));
-    EXPECT_EQ(m.texts(), std::vector<std::string>{"Requested File not found: " + dir.file("none.txt")});
+    EXPECT_EQ(m.texts(),
+              std::vector<std::string>{"Requested File not found: " + dir.file("none.txt")});
     EXPECT_FALSE(fs::exists(dir.file("x.txt")));
 }
 

@@ -37,10 +37,11 @@ TEST(IniFileTest, WritesInPlaceAppendsKeysAndSections) {
     ini.writeValue("Settings", "NewKey", "new");
     ini.writeValue("FileMenu", "MaxLastFiles", "2");
     ini.writeValue("Graph", "GraphTitle", "two\r\nlines");
-    EXPECT_EQ(ini.text(), "[Version]\r\nINIFileVersion=050817\r\n\r\n"
-                          "[Settings]\r\nDefaultUnits=1\r\n  Spaced Key  =  spaced value  \r\n"
-                          "Quoted=\"a, b\"\r\nNewKey=new\r\n\r\n[Graph]\r\nGraphTitle=two  lines\r\n"
-                          "[FileMenu]\r\nMaxLastFiles=2\r\n");
+    EXPECT_EQ(ini.text(),
+              "[Version]\r\nINIFileVersion=050817\r\n\r\n"
+              "[Settings]\r\nDefaultUnits=1\r\n  Spaced Key  =  spaced value  \r\n"
+              "Quoted=\"a, b\"\r\nNewKey=new\r\n\r\n[Graph]\r\nGraphTitle=two  lines\r\n"
+              "[FileMenu]\r\nMaxLastFiles=2\r\n");
 }
 
 TEST(IniFileTest, ProfileFunctionsOverAFile) {

@@ -1,7 +1,7 @@
 #include "settings/settingsfile.h"
 
-#include "settings/inifile.h"
 #include "scriptedmessenger.h"
+#include "settings/inifile.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,9 @@ std::string freshFile(const std::string& dataPath) {
            "DisplayFontName=Arial\r\nDisplayFontSize=10\r\nDisplayFontBold=0\r\n"
            "DisplayFontItalic=0\r\nKeepFileNames=1\r\nShowDisclaim=1\r\nMaxMainMenu=0\r\n"
            "EnableMainMenuToolbar=1\r\nShortRecentFiles=0\r\nLoadLastInputFile=0\r\n"
-           "RemindAnnualUpdates=1\r\nCopyExampleFiles=1\r\nDataPath=" + dataPath + "\r\n"
+           "RemindAnnualUpdates=1\r\nCopyExampleFiles=1\r\nDataPath=" +
+           dataPath +
+           "\r\n"
            "FileExtension=KOR\r\nExternalEditor=Notepad.exe\r\n"
            "[FileMenu]\r\nMaxLastFiles=0\r\n"
            "[TextBrowse]\r\nBrowseFontName=Arial\r\nBrowseFontSize=10\r\nBrowseFontBold=0\r\n"
@@ -31,7 +33,8 @@ std::string freshFile(const std::string& dataPath) {
            "[Graph]\r\nGraphSetParams=0\r\nGridStyle=0\r\nGraphStyle=3\r\nCurveLegend=1\r\n"
            "SymbolSize=5\r\nGraphUnits=0\r\nGraphTitle=KORA\r\nXAxisTitle0=\r\nXAxisTitle1=\r\n"
            "XAxisTitle2=\r\nXAxisTitle3=\r\nYAxisTitle0=\r\n"
-           "[KORAOptions]\r\nOutputStrUnits=0\r\nOutputStrGradUnits=0\r\nShowInputScreenOnLoad=1\r\n"
+           "[KORAOptions]\r\nOutputStrUnits=0\r\nOutputStrGradUnits=0\r\nShowInputScreenOnLoad="
+           "1\r\n"
            "ShowInputScreenOnStart=1\r\nIssueWarningCancel=1\r\nViewChildWindow=1\r\n"
            "PrintModuleHeader=1\r\nPlotEntryDims=1\r\nPlotXcutDims=1\r\nPrintPlotReminder=1\r\n"
            "AskOfficeInstall=1\r\n";
@@ -120,55 +123,59 @@ INSTANTIATE_TEST_SUITE_P(
     Keys, SettingsReadCorrections,
     ::testing::Values(
         SettingCase{"FontSize30", "Settings", "DisplayFontSize", "30",
-                       [](const Settings& s) { return s.DisplayFontSize == 7; }},
+                    [](const Settings& s) { return s.DisplayFontSize == 7; }},
         SettingCase{"FontSizeFraction", "TextBrowse", "BrowseFontSize", "10.5",
-                       [](const Settings& s) { return s.BrowseFontSize == 10.5f; }},
+                    [](const Settings& s) { return s.BrowseFontSize == 10.5f; }},
         SettingCase{"GraphStyle0", "Graph", "GraphStyle", "0",
-                       [](const Settings& s) { return s.GraphStyle == 1; }},
+                    [](const Settings& s) { return s.GraphStyle == 1; }},
         SettingCase{"SymbolSize", "Graph", "SymbolSize", "20",
-                       [](const Settings& s) { return s.SymbolSize == 20; }},
+                    [](const Settings& s) { return s.SymbolSize == 20; }},
         SettingCase{"BoldOne", "Settings", "DisplayFontBold", "1",
-                       [](const Settings& s) { return s.DisplayFontBold == -1; }},
+                    [](const Settings& s) { return s.DisplayFontBold == -1; }},
         SettingCase{"BoldMinusOne", "TextBrowse", "BrowseFontBold", "-1",
-                       [](const Settings& s) { return s.BrowseFontBold == -1; }},
+                    [](const Settings& s) { return s.BrowseFontBold == -1; }},
         SettingCase{"FlagTwo", "Settings", "ShowDisclaim", "2",
-                       [](const Settings& s) { return s.ShowDisclaim == 0; }},
+                    [](const Settings& s) { return s.ShowDisclaim == 0; }},
         SettingCase{"FlagRoundsUp", "Settings", "KeepFileNames", "1.7",
-                       [](const Settings& s) { return s.KeepFileNames == 0; }},
+                    [](const Settings& s) { return s.KeepFileNames == 0; }},
         SettingCase{"Absurd", "Settings", "MaxDisplaySize", "99999999999999999999",
-                       [](const Settings& s) { return s.MaxDisplaySize == 4096; }},
+                    [](const Settings& s) { return s.MaxDisplaySize == 4096; }},
         SettingCase{"LeadingNumber", "Settings", "MaxDisplaySize", "8192 chars",
-                       [](const Settings& s) { return s.MaxDisplaySize == 8192; }},
+                    [](const Settings& s) { return s.MaxDisplaySize == 8192; }},
         SettingCase{"ExtensionZero", "Settings", "FileExtension", "0",
-                       [](const Settings& s) { return s.FileExtension == "KOR"; }},
+                    [](const Settings& s) { return s.FileExtension == "KOR"; }},
         SettingCase{"ExtensionMissing", "Settings", "FileExtension", nullptr,
-                       [](const Settings& s) { return s.FileExtension == "KOR"; }},
+                    [](const Settings& s) { return s.FileExtension == "KOR"; }},
         SettingCase{"ExtensionKept", "Settings", "FileExtension", "kpr",
-                       [](const Settings& s) { return s.FileExtension == "kpr"; }},
-        SettingCase{"CopyExamplesMissing", "Settings", "CopyExampleFiles", nullptr,
-                       [](const Settings& s) { return s.CopyExampleFiles == 1 && s.KeepFileNames == 0; }},
+                    [](const Settings& s) { return s.FileExtension == "kpr"; }},
+        SettingCase{
+            "CopyExamplesMissing", "Settings", "CopyExampleFiles", nullptr,
+            [](const Settings& s) { return s.CopyExampleFiles == 1 && s.KeepFileNames == 0; }},
         SettingCase{"OptionsMissing", "KORAOptions", "X", nullptr,
-                       [](const Settings& s) {
-                           return s.ShowInputScreenOnLoad == 1 && s.AskOfficeInstall == 1 &&
-                                  s.OutputStrUnits == 0;
-                       }},
+                    [](const Settings& s) {
+                        return s.ShowInputScreenOnLoad == 1 && s.AskOfficeInstall == 1 &&
+                               s.OutputStrUnits == 0;
+                    }},
         SettingCase{"OptionZero", "KORAOptions", "PrintModuleHeader", "0",
-                       [](const Settings& s) { return s.PrintModuleHeader == 0; }},
+                    [](const Settings& s) { return s.PrintModuleHeader == 0; }},
         SettingCase{"FontMissing", "Settings", "DisplayFontName", nullptr,
-                       [](const Settings& s) {
-                           return s.DisplayFontName == "Arial" && s.BrowseFontName == "Arial";
-                       }},
+                    [](const Settings& s) {
+                        return s.DisplayFontName == "Arial" && s.BrowseFontName == "Arial";
+                    }},
         SettingCase{"FontKept", "Settings", "DisplayFontName", "Nimbus Sans",
-                       [](const Settings& s) { return s.DisplayFontName == "Nimbus Sans"; }},
+                    [](const Settings& s) { return s.DisplayFontName == "Nimbus Sans"; }},
         SettingCase{"DataPathMissingFolder", "Settings", "DataPath", "/no/such/folder/",
-                       [](const Settings& s) { return s.DataPath.ends_with("/") &&
-                                                      s.DataPath.find("/no/such") == std::string::npos; }},
-        SettingCase{"DataPathZero", "Settings", "DataPath", "0",
-                       [](const Settings& s) { return s.DataPath.find("kora-test-") != std::string::npos; }},
+                    [](const Settings& s) {
+                        return s.DataPath.ends_with("/") &&
+                               s.DataPath.find("/no/such") == std::string::npos;
+                    }},
+        SettingCase{
+            "DataPathZero", "Settings", "DataPath", "0",
+            [](const Settings& s) { return s.DataPath.find("kora-test-") != std::string::npos; }},
         SettingCase{"DataPathGetsSeparator", "Settings", "DataPath", " /tmp ",
-                       [](const Settings& s) { return s.DataPath == "/tmp/"; }},
+                    [](const Settings& s) { return s.DataPath == "/tmp/"; }},
         SettingCase{"TitleKept", "Graph", "GraphTitle", "Gate 7, headgate",
-                       [](const Settings& s) { return s.GraphTitle == "Gate 7, headgate"; }}),
+                    [](const Settings& s) { return s.GraphTitle == "Gate 7, headgate"; }}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(SettingsFileTest, FontChoice) {
@@ -192,9 +199,10 @@ TEST(SettingsFileTest, RecentFilesAndSectionWrites) {
     ASSERT_TRUE(SaveSettings(changed, r, ini, settingsPart::FileMenu, m));
     EXPECT_EQ(m.history.back(), "Saving default settings to file: " + ini);
     std::string expected = freshFile(dir.folder());
-    expected.replace(expected.find("MaxLastFiles=0\r\n"), 16,
-                     "MaxLastFiles=2\r\nLastFile1=b.kor\r\nLastFileMode1=1\r\nLastFileLong1=/d/b.kor\r\n"
-                     "LastFile2=a.kor\r\nLastFileMode2=1\r\nLastFileLong2=/d/a.kor\r\n");
+    expected.replace(
+        expected.find("MaxLastFiles=0\r\n"), 16,
+        "MaxLastFiles=2\r\nLastFile1=b.kor\r\nLastFileMode1=1\r\nLastFileLong1=/d/b.kor\r\n"
+        "LastFile2=a.kor\r\nLastFileMode2=1\r\nLastFileLong2=/d/a.kor\r\n");
     EXPECT_EQ(ReadBytes(ini), expected);
 
     RecentFiles back;
@@ -228,7 +236,8 @@ TEST(SettingsFileTest, EachPartWritesOnlyItsSection) {
     ScriptedMessenger m;
     for (int part = 0; part < 4; ++part) {
         const std::string ini = dir.file(sections[std::size_t(part)] + ".ini");
-        ASSERT_TRUE(SaveSettings(s, RecentFiles{}, ini, std::vector{2, 4, 5, 6}[std::size_t(part)], m));
+        ASSERT_TRUE(
+            SaveSettings(s, RecentFiles{}, ini, std::vector{2, 4, 5, 6}[std::size_t(part)], m));
         const IniFile file(ini);
         for (std::size_t k = 0; k < keys.size(); ++k)
             EXPECT_EQ(file.hasKey(sections[k], keys[k]), int(k) == part) << ini << " " << keys[k];

@@ -33,9 +33,7 @@ protected:
         h.dialogs.messages.clear();
     }
 
-    void open(const std::string& path) {
-        h.openProject(path);
-    }
+    void open(const std::string& path) { h.openProject(path); }
 
     QString caption() const { return h.window->windowTitle(); }
 

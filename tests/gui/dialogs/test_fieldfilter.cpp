@@ -26,14 +26,14 @@ TEST_P(FilterNumericKeyTest, TakesWhatKeepsTheBoxANumber) {
         << "'" << c.text << "' + '" << c.typed << "'";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, FilterNumericKeyTest,
-    ::testing::Values(KeyCase{"", '7', true}, KeyCase{"12", '.', true}, KeyCase{"12.", '5', true},
-                      KeyCase{"12.5", '.', false}, KeyCase{"", '.', false},
-                      KeyCase{"", '-', false}, KeyCase{"12", 'a', false},
-                      KeyCase{"12", ',', false}, KeyCase{"1", 'e', false},
-                      KeyCase{"12", ' ', true}, KeyCase{"12 ", '3', false},
-                      KeyCase{"abc", '\b', true}, KeyCase{"abc", '\t', true}));
+INSTANTIATE_TEST_SUITE_P(Keys, FilterNumericKeyTest,
+                         ::testing::Values(KeyCase{"", '7', true}, KeyCase{"12", '.', true},
+                                           KeyCase{"12.", '5', true}, KeyCase{"12.5", '.', false},
+                                           KeyCase{"", '.', false}, KeyCase{"", '-', false},
+                                           KeyCase{"12", 'a', false}, KeyCase{"12", ',', false},
+                                           KeyCase{"1", 'e', false}, KeyCase{"12", ' ', true},
+                                           KeyCase{"12 ", '3', false}, KeyCase{"abc", '\b', true},
+                                           KeyCase{"abc", '\t', true}));
 
 struct Form {
     QWidget window;

@@ -82,10 +82,10 @@ TEST_F(DescriptionDialogTest, NewProjectCanSwitchToMetricDefaults) {
     EXPECT_FALSE(project.ProjectEmpty);
     EXPECT_TRUE(project.DescriptionSet);
     EXPECT_EQ(captions, 1);
-    EXPECT_EQ(messenger.history,
-              (std::vector<std::string>{"Editing Project Description",
-                                        "File initialized. Use Edit-Project Parameters to enter data",
-                                        "Project Description Modified"}));
+    EXPECT_EQ(messenger.history, (std::vector<std::string>{
+                                     "Editing Project Description",
+                                     "File initialized. Use Edit-Project Parameters to enter data",
+                                     "Project Description Modified"}));
 }
 
 TEST_F(DescriptionDialogTest, DescribedProjectKeepsItsUnitsAndInputs) {
@@ -168,8 +168,9 @@ TEST_F(DescriptionDialogTest, HelpShowsTheHint) {
     auto d = open();
     QTest::mouseClick(child<QPushButton>(*d, "Command3"), Qt::LeftButton);
     ASSERT_EQ(messenger.boxes.size(), 1u);
-    EXPECT_EQ(messenger.boxes[0].text,
-              "Position the cursor on any item on the form and press F1 for context-sensitive Help");
+    EXPECT_EQ(
+        messenger.boxes[0].text,
+        "Position the cursor on any item on the form and press F1 for context-sensitive Help");
     EXPECT_EQ(messenger.boxes[0].style, 48);
     EXPECT_EQ(messenger.boxes[0].title, "Help");
     EXPECT_EQ(child<QPushButton>(*d, "Command3")->property("helpContext").toInt(), 5001);

@@ -193,40 +193,70 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{{{"Text1", "x"}, {"Text2", ""}}, nullptr, "Invalid entry height", 0, "Text1"},
         CheckCase{{{"Text2", ""}}, nullptr, "Invalid depth of cover", 0, "Text2"},
         CheckCase{{{"Text3", "-5"}}, nullptr, "Invalid panel width", 0, "Text3"},
-        CheckCase{{{"Text4", "0.5"}}, nullptr, "Invalid entry width. Should be >= 1  (ft)", 0,
+        CheckCase{
+            {{"Text4", "0.5"}}, nullptr, "Invalid entry width. Should be >= 1  (ft)", 0, "Text4"},
+        CheckCase{{{"Text4", "400"}},
+                  nullptr,
+                  "Invalid entry width. Should be less that 1/2 of panel width",
+                  0,
                   "Text4"},
-        CheckCase{{{"Text4", "400"}}, nullptr,
-                  "Invalid entry width. Should be less that 1/2 of panel width", 0, "Text4"},
         CheckCase{{{"Text5", "20"}}, nullptr, "Invalid crosscut spacing", 0, "Text5"},
         CheckCase{{{"Text5", "0"}}, nullptr, "Invalid crosscut spacing", 0, "Text5"},
-        CheckCase{{{"txtCoalStrength", "0"}}, nullptr, "Invalid in situ coal strength", 1,
+        CheckCase{{{"txtCoalStrength", "0"}},
+                  nullptr,
+                  "Invalid in situ coal strength",
+                  1,
                   "txtCoalStrength"},
-        CheckCase{{{"txtAbutmentAngle", "91"}}, nullptr,
-                  "Value '91' is outside input range\r\nValid range is: 0-90", 1,
+        CheckCase{{{"txtAbutmentAngle", "91"}},
+                  nullptr,
+                  "Value '91' is outside input range\r\nValid range is: 0-90",
+                  1,
                   "txtAbutmentAngle"},
-        CheckCase{{{"txtUnitWeight", "0"}}, nullptr, "Invalid overburden unit weight", 1,
+        CheckCase{{{"txtUnitWeight", "0"}},
+                  nullptr,
+                  "Invalid overburden unit weight",
+                  1,
                   "txtUnitWeight"},
-        CheckCase{{{"Text10", "0.05"}}, nullptr,
-                  "Value '0.05' is outside input range\r\nValid range is: 0.1-10", 2, "Text10"},
-        CheckCase{{{"Text11", "12"}}, nullptr,
-                  "Value '12' is outside input range\r\nValid range is: 0.1-10", 2, "Text11"},
+        CheckCase{{{"Text10", "0.05"}},
+                  nullptr,
+                  "Value '0.05' is outside input range\r\nValid range is: 0.1-10",
+                  2,
+                  "Text10"},
+        CheckCase{{{"Text11", "12"}},
+                  nullptr,
+                  "Value '12' is outside input range\r\nValid range is: 0.1-10",
+                  2,
+                  "Text11"},
         CheckCase{{{"Text12", " "}}, nullptr, "Blank field not allowed", 2, "Text12"},
         CheckCase{{{"Text13", ""}}, nullptr, "Blank field not allowed", 2, "Text13"},
-        CheckCase{{{"Text16", "0"}}, "Option1_1", "Invalid width of Yield Pillar(s)", 2,
-                  "Text16"},
-        CheckCase{{{"Text16", ""}}, "Option1_2", "Invalid width of Yield Pillar(s)", 2,
-                  "Text16"},
+        CheckCase{{{"Text16", "0"}}, "Option1_1", "Invalid width of Yield Pillar(s)", 2, "Text16"},
+        CheckCase{{{"Text16", ""}}, "Option1_2", "Invalid width of Yield Pillar(s)", 2, "Text16"},
         CheckCase{{{"Text14_2", "0"}}, nullptr, "Invalid entry spacing", 0, "Text14_2"},
-        CheckCase{{{"Text14_1", "20"}}, nullptr, "Entry spacing should be more than Entry Width",
-                  0, "Text14_1"},
+        CheckCase{{{"Text14_1", "20"}},
+                  nullptr,
+                  "Entry spacing should be more than Entry Width",
+                  0,
+                  "Text14_1"},
         CheckCase{{{"Text22_1", "60"}, {"Text23_1", "100"}, {"Text22_2", "60"}, {"Text23_2", "0"}},
-                  nullptr, "Invalid crosscut spacing", 3, "Text23_2"},
-        CheckCase{{{"Text22_1", "60"}, {"Text23_1", "100"}, {"Text23_2", "100"}}, nullptr,
-                  "Invalid crosscut angle. Valid range is 45-90 degrees.", 3, "Text22_2"},
-        CheckCase{{{"Text22_1", "44"}, {"Text23_1", "100"}}, nullptr,
-                  "Invalid crosscut angle. Valid range is 45-90 degrees.", 3, "Text22_1"},
-        CheckCase{{{"Text22_1", "90.5"}, {"Text23_1", "100"}}, nullptr,
-                  "Invalid crosscut angle. Valid range is 45-90 degrees.", 3, "Text22_1"}));
+                  nullptr,
+                  "Invalid crosscut spacing",
+                  3,
+                  "Text23_2"},
+        CheckCase{{{"Text22_1", "60"}, {"Text23_1", "100"}, {"Text23_2", "100"}},
+                  nullptr,
+                  "Invalid crosscut angle. Valid range is 45-90 degrees.",
+                  3,
+                  "Text22_2"},
+        CheckCase{{{"Text22_1", "44"}, {"Text23_1", "100"}},
+                  nullptr,
+                  "Invalid crosscut angle. Valid range is 45-90 degrees.",
+                  3,
+                  "Text22_1"},
+        CheckCase{{{"Text22_1", "90.5"}, {"Text23_1", "100"}},
+                  nullptr,
+                  "Invalid crosscut angle. Valid range is 45-90 degrees.",
+                  3,
+                  "Text22_1"}));
 
 TEST_F(ParametersDialogTest, BoundaryValuesPass) {
     makeValid();
@@ -386,7 +416,7 @@ TEST_F(ParametersDialogTest, SinglePrecisionValuesLeftAsTheyAreAreNoChange) {
     project.CoalStrength = 6.2053f; // shown as 6.21
     auto d = open();
     EXPECT_FALSE(d->ParametersChanged());
-    set(*d, "Text10", "1.30");     // typed, but stores the same Single
+    set(*d, "Text10", "1.30"); // typed, but stores the same Single
     EXPECT_FALSE(d->ParametersChanged());
     set(*d, "txtCoalStrength", "6.21"); // the shown text typed again is no change either
     EXPECT_FALSE(d->ParametersChanged());
@@ -527,7 +557,8 @@ TEST_F(ParametersDialogTest, DisablingAdvancedGeometryAsksBeforeZeroing) {
     messenger.answers = {7};
     child<QRadioButton>(*d, "Option2_0")->click();
     ASSERT_EQ(messenger.boxes.size(), 1u);
-    EXPECT_EQ(messenger.boxes[0].text, "This action will zero all Advanced Geometry data. Continue?");
+    EXPECT_EQ(messenger.boxes[0].text,
+              "This action will zero all Advanced Geometry data. Continue?");
     EXPECT_EQ(messenger.boxes[0].style, 292);
     EXPECT_TRUE(child<QRadioButton>(*d, "Option2_1")->isChecked());
     EXPECT_EQ(text(*d, "Text22_2"), "60");
@@ -617,7 +648,8 @@ TEST_F(ParametersDialogTest, ViewPlanInTheChildWindowDisablesTheDialogUntilItClo
     press(*d, "cmdView");
     frmPicture* window = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "frmPicture" && w->isVisible()) window = qobject_cast<frmPicture*>(w);
+        if (w->objectName() == "frmPicture" && w->isVisible())
+            window = qobject_cast<frmPicture*>(w);
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(d->isEnabled());
     EXPECT_EQ(window->state().Source, PlanSource::ParametersDialog);
@@ -662,14 +694,15 @@ TEST_F(ParametersDialogTest, CopyImageAndHelp) {
     EXPECT_EQ(messenger.boxes[0].text, "Screenshot of dialog copied to clipboard");
     press(*d, "Command3");
     ASSERT_EQ(messenger.boxes.size(), 2u);
-    EXPECT_EQ(messenger.boxes[1].text,
-              "Position the cursor on any item on the form and press F1 for context-sensitive Help");
+    EXPECT_EQ(
+        messenger.boxes[1].text,
+        "Position the cursor on any item on the form and press F1 for context-sensitive Help");
     EXPECT_EQ(messenger.boxes[1].style, 48);
     EXPECT_EQ(messenger.boxes[1].title, "Help");
 
     const std::pair<const char*, int> contexts[] = {
-        {"Frame1", 2200}, {"Text1", 2201},  {"txtUnitWeight", 2201}, {"Text10", 2202},
-        {"Check1", 2202}, {"Text22_1", 2203}, {"Option2_0", 2203},   {"Command3", 5001}};
+        {"Frame1", 2200}, {"Text1", 2201},    {"txtUnitWeight", 2201}, {"Text10", 2202},
+        {"Check1", 2202}, {"Text22_1", 2203}, {"Option2_0", 2203},     {"Command3", 5001}};
     for (const auto& [name, context] : contexts)
         EXPECT_EQ(child<QWidget>(*d, name)->property("helpContext").toInt(), context) << name;
 }

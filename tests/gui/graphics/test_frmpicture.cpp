@@ -62,8 +62,8 @@ TEST_F(PlanWindowTest, FromTheParametersDialogOnlyDimensionsCanBeShown) {
     EXPECT_FALSE(owner.isEnabled());
     EXPECT_TRUE(item(*w, "mnuPlotSetItem_0")->isEnabled());
     EXPECT_TRUE(item(*w, "mnuPlotSetItem_0")->isChecked());
-    for (const char* name : {"mnuPlotSetItem_1", "mnuPlotSetItem_2", "mnuPlotSetItem_3",
-                             "mnuPlotSetItem_4"})
+    for (const char* name :
+         {"mnuPlotSetItem_1", "mnuPlotSetItem_2", "mnuPlotSetItem_3", "mnuPlotSetItem_4"})
         EXPECT_FALSE(item(*w, name)->isEnabled()) << name;
     w->setLabelMode(4);
     EXPECT_EQ(w->state().PlanLabelMode, 1);
@@ -128,17 +128,13 @@ TEST_F(PlanWindowTest, ClicksStepTheFontSize) {
 
 TEST_F(PlanWindowTest, DrawingAreaStaysSquare) {
     frmPicture* w = open(PlanSource::ParametersDialog);
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return w->planArea()->width() == w->planArea()->height();
-    }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->planArea()->width() == w->planArea()->height(); }));
     w->resize(700, w->height());
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return w->planArea()->width() == 700 && w->planArea()->height() == 700;
-    }));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return w->planArea()->width() == 700 && w->planArea()->height() == 700; }));
     w->resize(w->width(), 400 + (w->height() - w->planArea()->height()));
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return w->planArea()->height() == 400 && w->planArea()->width() == 400;
-    }));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return w->planArea()->height() == 400 && w->planArea()->width() == 400; }));
     w->close();
 }
 

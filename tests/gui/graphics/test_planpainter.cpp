@@ -2,12 +2,12 @@
 
 #include "graphics/planlayout.h"
 
+#include "testprojects.h"
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
-#include "testprojects.h"
 
 #include <gtest/gtest.h>
 
@@ -62,8 +62,8 @@ TEST(PlanPainterTest, WorldMapsUniformlyIntoTheCentredSquare) {
     const QRectF target(0, 0, 400, 200);
     EXPECT_EQ(painter.worldSquare(target), QRectF(100, 0, 200, 200));
     const QTransform t = painter.worldToDevice(target);
-    EXPECT_EQ(t.map(QPointF(0, 0)), QPointF(100, 200));              // bottom left
-    EXPECT_EQ(t.map(QPointF(d.PlotW, d.PlotH)), QPointF(300, 0));    // top right
+    EXPECT_EQ(t.map(QPointF(0, 0)), QPointF(100, 200));           // bottom left
+    EXPECT_EQ(t.map(QPointF(d.PlotW, d.PlotH)), QPointF(300, 0)); // top right
     const QPointF mid = t.map(QPointF(d.PlotW / 2, d.PlotH / 2));
     EXPECT_NEAR(mid.x(), 200, 1e-9);
     EXPECT_NEAR(mid.y(), 100, 1e-9);
@@ -87,7 +87,8 @@ TEST(PlanPainterTest, OutlinesLandWhereTheLayoutPutsThePillars) {
     EXPECT_TRUE(dark(image.pixel(pixelAt(edge))));
     EXPECT_FALSE(dark(image.pixel(pixelAt(inside))));
     // Outlines only: nothing is written inside the top pillar in the dialog's picture.
-    const QPointF top = t.map(QPointF((l.x1[1][4] + l.x3[1][4]) / 2, (l.y1[1][4] + l.y2[1][4]) / 2));
+    const QPointF top =
+        t.map(QPointF((l.x1[1][4] + l.x3[1][4]) / 2, (l.y1[1][4] + l.y2[1][4]) / 2));
     EXPECT_TRUE(inkBox(image, QRect(top.toPoint() - QPoint(5, 5), QSize(10, 10))).isEmpty());
 }
 
@@ -113,10 +114,10 @@ TEST(PlanPainterTest, TextGrowsWithTheFontButLinesKeepTheirPlace) {
     captionOnly.Lines.clear();
     std::erase_if(captionOnly.Texts,
                   [](const PlanText& t) { return t.Kind != PlanTextKind::Caption; });
-    const QRect small = inkBox(render(captionOnly, QSize(600, 600), QFont("Arial", 6)),
-                               QRect(0, 0, 600, 80));
-    const QRect large = inkBox(render(captionOnly, QSize(600, 600), QFont("Arial", 9)),
-                               QRect(0, 0, 600, 80));
+    const QRect small =
+        inkBox(render(captionOnly, QSize(600, 600), QFont("Arial", 6)), QRect(0, 0, 600, 80));
+    const QRect large =
+        inkBox(render(captionOnly, QSize(600, 600), QFont("Arial", 9)), QRect(0, 0, 600, 80));
     ASSERT_FALSE(small.isEmpty());
     EXPECT_GT(large.width(), small.width());
     EXPECT_GT(large.height(), small.height());
@@ -135,8 +136,8 @@ TEST(PlanPainterTest, CrosscutDimensionReadsUpwardsAlongItsLine) {
     PlanDrawing d;
     d.Valid = true;
     d.PlotW = d.PlotH = 100;
-    d.Texts.push_back(PlanText{"12345", 50, 20, 90, PlanTextFont::RotatedArial,
-                               PlanTextShift::None, PlanTextKind::CrosscutDimension});
+    d.Texts.push_back(PlanText{"12345", 50, 20, 90, PlanTextFont::RotatedArial, PlanTextShift::None,
+                               PlanTextKind::CrosscutDimension});
     const QImage image = render(d, QSize(400, 400));
     const QRect ink = inkBox(image, image.rect());
     ASSERT_FALSE(ink.isEmpty());

@@ -24,9 +24,7 @@ QString pageText(const std::string& page) {
 
 class Output : public ::testing::Test {
 protected:
-    void SetUp() override {
-        h.startQuiet();
-    }
+    void SetUp() override { h.startQuiet(); }
 
     void open(const std::string& name) {
         h.openProject(h.example(name));

@@ -14,9 +14,13 @@
 namespace kora::gui {
 namespace {
 
-QString pageOf(const HelpWindow& window) { return window.currentUrl().fileName(); }
+QString pageOf(const HelpWindow& window) {
+    return window.currentUrl().fileName();
+}
 
-QString shownText(const HelpWindow& window) { return window.browser()->toPlainText(); }
+QString shownText(const HelpWindow& window) {
+    return window.browser()->toPlainText();
+}
 
 TEST(HelpSystem, OpensContentsAndIndex) {
     HelpSystem help;

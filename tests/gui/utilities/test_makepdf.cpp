@@ -62,8 +62,8 @@ TEST(MakePdf, JoinsPagesEachOnANewPage) {
     }
     const QString output = dir.filePath(QStringLiteral("out.pdf"));
     QString errors;
-    ASSERT_EQ(runMakePdf(QStringList{QStringLiteral("--output"), output,
-                                     QStringLiteral("--title"), QStringLiteral("Test")} +
+    ASSERT_EQ(runMakePdf(QStringList{QStringLiteral("--output"), output, QStringLiteral("--title"),
+                                     QStringLiteral("Test")} +
                              pages,
                          &errors),
               0)

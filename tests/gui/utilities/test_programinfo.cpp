@@ -52,8 +52,9 @@ TEST(ProgramInfo, StartUpReminderText) {
 }
 
 TEST(ProgramInfo, UpdateInfoShowsVersionAndRevisionDateOnTwoLines) {
-    EXPECT_EQ(UpdateInfoText(QStringLiteral("5.0.01")),
-              QStringLiteral("Current Program Version: 5.0.01\nCurrent Revision Date: 20-Aug-2013"));
+    EXPECT_EQ(
+        UpdateInfoText(QStringLiteral("5.0.01")),
+        QStringLiteral("Current Program Version: 5.0.01\nCurrent Revision Date: 20-Aug-2013"));
 }
 
 TEST(ProgramInfo, AboutBoxTitleAndText) {

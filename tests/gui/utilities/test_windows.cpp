@@ -45,8 +45,7 @@ void touch(const QString& path) {
     file.write("%PDF-1.4\n");
 }
 
-template <typename T>
-T* child(const QWidget& parent, const char* name) {
+template <typename T> T* child(const QWidget& parent, const char* name) {
     T* found = parent.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;
     return found;
@@ -232,7 +231,7 @@ TEST(RunUpdateReminder, ShowsTheReminderOnlyWhenSwitchedOnAndDue) {
         bool shown;
         bool changed;
     } cases[] = {
-        {1, 360, false, false, false}, {1, 361, false, true, false}, {1, 361, true, true, true},
+        {1, 360, false, false, false}, {1, 361, false, true, false},   {1, 361, true, true, true},
         {0, 361, false, false, false}, {0, 4000, false, false, false},
     };
     for (const auto& c : cases) {
@@ -266,8 +265,7 @@ TEST(RunUpdateReminder, WithoutAGivenDateTheCalendarDecides) {
     HelpMenuContext context{r.messenger, help};
     Settings settings;
     RunUpdateReminder(context, settings);
-    EXPECT_EQ(dialogs.dialogsShown.size(),
-              UpdateReminderDue(QDate::currentDate()) ? 1u : 0u);
+    EXPECT_EQ(dialogs.dialogsShown.size(), UpdateReminderDue(QDate::currentDate()) ? 1u : 0u);
 }
 
 // --- Help menu ----------------------------------------------------------------------------
@@ -319,24 +317,22 @@ TEST_F(HelpMenuTest, AboutBoxIsAnInformationMessage) {
 TEST_F(HelpMenuTest, EachItemOpensItsWindowAndSeparatorsDoNothing) {
     const struct {
         int index;
-        const char* dialog; // run modally, or nullptr
+        const char* dialog;   // run modally, or nullptr
         const char* helpPage; // shown in the help window, or nullptr
     } cases[] = {
-        {0, nullptr, "contents.html"}, {1, nullptr, "keywords.html"},
-        {3, nullptr, nullptr},         {4, "frmResource", nullptr},
-        {5, nullptr, nullptr},         {6, "frmDisclaimer", nullptr},
-        {7, nullptr, nullptr},         {8, "frmUpdate", nullptr},
-        {9, nullptr, nullptr},         {11, nullptr, nullptr},
-        {-1, nullptr, nullptr},
+        {0, nullptr, "contents.html"}, {1, nullptr, "keywords.html"}, {3, nullptr, nullptr},
+        {4, "frmResource", nullptr},   {5, nullptr, nullptr},         {6, "frmDisclaimer", nullptr},
+        {7, nullptr, nullptr},         {8, "frmUpdate", nullptr},     {9, nullptr, nullptr},
+        {11, nullptr, nullptr},        {-1, nullptr, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.index);
         dialogs.dialogsShown.clear();
         help.CloseHelp();
         EXPECT_FALSE(HelpMenuCommand(c.index, context, settings));
-        EXPECT_EQ(dialogs.dialogsShown,
-                  c.dialog ? std::vector<QString>{QString::fromLatin1(c.dialog)}
-                           : std::vector<QString>{});
+        EXPECT_EQ(dialogs.dialogsShown, c.dialog
+                                            ? std::vector<QString>{QString::fromLatin1(c.dialog)}
+                                            : std::vector<QString>{});
         if (c.helpPage) {
             ASSERT_NE(help.window(), nullptr);
             EXPECT_EQ(help.window()->currentUrl().fileName(), QLatin1String(c.helpPage));
