@@ -46,27 +46,27 @@ std::string benchFolder() {
     return dir.string();
 }
 
-void BM_SolidStudy(benchmark::State& state) {
+using Study = bool (*)(const kora::ProjectRecord&, kora::WorkingSet&, kora::PlanGeometry&,
+                       kora::GraphCurves&, const std::string&, kora::Messenger&, std::string*);
+
+// One study of the 5-column project per iteration, its file written to a temporary folder.
+void runStudy(benchmark::State& state, Study study) {
     const auto p = fiveColumnProject();
     const std::string folder = benchFolder();
     kora::WorkingSet w;
     kora::PlanGeometry plan;
     kora::GraphCurves curves;
     QuietMessenger m;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(kora::DoParametricSolid(p, w, plan, curves, folder, m));
+    for (auto _ : state) benchmark::DoNotOptimize(study(p, w, plan, curves, folder, m, nullptr));
+}
+
+void BM_SolidStudy(benchmark::State& state) {
+    runStudy(state, kora::DoParametricSolid);
 }
 BENCHMARK(BM_SolidStudy)->Unit(benchmark::kMillisecond);
 
 void BM_PartialStudyFiveColumns(benchmark::State& state) {
-    const auto p = fiveColumnProject();
-    const std::string folder = benchFolder();
-    kora::WorkingSet w;
-    kora::PlanGeometry plan;
-    kora::GraphCurves curves;
-    QuietMessenger m;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(kora::DoParametricPartial(p, w, plan, curves, folder, m));
+    runStudy(state, kora::DoParametricPartial);
 }
 BENCHMARK(BM_PartialStudyFiveColumns)->Unit(benchmark::kMillisecond);
 

@@ -1,25 +1,17 @@
-// kora's start-up exactly as its main() runs it, timed to the first paint of the main window.
+// kora's start-up exactly as its main() runs it (the same RunKora), timed to the first paint of the
+// main window.
 // "--prepare" writes a settings file without the start-up windows that wait for the user
 // (disclaimer, update reminder, parameters dialog), so the timed runs need no one at the keys.
 #include "firstpaint.h"
 
-#include "app/appstate.h"
-#include "app/guimessenger.h"
-#include "app/mainwindow.h"
-#include "app/qtdialogservice.h"
-#include "app/startup.h"
+#include "app/runkora.h"
 #include "app/startupenvironment.h"
-#include "report/reportprinter.h"
-#include "utilities/helpkeyfilter.h"
-#include "utilities/helpsystem.h"
 
 #include "settings/settingsfile.h"
 #include "settings/userfolders.h"
 
 #include <QApplication>
-#include <QIcon>
 
-#include <clocale>
 #include <cstring>
 #include <iostream>
 
@@ -60,20 +52,8 @@ int main(int argc, char** argv) {
     const long long launch = argc > 1 && !preparing ? std::atoll(argv[1]) : FirstPaint::nowNs();
     QApplication app(argc, argv);
     if (preparing) return prepare({});
-    QApplication::setApplicationName(QStringLiteral("KORA"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kora.svg")));
-    std::setlocale(LC_NUMERIC, "C");
-
-    kora::gui::AppState state;
-    kora::gui::QtDialogService dialogs;
-    kora::gui::GuiMessenger messenger(state.history, dialogs);
-    kora::gui::ReportPrinter printer(dialogs);
-    kora::gui::HelpSystem help(&dialogs);
-    app.installEventFilter(new kora::gui::HelpKeyFilter(help, &app));
     // The launch time is no project: start-up sees an empty command line.
-    const auto env = kora::gui::StartupEnvironment::fromSystem({QStringLiteral("kora")});
     FirstPaint probe(launch);
-    app.installEventFilter(&probe);
-    const auto window = kora::gui::StartKora(state, messenger, printer, help, env);
-    return QApplication::exec();
+    return kora::gui::RunKora(
+        app, kora::gui::StartupEnvironment::fromSystem({QStringLiteral("kora")}), &probe);
 }

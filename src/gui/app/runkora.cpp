@@ -1,0 +1,39 @@
+#include "app/runkora.h"
+
+#include "app/appstate.h"
+#include "app/guimessenger.h"
+#include "app/mainwindow.h"
+#include "app/qtdialogservice.h"
+#include "app/startup.h"
+#include "app/startupenvironment.h"
+#include "report/reportprinter.h"
+#include "utilities/helpkeyfilter.h"
+#include "utilities/helpsystem.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <clocale>
+
+namespace kora::gui {
+
+int RunKora(QApplication& app, const StartupEnvironment& env, QObject* observer) {
+    QApplication::setApplicationName(QStringLiteral("KORA"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kora.svg")));
+    // Numbers are read and written with "." whatever the user's locale; only this process is
+    // affected, the user's own settings stay as they are.
+    std::setlocale(LC_NUMERIC, "C");
+
+    AppState state;
+    QtDialogService dialogs;
+    GuiMessenger messenger(state.history, dialogs);
+    ReportPrinter printer(dialogs);
+    HelpSystem help(&dialogs);
+    // F1 on any control opens the help topic of its help context.
+    app.installEventFilter(new HelpKeyFilter(help, &app));
+    if (observer != nullptr) app.installEventFilter(observer);
+    const std::unique_ptr<MainWindow> window = StartKora(state, messenger, printer, help, env);
+    return QApplication::exec();
+}
+
+} // namespace kora::gui
