@@ -1,4 +1,4 @@
-#include "engine/commands.h"
+#include "core/engine/calculation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,7 +32,7 @@ kora::ProjectRecord sixEntryProject() {
     return p;
 }
 
-void runCommand(benchmark::State& state, kora::Analysis analysis) {
+void runCommand(benchmark::State& state, kora::OutputCommand analysis) {
     const kora::ProjectRecord p = sixEntryProject();
     kora::WorkingSet w;
     kora::PlanGeometry plan;
@@ -48,13 +48,13 @@ void runCommand(benchmark::State& state, kora::Analysis analysis) {
 
 // Standard analysis with its report pages 1 to 4.
 void BM_StandardAnalysisWithReports(benchmark::State& state) {
-    runCommand(state, kora::Analysis::Standard);
+    runCommand(state, kora::OutputCommand::Standard);
 }
 BENCHMARK(BM_StandardAnalysisWithReports)->Unit(benchmark::kMicrosecond);
 
 // Pillar sizing (both models, three cases each) with its report pages 1 to 4.
 void BM_PillarSizingWithReports(benchmark::State& state) {
-    runCommand(state, kora::Analysis::Sizing);
+    runCommand(state, kora::OutputCommand::Sizing);
 }
 BENCHMARK(BM_PillarSizingWithReports)->Unit(benchmark::kMicrosecond);
 

@@ -1,8 +1,8 @@
-#include "base/messenger.h"
-#include "engine/sweeps.h"
-#include "engine/workingset.h"
-#include "graphics/plangeometry.h"
-#include "project/projectrecord.h"
+#include "core/base/messenger.h"
+#include "core/engine/sweeps.h"
+#include "core/model/plangeometry.h"
+#include "core/model/projectrecord.h"
+#include "core/model/workingset.h"
 
 #include <benchmark/benchmark.h>
 

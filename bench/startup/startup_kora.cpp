@@ -4,11 +4,11 @@
 // (disclaimer, update reminder, parameters dialog), so the timed runs need no one at the keys.
 #include "firstpaint.h"
 
-#include "app/runkora.h"
-#include "app/startupenvironment.h"
+#include "gui/app/runkora.h"
+#include "gui/app/startupenvironment.h"
 
-#include "settings/settingsfile.h"
-#include "settings/userfolders.h"
+#include "core/settings/settingsfile.h"
+#include "core/settings/userfolders.h"
 
 #include <QApplication>
 

@@ -1,21 +1,18 @@
-#include "commandline.h"
+#include "cli/commandline.h"
 
-#include "streammessenger.h"
+#include "cli/streammessenger.h"
 
-#include "base/koraerror.h"
-#include "engine/sweeps.h"
-#include "engine/workingset.h"
-#include "graphics/plangeometry.h"
-#include "project/projectfile.h"
-#include "project/projectrecord.h"
-#include "project/recentfiles.h"
-#include "project/unitconversion.h"
-#include "project/unitsystems.h"
-#include "report/numberformat.h"
-#include "report/outputcommand.h"
-#include "report/reportbuffer.h"
-#include "settings/settings.h"
-#include "settings/settingsfile.h"
+#include "core/base/koraerror.h"
+#include "core/base/numberformat.h"
+#include "core/commands/filecommands.h"
+#include "core/commands/korastate.h"
+#include "core/commands/outputcommand.h"
+#include "core/commands/studycommands.h"
+#include "core/model/unitsystems.h"
+#include "core/project/projectfile.h"
+#include "core/project/unitconversion.h"
+#include "core/settings/recentfiles.h"
+#include "core/settings/settingsfile.h"
 
 #include <CLI/CLI.hpp>
 
@@ -39,15 +36,11 @@ struct Options {
     std::string output;
 };
 
-// The one project a command works on, as the main window holds it.
-struct Session {
-    ProjectRecord project;
-    WorkingSet work;
-    PlanGeometry plan;
-    ReportBuffer buffer;
-    Settings settings;
-    GraphCurves curves;
-};
+std::vector<std::string> outputCommandNames() {
+    std::vector<std::string> names;
+    for (const auto& n : OutputCommandNames) names.emplace_back(n.name);
+    return names;
+}
 
 class Command {
 public:
@@ -88,18 +81,17 @@ private:
     // Opens PROJECT as File > Open does; the path stays as given, so the report shows it so.
     bool open() {
         m_s.project.ProjectPath = m_o.project;
-        return FileOpen(m_s.project, m_s.buffer, m_s.settings, m_messenger);
+        return FileOpen(m_s, m_messenger);
     }
 
     int report() {
         if (!open()) return ExitRefused;
-        const int index = m_o.mode == "advanced" ? 1 : m_o.mode == "sizing" ? 3 : 0;
-        if (!RunOutputCommand(index, m_s.project, m_s.work, m_s.plan, m_s.buffer, m_s.settings,
-                              m_messenger))
-            return ExitRefused;
+        const OutputCommand command =
+            OutputCommandNamed(m_o.mode).value_or(OutputCommand::Standard);
+        if (!RunOutputCommand(command, m_s, m_messenger)) return ExitRefused;
         const std::string text = m_o.page < 0
-                                     ? m_s.buffer.allPages()
-                                     : m_s.buffer.OutBuf[static_cast<std::size_t>(m_o.page)];
+                                     ? m_s.report.allPages()
+                                     : m_s.report.OutBuf[static_cast<std::size_t>(m_o.page)];
         m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
         m_out.flush();
         return ExitDone;
@@ -108,8 +100,7 @@ private:
     int graph() {
         if (!open()) return ExitRefused;
         GraphCurves& c = m_s.curves;
-        if (!ChartSweep(m_o.index, m_s.project, m_s.work, m_s.plan, c, m_messenger))
-            return ExitRefused;
+        if (!ChartSweep(m_o.index, m_s, m_messenger)) return ExitRefused;
         std::string text;
         for (int p = 1; p <= c.NumGraphPoints; ++p) {
             text += FormatGeneral(c.CurvesClassic(0, p));
@@ -126,10 +117,8 @@ private:
         if (!open()) return ExitRefused;
         std::string path;
         const bool done = m_o.study == "partial"
-                              ? DoParametricPartial(m_s.project, m_s.work, m_s.plan, m_s.curves,
-                                                    m_o.outputDir, m_messenger, &path)
-                              : DoParametricSolid(m_s.project, m_s.work, m_s.plan, m_s.curves,
-                                                  m_o.outputDir, m_messenger, &path);
+                              ? DoParametricPartial(m_s, m_o.outputDir, m_messenger, &path)
+                              : DoParametricSolid(m_s, m_o.outputDir, m_messenger, &path);
         if (!done) return ExitRefused;
         m_out << path << '\n';
         m_out.flush();
@@ -162,7 +151,7 @@ private:
     std::ostream& m_out;
     std::ostream& m_err;
     StreamMessenger m_messenger;
-    Session m_s;
+    KoraState m_s; // the one project a command works on, as the main window holds it
 };
 
 } // namespace
@@ -177,7 +166,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         "report", "Print the report of a calculation (CR LF line ends); all pages without --page");
     report->add_option("PROJECT", o.project, "Project file")->required();
     report->add_option("--mode", o.mode, "Calculation (default standard)")
-        ->check(CLI::IsMember({"standard", "advanced", "sizing"}));
+        ->check(CLI::IsMember(outputCommandNames()));
     report
         ->add_option("--page", o.page,
                      "Report page: 0 input listing, 1 stability factors or "

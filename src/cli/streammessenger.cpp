@@ -1,4 +1,4 @@
-#include "streammessenger.h"
+#include "cli/streammessenger.h"
 
 namespace kora::cli {
 

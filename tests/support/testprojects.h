@@ -1,11 +1,11 @@
 #pragma once
 
-#include "engine/commands.h"
-#include "engine/workingset.h"
-#include "graphics/plangeometry.h"
-#include "project/projectrecord.h"
-#include "project/unitsystems.h"
-#include "report/reportbuffer.h"
+#include "core/engine/calculation.h"
+#include "core/model/plangeometry.h"
+#include "core/model/projectrecord.h"
+#include "core/model/reportbuffer.h"
+#include "core/model/unitsystems.h"
+#include "core/model/workingset.h"
 #include "scriptedmessenger.h"
 
 #include <gtest/gtest.h>
@@ -95,7 +95,7 @@ struct EngineRun {
     ReportOptions options;
     ScriptedMessenger messenger;
 
-    bool run(Analysis a, const ProjectRecord& p) {
+    bool run(OutputCommand a, const ProjectRecord& p) {
         return RunAnalysis(a, p, w, plan, report, options, messenger);
     }
     std::string pages() const {

@@ -1,4 +1,4 @@
-#include "base/messenger.h"
+#include "core/base/messenger.h"
 
 namespace kora {
 

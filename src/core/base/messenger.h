@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/koraerror.h"
+#include "core/base/koraerror.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "report/numberformat.h"
+#include "core/base/numberformat.h"
 
 #include <cctype>
 #include <charconv>

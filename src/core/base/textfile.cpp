@@ -1,7 +1,7 @@
-#include "project/textfile.h"
+#include "core/base/textfile.h"
 
-#include "base/koraerror.h"
-#include "project/textfilewriter.h"
+#include "core/base/koraerror.h"
+#include "core/base/textfilewriter.h"
 
 #include <array>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "report/textutil.h"
+#include "core/base/textutil.h"
 
 namespace kora {
 

@@ -1,59 +1,56 @@
-#include "report/outputcommand.h"
+#include "core/commands/outputcommand.h"
 
-#include "base/messenger.h"
-#include "engine/commands.h"
-#include "engine/workingset.h"
-#include "graphics/plangeometry.h"
-#include "project/projectrecord.h"
-#include "report/inputlisting.h"
-#include "report/reportbuffer.h"
-#include "settings/settings.h"
+#include "core/base/messenger.h"
+#include "core/commands/korastate.h"
+#include "core/report/inputlisting.h"
 
 namespace kora {
 
-bool RunOutputCommand(int index, ProjectRecord& p, WorkingSet& w, PlanGeometry& plan,
-                      ReportBuffer& buffer, const Settings& settings, Messenger& m) {
+bool RunOutputCommand(OutputCommand command, KoraState& s, Messenger& m) {
+    ProjectRecord& p = s.project;
     if (p.ProjectEmpty) {
         m.ShowMessage(EmptyProjectMessage);
         return false;
     }
-    buffer.LastPage = 4;
-    CopyPlanGeometry(p, plan);
+    s.report.LastPage = 4;
+    CopyPlanGeometry(p, s.plan);
 
-    Analysis analysis = Analysis::Standard;
-    switch (index) {
-    case 0:
-        analysis = Analysis::Standard;
+    switch (command) {
+    case OutputCommand::Standard:
+    case OutputCommand::Sizing:
         break;
-    case 1:
+    case OutputCommand::Advanced:
         if (p.AdvGeometry == 0) {
             m.ShowMessage(NoAdvancedGeometryMessage);
             return false;
         }
-        analysis = Analysis::Advanced;
-        break;
-    case 3:
-        analysis = Analysis::Sizing;
         break;
     default:
         return false;
     }
-    if (!RunAnalysis(analysis, p, w, plan, buffer, ReportOptions::from(settings), m)) return false;
-    LoadOutBuf0(true, p, w, settings, buffer);
+    if (!RunAnalysis(command, p, s.work, s.plan, s.report, ReportOptions::from(s.settings), m))
+        return false;
+    LoadOutBuf0(true, p, s.work, s.settings, s.report);
     return true;
 }
 
-std::string OutputCaptionSuffix(int index) {
-    switch (index) {
-    case 0:
+std::string OutputCaptionSuffix(OutputCommand command) {
+    switch (command) {
+    case OutputCommand::Standard:
         return "Standard Geometry";
-    case 1:
+    case OutputCommand::Advanced:
         return "Advanced Geometry";
-    case 3:
+    case OutputCommand::Sizing:
         return "Pillar Sizing";
     default:
         return {};
     }
+}
+
+std::optional<OutputCommand> OutputCommandNamed(std::string_view name) {
+    for (const auto& n : OutputCommandNames)
+        if (name == n.name) return n.command;
+    return std::nullopt;
 }
 
 } // namespace kora

@@ -1,9 +1,10 @@
-#include "engine/analysis.h"
+#include "core/engine/analysis.h"
 
-#include "engine/kernel.h"
-#include "project/unitsystems.h"
-#include "report/numberformat.h"
-#include "report/textutil.h"
+#include "core/base/numberformat.h"
+#include "core/base/textutil.h"
+#include "core/base/unitconstants.h"
+#include "core/engine/kernel.h"
+#include "core/model/unitsystems.h"
 
 #include <cmath>
 #include <string>
@@ -11,8 +12,6 @@
 namespace kora {
 
 namespace {
-
-constexpr double RadiansPerDegree = 0.017453292519943278;
 
 constexpr const char* ConditionLabels[5] = {"    Development Loading", "    Headgate Loading",
                                             "    Bleeder Loading", "*** Tailgate Loading",

@@ -1,16 +1,16 @@
-#include "engine/commands.h"
+#include "core/engine/calculation.h"
 
-#include "engine/analysis.h"
-#include "engine/capacityreport.h"
-#include "engine/kernel.h"
-#include "engine/sizing.h"
+#include "core/engine/analysis.h"
+#include "core/engine/capacityreport.h"
+#include "core/engine/kernel.h"
+#include "core/engine/sizing.h"
 
 namespace kora {
 
-bool RunAnalysis(Analysis analysis, const ProjectRecord& p, WorkingSet& w, PlanGeometry& plan,
+bool RunAnalysis(OutputCommand command, const ProjectRecord& p, WorkingSet& w, PlanGeometry& plan,
                  ReportBuffer& report, const ReportOptions& options, Messenger& messenger) {
-    if (analysis != Analysis::Standard && analysis != Analysis::Advanced &&
-        analysis != Analysis::Sizing)
+    if (command != OutputCommand::Standard && command != OutputCommand::Advanced &&
+        command != OutputCommand::Sizing)
         return false;
     try {
         if (!SetWorkParms(p, w, plan, messenger)) return false;
@@ -18,20 +18,20 @@ bool RunAnalysis(Analysis analysis, const ProjectRecord& p, WorkingSet& w, PlanG
         // Pages 1 to 4 are written afresh, so they are built on an empty buffer.
         WorkingSet result = w;
         ReportBuffer pages;
-        result.SizingRun = analysis == Analysis::Sizing;
-        switch (analysis) {
-        case Analysis::Standard:
+        result.SizingRun = command == OutputCommand::Sizing;
+        switch (command) {
+        case OutputCommand::Standard:
             CalcSFStandard(result);
             ReportSFStandard(p, plan, result, pages, messenger);
             break;
-        case Analysis::Advanced:
+        case OutputCommand::Advanced:
             CalcSFAdvanced(p, result, pages, messenger);
             break;
-        case Analysis::Sizing:
+        case OutputCommand::Sizing:
             SizePillars(p, result, pages, messenger);
             break;
         }
-        ReportLoadCapacity(analysis == Analysis::Sizing ? 2 : 1, p, result, pages, options,
+        ReportLoadCapacity(command == OutputCommand::Sizing ? 2 : 1, p, result, pages, options,
                            messenger);
 
         if (!ResultsFinite(result)) {

@@ -1,16 +1,17 @@
 #pragma once
 
-#include "base/messenger.h"
-#include "engine/workingset.h"
-#include "graphics/plangeometry.h"
-#include "project/projectrecord.h"
-#include "report/reportbuffer.h"
-#include "settings/settings.h"
+#include "core/base/messenger.h"
+#include "core/model/plangeometry.h"
+#include "core/model/projectrecord.h"
+#include "core/model/reportbuffer.h"
+#include "core/model/settings.h"
+#include "core/model/workingset.h"
 
 namespace kora {
 
-// The three calculation commands of the Output menu, numbered as its items.
-enum class Analysis { Standard = 0, Advanced = 1, Sizing = 3 };
+// The three calculation commands of the Output menu, numbered as its items: stability factors
+// for standard geometry, for advanced geometry, and pillar sizing.
+enum class OutputCommand { Standard = 0, Advanced = 1, Sizing = 3 };
 
 // Runs one calculation command from the project to pages 1 to 4 of the report: SetWorkParms
 // (a refused project shows its message and leaves the report untouched), the stability factor
@@ -20,7 +21,7 @@ enum class Analysis { Standard = 0, Advanced = 1, Sizing = 3 };
 // a runtime error is reported through HandleError and leaves the report and the previous results
 // as they were. Returns true when the report holds the new results.
 // Page 0 (the input listing) is not written here.
-bool RunAnalysis(Analysis analysis, const ProjectRecord& p, WorkingSet& w, PlanGeometry& plan,
+bool RunAnalysis(OutputCommand command, const ProjectRecord& p, WorkingSet& w, PlanGeometry& plan,
                  ReportBuffer& report, const ReportOptions& options, Messenger& messenger);
 
 } // namespace kora

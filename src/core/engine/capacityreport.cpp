@@ -1,8 +1,9 @@
-#include "engine/capacityreport.h"
+#include "core/engine/capacityreport.h"
 
-#include "project/unitsystems.h"
-#include "report/numberformat.h"
-#include "report/textutil.h"
+#include "core/base/numberformat.h"
+#include "core/base/textutil.h"
+#include "core/base/unitconstants.h"
+#include "core/model/unitsystems.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,10 +12,6 @@
 namespace kora {
 
 namespace {
-
-constexpr double PsiPerPsf = 0.006944444444444444;
-constexpr double PascalPerPsi = 6894.757293;
-constexpr double KNmPerLbft = 0.01459389924341607;
 
 double psfToKPa(float v) {
     return v * PsiPerPsf * PascalPerPsi / 1000;
@@ -89,11 +86,11 @@ void ReportLoadCapacity(int kind, const ProjectRecord& p, WorkingSet& w, ReportB
     } else if (options.OutputStrGradUnits == 1) {
         loadLabel = UnitLabel(English, unit::LoadTons);
         for (int j = 1; j <= n; ++j) {
-            w.CapacityOut[j] = float(w.Capacity[j] / 2000.0);
-            w.CapacityROut[j] = float(w.CapacityR[j] / 2000.0);
+            w.CapacityOut[j] = float(w.Capacity[j] / PoundsPerTon);
+            w.CapacityROut[j] = float(w.CapacityR[j] / PoundsPerTon);
         }
-        w.TotalCapacityOut = float(w.TotalCapacity / 2000.0);
-        w.TotalCapacityROut = float(w.TotalCapacityR / 2000.0);
+        w.TotalCapacityOut = float(w.TotalCapacity / PoundsPerTon);
+        w.TotalCapacityROut = float(w.TotalCapacityR / PoundsPerTon);
     }
 
     // Widths and lengths are printed in the project's length unit; the working set keeps feet.
@@ -164,7 +161,7 @@ void ReportLoadCapacity(int kind, const ProjectRecord& p, WorkingSet& w, ReportB
         if (metric)
             loads[k] = float(w.DesignLoad[k] * KNmPerLbft);
         else if (options.OutputStrGradUnits == 1)
-            loads[k] = float(w.DesignLoad[k] / 2000.0);
+            loads[k] = float(w.DesignLoad[k] / PoundsPerTon);
         else
             loads[k] = w.DesignLoad[k];
     }

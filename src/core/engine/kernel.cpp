@@ -1,7 +1,8 @@
-#include "engine/kernel.h"
+#include "core/engine/kernel.h"
 
-#include "engine/singlearith.h"
-#include "project/unitsystems.h"
+#include "core/base/unitconstants.h"
+#include "core/engine/singlearith.h"
+#include "core/model/unitsystems.h"
 
 #include <cmath>
 #include <string>
@@ -9,9 +10,6 @@
 namespace kora {
 
 namespace {
-
-constexpr double RadiansPerDegree = 0.017453292519943278;
-constexpr double PascalPerPsi = 6894.757293;
 
 // "Not greater than zero": also refuses a value that is not a number.
 bool notPositive(float v) {
@@ -38,7 +36,7 @@ bool SetWorkParms(const ProjectRecord& p, WorkingSet& w, PlanGeometry& plan, Mes
         w.WkEntryWidth = float(p.EntryWidth * k);
         w.WkXcutSpacing = float(p.CrosscutSpacing * k);
         w.WkYieldWidth = float(p.YieldPillarWidth * k);
-        w.WkCoalStrength = float(p.CoalStrength / PascalPerPsi * 1e6 * 144);
+        w.WkCoalStrength = float(p.CoalStrength / PascalPerPsi * 1e6 * PsfPerPsi);
         w.WkUnitWeight = float(p.UnitWeight * PcfPerKNm3);
         for (int i = 1; i <= w.NumPillars; ++i) {
             w.PillarCenters[i] = float(p.CenterDistance[i] * k);
@@ -51,7 +49,7 @@ bool SetWorkParms(const ProjectRecord& p, WorkingSet& w, PlanGeometry& plan, Mes
         w.WkEntryWidth = p.EntryWidth;
         w.WkXcutSpacing = p.CrosscutSpacing;
         w.WkYieldWidth = p.YieldPillarWidth;
-        w.WkCoalStrength = float(double(p.CoalStrength) * 144);
+        w.WkCoalStrength = float(double(p.CoalStrength) * PsfPerPsi);
         w.WkUnitWeight = p.UnitWeight;
         for (int i = 1; i <= w.NumPillars; ++i) {
             w.PillarCenters[i] = p.CenterDistance[i];

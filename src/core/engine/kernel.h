@@ -1,9 +1,9 @@
 #pragma once
 
-#include "base/messenger.h"
-#include "engine/workingset.h"
-#include "graphics/plangeometry.h"
-#include "project/projectrecord.h"
+#include "core/base/messenger.h"
+#include "core/model/plangeometry.h"
+#include "core/model/projectrecord.h"
+#include "core/model/workingset.h"
 
 namespace kora {
 

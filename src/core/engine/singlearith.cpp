@@ -1,6 +1,6 @@
-#include "engine/singlearith.h"
+#include "core/engine/singlearith.h"
 
-#include "base/koraerror.h"
+#include "core/base/koraerror.h"
 
 #include <cmath>
 

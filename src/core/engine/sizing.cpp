@@ -1,10 +1,11 @@
-#include "engine/sizing.h"
+#include "core/engine/sizing.h"
 
-#include "engine/kernel.h"
-#include "engine/singlearith.h"
-#include "project/unitsystems.h"
-#include "report/numberformat.h"
-#include "report/textutil.h"
+#include "core/base/numberformat.h"
+#include "core/base/textutil.h"
+#include "core/base/unitconstants.h"
+#include "core/engine/kernel.h"
+#include "core/engine/singlearith.h"
+#include "core/model/unitsystems.h"
 
 #include <cmath>
 #include <string>

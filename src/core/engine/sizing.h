@@ -1,9 +1,9 @@
 #pragma once
 
-#include "base/messenger.h"
-#include "engine/workingset.h"
-#include "project/projectrecord.h"
-#include "report/reportbuffer.h"
+#include "core/base/messenger.h"
+#include "core/model/projectrecord.h"
+#include "core/model/reportbuffer.h"
+#include "core/model/workingset.h"
 
 namespace kora {
 

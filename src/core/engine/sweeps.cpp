@@ -1,45 +1,21 @@
-#include "engine/sweeps.h"
+#include "core/engine/sweeps.h"
 
-#include "base/koraerror.h"
-#include "engine/analysis.h"
-#include "engine/kernel.h"
-#include "engine/workingset.h"
-#include "graphics/plangeometry.h"
-#include "project/projectrecord.h"
-#include "project/textfilewriter.h"
-#include "project/unitsystems.h"
-#include "report/numberformat.h"
-#include "report/textutil.h"
+#include "core/base/koraerror.h"
+#include "core/base/numberformat.h"
+#include "core/base/textfilewriter.h"
+#include "core/base/textutil.h"
+#include "core/base/unitconstants.h"
+#include "core/engine/analysis.h"
+#include "core/engine/kernel.h"
+#include "core/model/plangeometry.h"
+#include "core/model/projectrecord.h"
+#include "core/model/unitsystems.h"
+#include "core/model/workingset.h"
 
 #include <cmath>
 #include <filesystem>
 
 namespace kora {
-
-void GraphCurves::Recreate(int rows) {
-    const std::array<float, Columns> zero{};
-    m_classic.assign(static_cast<std::size_t>(rows < 0 ? 0 : rows), zero);
-    m_revised = m_classic;
-}
-
-namespace {
-
-template <typename RowsT> auto& element(RowsT& rows, int column, int point) {
-    if (column < 0 || column >= GraphCurves::Columns || point < 1 ||
-        point > static_cast<int>(rows.size()))
-        throw KoraError(err::SubscriptOutOfRange, "Subscript out of range");
-    return rows[static_cast<std::size_t>(point - 1)][static_cast<std::size_t>(column)];
-}
-
-} // namespace
-
-float& GraphCurves::at(Rows& rows, int column, int point) {
-    return element(rows, column, point);
-}
-
-float GraphCurves::at(const Rows& rows, int column, int point) {
-    return element(rows, column, point);
-}
 
 namespace {
 

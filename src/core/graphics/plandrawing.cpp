@@ -1,7 +1,7 @@
-#include "graphics/plandrawing.h"
+#include "core/graphics/plandrawing.h"
 
-#include "report/numberformat.h"
-#include "settings/settings.h"
+#include "core/base/numberformat.h"
+#include "core/model/settings.h"
 
 #include <algorithm>
 #include <cmath>

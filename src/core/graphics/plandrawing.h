@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphics/planlayout.h"
+#include "core/graphics/planlayout.h"
 
 #include <cstdint>
 #include <string>

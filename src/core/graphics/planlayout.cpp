@@ -1,8 +1,9 @@
-#include "graphics/planlayout.h"
+#include "core/graphics/planlayout.h"
 
-#include "engine/workingset.h"
-#include "project/unitsystems.h"
-#include "report/numberformat.h"
+#include "core/base/numberformat.h"
+#include "core/base/unitconstants.h"
+#include "core/model/unitsystems.h"
+#include "core/model/workingset.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +12,6 @@ namespace kora {
 
 namespace {
 
-constexpr double DegToRad = 0.017453292519943278;
 constexpr int MaxEntries = 6;
 constexpr int RowsShown = 4;
 
@@ -32,14 +32,14 @@ double effectiveAngle(float angle) {
 // cot of the crosscut angle: how far the crosscut line rises per unit across the entries.
 double crosscutSlope(float angle) {
     if (angle == 0) return 0;
-    const double a = double(angle) * DegToRad;
+    const double a = double(angle) * RadiansPerDegree;
     return std::cos(a) / std::sin(a);
 }
 
 // tan(90 - angle), the rise of a pillar's top and bottom edges per unit of its width.
 double edgeSlant(float angle) {
     if (angle == 0) return 0;
-    return std::tan((90.0 - double(angle)) * DegToRad);
+    return std::tan((90.0 - double(angle)) * RadiansPerDegree);
 }
 
 void markNotDrawable(PlanLayout& l) {
@@ -90,7 +90,7 @@ PlanLabelValues PlanLabelValues::from(const WorkingSet& w) {
 
 double SinDeg(double angle) {
     if (angle == 0) return 1.0;
-    return std::sin(angle * DegToRad);
+    return std::sin(angle * RadiansPerDegree);
 }
 
 int PlanLayoutMode(int planFromResults, int lastCalcAdvanced, int planAdvGeometry) {

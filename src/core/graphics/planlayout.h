@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/onebased.h"
-#include "graphics/plangeometry.h"
+#include "core/base/onebased.h"
+#include "core/model/plangeometry.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "graphics/plangeometry.h"
+#include "core/model/plangeometry.h"
 
-#include "project/projectrecord.h"
+#include "core/model/projectrecord.h"
 
 #include <algorithm>
 

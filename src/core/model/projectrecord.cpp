@@ -1,6 +1,7 @@
-#include "project/projectrecord.h"
+#include "core/model/projectrecord.h"
 
-#include "project/unitsystems.h"
+#include "core/base/unitconstants.h"
+#include "core/model/unitsystems.h"
 
 namespace kora {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/onebased.h"
+#include "core/base/onebased.h"
 
 #include <cstdint>
 #include <string>

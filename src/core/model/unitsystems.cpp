@@ -1,4 +1,4 @@
-#include "project/unitsystems.h"
+#include "core/model/unitsystems.h"
 
 #include <array>
 

@@ -1,16 +1,13 @@
 #pragma once
 
+#include "core/base/unitconstants.h"
+
 #include <string>
 
 namespace kora {
 
 inline constexpr int English = 0;
 inline constexpr int Metric = 1;
-
-// Conversion constants of a project's quantities between the two unit systems.
-inline constexpr double FeetPerMetre = 3.280839895013123; // 1 / 0.3048
-inline constexpr double PsiPerMPa = 145.0377;
-inline constexpr double PcfPerKNm3 = 6.3663022639200495;
 
 // Unit label kinds of the label table.
 namespace unit {

@@ -1,6 +1,6 @@
-#include "project/description.h"
+#include "core/project/description.h"
 
-#include "report/textutil.h"
+#include "core/base/textutil.h"
 
 #include <vector>
 

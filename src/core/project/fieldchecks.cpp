@@ -1,7 +1,7 @@
-#include "project/fieldchecks.h"
+#include "core/project/fieldchecks.h"
 
-#include "report/numberformat.h"
-#include "report/textutil.h"
+#include "core/base/numberformat.h"
+#include "core/base/textutil.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "project/projectfile.h"
+#include "core/project/projectfile.h"
 
-#include "project/description.h"
-#include "project/textfile.h"
-#include "report/numberformat.h"
-#include "report/textutil.h"
+#include "core/base/numberformat.h"
+#include "core/base/textfile.h"
+#include "core/base/textutil.h"
+#include "core/project/description.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "base/messenger.h"
-#include "project/projectrecord.h"
-#include "report/reportbuffer.h"
-#include "settings/settings.h"
+#include "core/base/messenger.h"
+#include "core/model/projectrecord.h"
+#include "core/model/reportbuffer.h"
+#include "core/model/settings.h"
 
 #include <string>
 #include <string_view>

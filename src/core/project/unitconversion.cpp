@@ -1,8 +1,9 @@
-#include "project/unitconversion.h"
+#include "core/project/unitconversion.h"
 
-#include "base/koraerror.h"
-#include "project/projectfile.h"
-#include "project/unitsystems.h"
+#include "core/base/koraerror.h"
+#include "core/base/unitconstants.h"
+#include "core/model/unitsystems.h"
+#include "core/project/projectfile.h"
 
 #include <cmath>
 #include <vector>

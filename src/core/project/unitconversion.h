@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/projectrecord.h"
+#include "core/model/projectrecord.h"
 
 namespace kora {
 

@@ -1,8 +1,8 @@
-#include "report/buildstring.h"
+#include "core/report/buildstring.h"
 
-#include "report/numberformat.h"
+#include "core/base/numberformat.h"
 
-#include <version.h>
+#include "core/version.h"
 
 namespace kora {
 

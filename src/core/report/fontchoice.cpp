@@ -1,4 +1,4 @@
-#include "report/fontchoice.h"
+#include "core/report/fontchoice.h"
 
 #include <algorithm>
 #include <cctype>

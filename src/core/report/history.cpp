@@ -1,8 +1,8 @@
-#include "report/history.h"
+#include "core/report/history.h"
 
-#include "report/numberformat.h"
-#include "report/textutil.h"
-#include "settings/settings.h"
+#include "core/base/numberformat.h"
+#include "core/base/textutil.h"
+#include "core/model/settings.h"
 
 #include <vector>
 

@@ -1,14 +1,14 @@
-#include "report/inputlisting.h"
+#include "core/report/inputlisting.h"
 
-#include "engine/workingset.h"
-#include "project/description.h"
-#include "project/projectrecord.h"
-#include "project/unitsystems.h"
-#include "report/buildstring.h"
-#include "report/numberformat.h"
-#include "report/reportbuffer.h"
-#include "report/textutil.h"
-#include "settings/settings.h"
+#include "core/base/numberformat.h"
+#include "core/base/textutil.h"
+#include "core/model/projectrecord.h"
+#include "core/model/reportbuffer.h"
+#include "core/model/settings.h"
+#include "core/model/unitsystems.h"
+#include "core/model/workingset.h"
+#include "core/project/description.h"
+#include "core/report/buildstring.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "report/pageprinter.h"
+#include "core/report/pageprinter.h"
 
-#include "base/messenger.h"
-#include "report/numberformat.h"
+#include "core/base/messenger.h"
+#include "core/base/numberformat.h"
 
 #include <ctime>
 

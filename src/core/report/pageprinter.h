@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/fontchoice.h"
+#include "core/report/fontchoice.h"
 
 #include <cstdint>
 #include <functional>

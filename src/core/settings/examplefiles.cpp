@@ -1,9 +1,9 @@
-#include "settings/examplefiles.h"
+#include "core/settings/examplefiles.h"
 
-#include "base/koraerror.h"
-#include "project/textfile.h"
-#include "settings/pathchecks.h"
-#include "settings/settingsfile.h"
+#include "core/base/koraerror.h"
+#include "core/base/textfile.h"
+#include "core/settings/pathchecks.h"
+#include "core/settings/settingsfile.h"
 
 #include <cctype>
 #include <filesystem>

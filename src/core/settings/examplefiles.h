@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/messenger.h"
-#include "settings/settings.h"
+#include "core/base/messenger.h"
+#include "core/model/settings.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "settings/fileassociation.h"
+#include "core/settings/fileassociation.h"
 
-#include "base/koraerror.h"
-#include "project/textfile.h"
-#include "settings/settingsfile.h"
+#include "core/base/koraerror.h"
+#include "core/base/textfile.h"
+#include "core/settings/settingsfile.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/messenger.h"
+#include "core/base/messenger.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "settings/inifile.h"
+#include "core/settings/inifile.h"
 
-#include "base/koraerror.h"
-#include "project/textfile.h"
+#include "core/base/koraerror.h"
+#include "core/base/textfile.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "settings/pathchecks.h"
+#include "core/settings/pathchecks.h"
 
 #include <cerrno>
 #include <filesystem>

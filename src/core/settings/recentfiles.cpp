@@ -1,6 +1,6 @@
-#include "project/recentfiles.h"
+#include "core/settings/recentfiles.h"
 
-#include "project/projectfile.h"
+#include "core/project/projectfile.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/settings.h"
+#include "core/model/settings.h"
 
 #include <array>
 #include <cstdint>

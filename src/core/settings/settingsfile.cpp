@@ -1,10 +1,10 @@
-#include "settings/settingsfile.h"
+#include "core/settings/settingsfile.h"
 
-#include "project/projectfile.h"
-#include "report/numberformat.h"
-#include "report/textutil.h"
-#include "settings/inifile.h"
-#include "settings/pathchecks.h"
+#include "core/base/numberformat.h"
+#include "core/base/textutil.h"
+#include "core/project/projectfile.h"
+#include "core/settings/inifile.h"
+#include "core/settings/pathchecks.h"
 
 #include <array>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "base/messenger.h"
-#include "project/recentfiles.h"
-#include "settings/settings.h"
+#include "core/base/messenger.h"
+#include "core/model/settings.h"
+#include "core/settings/recentfiles.h"
 
 #include <cstdint>
 #include <string>

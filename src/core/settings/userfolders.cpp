@@ -1,6 +1,6 @@
-#include "settings/userfolders.h"
+#include "core/settings/userfolders.h"
 
-#include "settings/pathchecks.h"
+#include "core/settings/pathchecks.h"
 
 #include <filesystem>
 

@@ -5,7 +5,7 @@
 namespace kora {
 
 // The user's number format is never touched: every number the program reads or writes, in files
-// and dialogs alike, is C-locale text from report/numberformat.h with "." as the decimal
+// and dialogs alike, is C-locale text from core/base/numberformat.h with "." as the decimal
 // separator, so there is no separator to switch at start-up and restore at exit.
 
 // The per-user folders of the program, each ending with "/": the data folder holds KORA.INI and

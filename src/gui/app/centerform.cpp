@@ -1,4 +1,4 @@
-#include "app/centerform.h"
+#include "gui/app/centerform.h"
 
 #include <QGuiApplication>
 #include <QScreen>

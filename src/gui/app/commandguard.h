@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/koraerror.h"
-#include "base/messenger.h"
+#include "core/base/koraerror.h"
+#include "core/base/messenger.h"
 
 #include <exception>
 #include <new>

@@ -1,8 +1,8 @@
-#include "app/guimessenger.h"
+#include "gui/app/guimessenger.h"
 
-#include "app/dialogservice.h"
+#include "gui/app/dialogservice.h"
 
-#include "report/history.h"
+#include "core/report/history.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
-#include "app/helphint.h"
+#include "gui/app/helphint.h"
 
-#include "base/messenger.h"
+#include "core/base/messenger.h"
 
 namespace kora::gui {
 

@@ -1,5 +1,5 @@
-#include "app/runkora.h"
-#include "app/startupenvironment.h"
+#include "gui/app/runkora.h"
+#include "gui/app/startupenvironment.h"
 
 #include <QApplication>
 

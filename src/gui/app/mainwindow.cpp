@@ -1,28 +1,31 @@
-#include "app/mainwindow.h"
+#include "gui/app/mainwindow.h"
 
-#include "app/appstate.h"
-#include "app/centerform.h"
-#include "app/commandguard.h"
-#include "app/dialogservice.h"
-#include "app/guimessenger.h"
-#include "app/picturebox.h"
-#include "app/waitcursor.h"
-#include "dialogs/convertdialog.h"
-#include "dialogs/frmkoradesc.h"
-#include "dialogs/frmkoraparm.h"
-#include "graphics/frmpicture.h"
-#include "report/printpreview.h"
-#include "report/reportprinter.h"
-#include "report/resultsviewer.h"
-#include "utilities/helpmenu.h"
-#include "utilities/helpsystem.h"
+#include "gui/app/appstate.h"
+#include "gui/app/centerform.h"
+#include "gui/app/commandguard.h"
+#include "gui/app/dialogservice.h"
+#include "gui/app/guimessenger.h"
+#include "gui/app/picturebox.h"
+#include "gui/app/waitcursor.h"
+#include "gui/dialogs/convertdialog.h"
+#include "gui/dialogs/frmkoradesc.h"
+#include "gui/dialogs/frmkoraparm.h"
+#include "gui/graphics/frmpicture.h"
+#include "gui/report/printpreview.h"
+#include "gui/report/reportprinter.h"
+#include "gui/report/resultsviewer.h"
+#include "gui/utilities/helpmenu.h"
+#include "gui/utilities/helpsystem.h"
 
-#include "project/projectfile.h"
-#include "project/recentfiles.h"
-#include "report/buildstring.h"
-#include "report/inputlisting.h"
-#include "report/outputcommand.h"
-#include "settings/settingsfile.h"
+#include "core/base/unitconstants.h"
+#include "core/commands/filecommands.h"
+#include "core/commands/outputcommand.h"
+#include "core/commands/studycommands.h"
+#include "core/project/projectfile.h"
+#include "core/report/buildstring.h"
+#include "core/report/inputlisting.h"
+#include "core/settings/recentfiles.h"
+#include "core/settings/settingsfile.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -303,7 +306,7 @@ void MainWindow::buildClientArea() {
     m_txtMain->setReadOnly(true);
     m_txtMain->setStyleSheet(QStringLiteral("QPlainTextEdit#txtMain { background: #C0C0C0; }"));
     // 1200 twips high, whatever the screen's resolution.
-    m_txtMain->setFixedHeight(std::max(60, logicalDpiY() * 1200 / 1440));
+    m_txtMain->setFixedHeight(std::max(60, logicalDpiY() * 1200 / TwipsPerInch));
     column->addWidget(m_txtMain);
 
     setCentralWidget(central);
@@ -362,8 +365,7 @@ void MainWindow::LoadOutBuf0(bool mode) {
 }
 
 void MainWindow::FileNew(bool resetNameFlag, bool resetUnits) {
-    kora::FileNew(m_state.project, m_state.report, m_state.settings, m_messenger, resetNameFlag,
-                  resetUnits);
+    kora::FileNew(m_state, m_messenger, resetNameFlag, resetUnits);
     SetCalcAdv();
 }
 
@@ -456,7 +458,7 @@ void MainWindow::LoadProjFile() {
     bool opened = false;
     const bool done = Guarded(m_messenger, [&] {
         WaitCursor wait;
-        opened = FileOpen(p, m_state.report, m_state.settings, m_messenger);
+        opened = FileOpen(m_state, m_messenger);
     });
     if (!done || !opened) {
         // Whatever part of a refused or damaged file was read is dropped, and the project loses
@@ -592,17 +594,18 @@ void MainWindow::openParametersDialog() {
 
 void MainWindow::mnuCalcItem_Click(int index) {
     AppState& s = m_state;
+    // The Output menu's calculation items are numbered as the commands.
+    const auto command = static_cast<OutputCommand>(index);
     bool show = false;
     if (!Guarded(m_messenger, [&] {
             WaitCursor wait;
-            show = RunOutputCommand(index, s.project, s.work, s.plan, s.report, s.settings,
-                                    m_messenger);
+            show = RunOutputCommand(command, s, m_messenger);
         }))
         return;
     if (!show) return;
     auto* viewer = new ResultsViewer(s.report, m_messenger, m_printer, this);
     viewer->setWindowTitle(viewer->windowTitle() + QStringLiteral(": ") +
-                           QString::fromStdString(OutputCaptionSuffix(index)));
+                           QString::fromStdString(OutputCaptionSuffix(command)));
     // The plan of this calculation, kept with the viewer: later calculations do not change it.
     const PlanGeometry geometry = s.plan;
     const PlanLabelValues values = PlanLabelValues::from(s.work);
@@ -625,10 +628,8 @@ std::optional<std::string> MainWindow::runParametricStudy(ParametricStudy study)
     Guarded(m_messenger, [&] {
         WaitCursor wait;
         done = study == ParametricStudy::Partial
-                   ? DoParametricPartial(s.project, s.work, s.plan, s.curves,
-                                         s.folders.UserDataFolder, m_messenger, &written)
-                   : DoParametricSolid(s.project, s.work, s.plan, s.curves,
-                                       s.folders.UserDataFolder, m_messenger, &written);
+                   ? DoParametricPartial(s, s.folders.UserDataFolder, m_messenger, &written)
+                   : DoParametricSolid(s, s.folders.UserDataFolder, m_messenger, &written);
     });
     if (!done) return std::nullopt;
     return written;

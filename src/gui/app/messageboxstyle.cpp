@@ -1,6 +1,6 @@
-#include "app/messageboxstyle.h"
+#include "gui/app/messageboxstyle.h"
 
-#include "base/messenger.h"
+#include "core/base/messenger.h"
 
 namespace kora::gui {
 

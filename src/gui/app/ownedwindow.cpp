@@ -1,6 +1,6 @@
-#include "app/ownedwindow.h"
+#include "gui/app/ownedwindow.h"
 
-#include "app/centerform.h"
+#include "gui/app/centerform.h"
 
 #include <QCloseEvent>
 #include <QWindow>

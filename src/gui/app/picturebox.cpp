@@ -1,4 +1,4 @@
-#include "app/picturebox.h"
+#include "gui/app/picturebox.h"
 
 #include <QPainter>
 

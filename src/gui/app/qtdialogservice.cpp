@@ -1,6 +1,6 @@
-#include "app/qtdialogservice.h"
+#include "gui/app/qtdialogservice.h"
 
-#include "app/messageboxstyle.h"
+#include "gui/app/messageboxstyle.h"
 
 #include <QDesktopServices>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogservice.h"
+#include "gui/app/dialogservice.h"
 
 namespace kora::gui {
 

@@ -1,14 +1,14 @@
-#include "app/runkora.h"
+#include "gui/app/runkora.h"
 
-#include "app/appstate.h"
-#include "app/guimessenger.h"
-#include "app/mainwindow.h"
-#include "app/qtdialogservice.h"
-#include "app/startup.h"
-#include "app/startupenvironment.h"
-#include "report/reportprinter.h"
-#include "utilities/helpkeyfilter.h"
-#include "utilities/helpsystem.h"
+#include "gui/app/appstate.h"
+#include "gui/app/guimessenger.h"
+#include "gui/app/mainwindow.h"
+#include "gui/app/qtdialogservice.h"
+#include "gui/app/startup.h"
+#include "gui/app/startupenvironment.h"
+#include "gui/report/reportprinter.h"
+#include "gui/utilities/helpkeyfilter.h"
+#include "gui/utilities/helpsystem.h"
 
 #include <QApplication>
 #include <QIcon>

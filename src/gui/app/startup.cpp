@@ -1,14 +1,14 @@
-#include "app/startup.h"
+#include "gui/app/startup.h"
 
-#include "app/appstate.h"
-#include "app/commandguard.h"
-#include "app/guimessenger.h"
-#include "app/mainwindow.h"
-#include "app/startupenvironment.h"
+#include "gui/app/appstate.h"
+#include "gui/app/commandguard.h"
+#include "gui/app/guimessenger.h"
+#include "gui/app/mainwindow.h"
+#include "gui/app/startupenvironment.h"
 
-#include "settings/examplefiles.h"
-#include "settings/settingsfile.h"
-#include "settings/userfolders.h"
+#include "core/settings/examplefiles.h"
+#include "core/settings/settingsfile.h"
+#include "core/settings/userfolders.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "app/startupenvironment.h"
+#include "gui/app/startupenvironment.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
-#include "dialogs/convertdialog.h"
+#include "gui/dialogs/convertdialog.h"
 
-#include "app/centerform.h"
-#include "app/commandguard.h"
-#include "app/helphint.h"
+#include "gui/app/centerform.h"
+#include "gui/app/commandguard.h"
+#include "gui/app/helphint.h"
 
-#include "base/messenger.h"
-#include "project/projectrecord.h"
-#include "project/unitconversion.h"
+#include "core/base/messenger.h"
+#include "core/model/projectrecord.h"
+#include "core/project/unitconversion.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
-#include "dialogs/fieldfilter.h"
+#include "gui/dialogs/fieldfilter.h"
 
-#include "report/numberformat.h"
+#include "core/base/numberformat.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

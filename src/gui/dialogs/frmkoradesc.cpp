@@ -1,12 +1,12 @@
-#include "dialogs/frmkoradesc.h"
+#include "gui/dialogs/frmkoradesc.h"
 
-#include "app/helphint.h"
-#include "base/messenger.h"
-#include "dialogs/controlnames.h"
-#include "project/projectfile.h"
-#include "project/projectrecord.h"
-#include "report/reportbuffer.h"
-#include "settings/settings.h"
+#include "core/base/messenger.h"
+#include "core/model/projectrecord.h"
+#include "core/model/reportbuffer.h"
+#include "core/model/settings.h"
+#include "core/project/projectfile.h"
+#include "gui/app/helphint.h"
+#include "gui/dialogs/controlnames.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/fieldchecks.h"
+#include "core/project/fieldchecks.h"
 
 #include <QDialog>
 

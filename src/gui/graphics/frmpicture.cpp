@@ -1,8 +1,8 @@
-#include "graphics/frmpicture.h"
+#include "gui/graphics/frmpicture.h"
 
-#include "base/messenger.h"
-#include "graphics/planpainter.h"
-#include "graphics/planwidget.h"
+#include "core/base/messenger.h"
+#include "gui/graphics/planpainter.h"
+#include "gui/graphics/planwidget.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "graphics/plandrawing.h"
-#include "graphics/planlayout.h"
-#include "graphics/planviewstate.h"
-#include "settings/settings.h"
+#include "core/graphics/plandrawing.h"
+#include "core/graphics/planlayout.h"
+#include "core/model/settings.h"
+#include "gui/graphics/planviewstate.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "graphics/planpainter.h"
+#include "gui/graphics/planpainter.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

@@ -1,6 +1,6 @@
-#include "graphics/planwidget.h"
+#include "gui/graphics/planwidget.h"
 
-#include "graphics/planpainter.h"
+#include "gui/graphics/planpainter.h"
 
 #include <QMouseEvent>
 #include <QPainter>

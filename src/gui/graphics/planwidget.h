@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphics/plandrawing.h"
+#include "core/graphics/plandrawing.h"
 
 #include <QWidget>
 

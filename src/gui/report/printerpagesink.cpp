@@ -1,6 +1,6 @@
-#include "report/printerpagesink.h"
+#include "gui/report/printerpagesink.h"
 
-#include "base/koraerror.h"
+#include "core/base/koraerror.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -33,11 +33,12 @@ PrinterPageSink::~PrinterPageSink() {
 }
 
 double PrinterPageSink::pageWidth() const {
-    return m_printer.pageLayout().paintRectPixels(m_printer.resolution()).width() * 1440.0 / m_dpiX;
+    return m_printer.pageLayout().paintRectPixels(m_printer.resolution()).width() * TwipsPerInch /
+           m_dpiX;
 }
 
 double PrinterPageSink::pageHeight() const {
-    return m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height() * 1440.0 /
+    return m_printer.pageLayout().paintRectPixels(m_printer.resolution()).height() * TwipsPerInch /
            m_dpiY;
 }
 
@@ -59,12 +60,12 @@ void PrinterPageSink::setFont(const std::string& name, double points, bool bold)
 
 double PrinterPageSink::textWidth(std::string_view text) const {
     const QFontMetricsF fm(m_painter.font(), &m_printer);
-    return fm.horizontalAdvance(qtext(text)) * 1440.0 / m_dpiX;
+    return fm.horizontalAdvance(qtext(text)) * TwipsPerInch / m_dpiX;
 }
 
 double PrinterPageSink::textHeight(std::string_view) const {
     const QFontMetricsF fm(m_painter.font(), &m_printer);
-    return fm.lineSpacing() * 1440.0 / m_dpiY;
+    return fm.lineSpacing() * TwipsPerInch / m_dpiY;
 }
 
 void PrinterPageSink::drawText(double x, double y, std::string_view text) {

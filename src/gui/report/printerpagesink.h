@@ -1,6 +1,7 @@
 #pragma once
 
-#include "report/pageprinter.h"
+#include "core/base/unitconstants.h"
+#include "core/report/pageprinter.h"
 
 #include <QPainter>
 
@@ -29,8 +30,8 @@ public:
     void end() override;
 
 private:
-    double toDeviceX(double twips) const { return twips * m_dpiX / 1440.0; }
-    double toDeviceY(double twips) const { return twips * m_dpiY / 1440.0; }
+    double toDeviceX(double twips) const { return twips * m_dpiX / TwipsPerInch; }
+    double toDeviceY(double twips) const { return twips * m_dpiY / TwipsPerInch; }
 
     QPrinter& m_printer;
     QPainter m_painter;

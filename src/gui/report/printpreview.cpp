@@ -1,12 +1,12 @@
-#include "report/printpreview.h"
+#include "gui/report/printpreview.h"
 
-#include "app/commandguard.h"
-#include "app/helphint.h"
-#include "report/reportfont.h"
-#include "report/reportprinter.h"
+#include "gui/app/commandguard.h"
+#include "gui/app/helphint.h"
+#include "gui/report/reportfont.h"
+#include "gui/report/reportprinter.h"
 
-#include "base/messenger.h"
-#include "report/reportbuffer.h"
+#include "core/base/messenger.h"
+#include "core/model/reportbuffer.h"
 
 #include <QClipboard>
 #include <QFontMetrics>

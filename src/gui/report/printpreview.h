@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ownedwindow.h"
+#include "gui/app/ownedwindow.h"
 
 class QPlainTextEdit;
 

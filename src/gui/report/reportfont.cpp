@@ -1,4 +1,4 @@
-#include "report/reportfont.h"
+#include "gui/report/reportfont.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "report/reportprinter.h"
+#include "gui/report/reportprinter.h"
 
-#include "app/dialogservice.h"
-#include "report/printerpagesink.h"
+#include "gui/app/dialogservice.h"
+#include "gui/report/printerpagesink.h"
 
-#include "report/pageprinter.h"
+#include "core/report/pageprinter.h"
 
 #include <QPrinter>
 

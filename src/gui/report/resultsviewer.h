@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ownedwindow.h"
+#include "gui/app/ownedwindow.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "utilities/frmdisclaimer.h"
+#include "gui/utilities/frmdisclaimer.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
-#include "utilities/frmresource.h"
+#include "gui/utilities/frmresource.h"
 
-#include "app/dialogservice.h"
-#include "app/guimessenger.h"
-#include "base/messenger.h"
+#include "core/base/messenger.h"
+#include "gui/app/dialogservice.h"
+#include "gui/app/guimessenger.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "utilities/frmupdate.h"
+#include "gui/utilities/frmupdate.h"
 
-#include "app/dialogservice.h"
-#include "app/guimessenger.h"
-#include "base/messenger.h"
-#include "utilities/linklabel.h"
-#include "utilities/programinfo.h"
+#include "core/base/messenger.h"
+#include "gui/app/dialogservice.h"
+#include "gui/app/guimessenger.h"
+#include "gui/utilities/linklabel.h"
+#include "gui/utilities/programinfo.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,14 +1,14 @@
-#include "utilities/helpmenu.h"
+#include "gui/utilities/helpmenu.h"
 
-#include "app/dialogservice.h"
-#include "app/guimessenger.h"
-#include "base/messenger.h"
-#include "settings/settings.h"
-#include "utilities/frmdisclaimer.h"
-#include "utilities/frmresource.h"
-#include "utilities/frmupdate.h"
-#include "utilities/helpsystem.h"
-#include "utilities/programinfo.h"
+#include "core/base/messenger.h"
+#include "core/model/settings.h"
+#include "gui/app/dialogservice.h"
+#include "gui/app/guimessenger.h"
+#include "gui/utilities/frmdisclaimer.h"
+#include "gui/utilities/frmresource.h"
+#include "gui/utilities/frmupdate.h"
+#include "gui/utilities/helpsystem.h"
+#include "gui/utilities/programinfo.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "utilities/referencedocuments.h"
+#include "gui/utilities/referencedocuments.h"
 
 #include <QDate>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "utilities/helpsystem.h"
+#include "gui/utilities/helpsystem.h"
 
-#include "utilities/helpwindow.h"
+#include "gui/utilities/helpwindow.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
-#include "utilities/helpwindow.h"
+#include "gui/utilities/helpwindow.h"
 
-#include "app/dialogservice.h"
-#include "base/messenger.h"
-#include "utilities/helptopics.h"
+#include "core/base/messenger.h"
+#include "gui/app/dialogservice.h"
+#include "gui/utilities/helptopics.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "utilities/linklabel.h"
+#include "gui/utilities/linklabel.h"
 
 #include <QMouseEvent>
 

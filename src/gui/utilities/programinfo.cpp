@@ -1,6 +1,6 @@
-#include "utilities/programinfo.h"
+#include "gui/utilities/programinfo.h"
 
-#include "base/messenger.h"
+#include "core/base/messenger.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "utilities/referencedocuments.h"
+#include "gui/utilities/referencedocuments.h"
 
 namespace kora::gui {
 

@@ -1,6 +1,6 @@
-#include "utilities/windowcapture.h"
+#include "gui/utilities/windowcapture.h"
 
-#include "base/messenger.h"
+#include "core/base/messenger.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

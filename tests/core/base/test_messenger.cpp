@@ -1,5 +1,5 @@
-#include "base/messenger.h"
-#include "base/onebased.h"
+#include "core/base/messenger.h"
+#include "core/base/onebased.h"
 #include "scriptedmessenger.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "base/koraerror.h"
-#include "project/textfile.h"
-#include "project/textfilewriter.h"
+#include "core/base/koraerror.h"
+#include "core/base/textfile.h"
+#include "core/base/textfilewriter.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
-#include "engine/workingset.h"
-#include "graphics/plangeometry.h"
-#include "project/projectfile.h"
-#include "project/projectrecord.h"
-#include "report/outputcommand.h"
-#include "report/reportbuffer.h"
+#include "core/commands/filecommands.h"
+#include "core/commands/korastate.h"
+#include "core/commands/outputcommand.h"
+#include "core/model/projectrecord.h"
+#include "core/model/reportbuffer.h"
+#include "core/model/settings.h"
+#include "core/project/projectfile.h"
 #include "scriptedmessenger.h"
-#include "settings/settings.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ namespace {
 
 struct Example {
     const char* file;
-    int command; // the Output command the example is meant for
+    OutputCommand command; // the Output command the example is meant for
     std::int16_t units;
     std::int16_t entries;
     std::int16_t advGeometry;
@@ -27,9 +27,9 @@ struct Example {
 
 // The example projects shipped with the program and copied to the user's data folder.
 const Example examples[] = {
-    {"Example_3Entry_Standard.KOR", 0, 0, 3, 0, 0, 0},
-    {"Example_4Entry_Advanced_Metric.KOR", 1, 1, 4, 1, 0, 0},
-    {"Example_YAY_Sizing_CMRR.KOR", 3, 0, 4, 0, 1, 2},
+    {"Example_3Entry_Standard.KOR", OutputCommand::Standard, 0, 3, 0, 0, 0},
+    {"Example_4Entry_Advanced_Metric.KOR", OutputCommand::Advanced, 1, 4, 1, 0, 0},
+    {"Example_YAY_Sizing_CMRR.KOR", OutputCommand::Sizing, 0, 4, 0, 1, 2},
 };
 
 Example exampleNamed(const std::string& name) {
@@ -63,21 +63,17 @@ TEST(ExampleProjectsTest, OpenAndSaveByteForByte) {
 
 TEST(ExampleProjectsTest, EachRunsItsCalculationWithoutWarnings) {
     for (const auto& e : examples) {
-        ProjectRecord p;
-        WorkingSet w;
-        PlanGeometry plan;
-        ReportBuffer b;
-        Settings s;
+        KoraState st;
         test::ScriptedMessenger m;
-        p.ProjectPath = std::string(KORA_EXAMPLES_DIR) + "/" + e.file;
-        ASSERT_TRUE(FileOpen(p, b, s, m)) << e.file;
-        ASSERT_TRUE(RunOutputCommand(e.command, p, w, plan, b, s, m)) << e.file;
+        st.project.ProjectPath = std::string(KORA_EXAMPLES_DIR) + "/" + e.file;
+        ASSERT_TRUE(FileOpen(st, m)) << e.file;
+        ASSERT_TRUE(RunOutputCommand(e.command, st, m)) << e.file;
         EXPECT_TRUE(m.boxes.empty()) << e.file;
         // Default loading parameters: no warning about the case history data base.
-        EXPECT_EQ(b.OutBuf[1].find("[WARNINGS]"), std::string::npos) << e.file;
+        EXPECT_EQ(st.report.OutBuf[1].find("[WARNINGS]"), std::string::npos) << e.file;
         for (int k = 1; k <= 5; ++k) {
-            EXPECT_GT(w.SFClassic[k], 0.5f) << e.file << " " << k;
-            EXPECT_LT(w.SFClassic[k], 10.0f) << e.file << " " << k;
+            EXPECT_GT(st.work.SFClassic[k], 0.5f) << e.file << " " << k;
+            EXPECT_LT(st.work.SFClassic[k], 10.0f) << e.file << " " << k;
         }
     }
 }

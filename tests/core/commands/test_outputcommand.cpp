@@ -1,10 +1,6 @@
-#include "engine/workingset.h"
-#include "graphics/plangeometry.h"
-#include "project/projectrecord.h"
-#include "report/outputcommand.h"
-#include "report/reportbuffer.h"
+#include "core/commands/korastate.h"
+#include "core/commands/outputcommand.h"
 #include "scriptedmessenger.h"
-#include "settings/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -38,18 +34,18 @@ ProjectRecord project() {
 }
 
 struct Fixture {
-    ProjectRecord p = project();
-    WorkingSet w;
-    PlanGeometry plan;
-    ReportBuffer b;
-    Settings s;
+    KoraState state;
+    ProjectRecord& p = state.project;
+    PlanGeometry& plan = state.plan;
+    ReportBuffer& b = state.report;
     test::ScriptedMessenger m;
 
     Fixture() {
+        p = project();
         for (auto& page : b.OutBuf) page = "previous";
         b.LastPage = 2;
     }
-    bool run(int index) { return RunOutputCommand(index, p, w, plan, b, s, m); }
+    bool run(int index) { return RunOutputCommand(static_cast<OutputCommand>(index), state, m); }
 };
 
 bool has(const std::string& text, const std::string& part) {

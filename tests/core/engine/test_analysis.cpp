@@ -1,5 +1,5 @@
-#include "engine/analysis.h"
-#include "engine/kernel.h"
+#include "core/engine/analysis.h"
+#include "core/engine/kernel.h"
 #include "testprojects.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ TEST(AdvancedGeometryTest, ParallelogramPillars) {
     // a = (100 - 20 / sin 60) sin 60 = 66.6 ft does not exceed the width of 80 ft: the pillar
     // is a wide and (C - we) / sin 60 = 92.4 ft long.
     EngineRun r;
-    ASSERT_TRUE(r.run(Analysis::Advanced, advancedProject(60, 100)));
+    ASSERT_TRUE(r.run(OutputCommand::Advanced, advancedProject(60, 100)));
     EXPECT_EQ(r.w.AdvCalc, 1);
     EXPECT_NEAR(r.w.PillarWidth[1], 66.60f, 0.005f);
     EXPECT_NEAR(r.w.PillarLength[1], 92.38f, 0.005f);
@@ -36,7 +36,7 @@ TEST(AdvancedGeometryTest, ParallelogramPillars) {
 
     // Crosscuts 200 ft apart: a = 153.2 ft exceeds the width, so the pillar keeps C - we across
     // the gate and is a / sin 60 = 176.9 ft long.
-    ASSERT_TRUE(r.run(Analysis::Advanced, advancedProject(60, 200)));
+    ASSERT_TRUE(r.run(OutputCommand::Advanced, advancedProject(60, 200)));
     EXPECT_NEAR(r.w.PillarWidth[1], 80.0f, 1e-4f);
     EXPECT_NEAR(r.w.PillarLength[1], 176.91f, 0.005f);
     EXPECT_FLOAT_EQ(r.w.Capacity[1], float(double(r.w.PillarWidth[1]) * r.w.UnitStrength[1] *
@@ -55,8 +55,8 @@ TEST(AdvancedGeometryTest, SquareCrosscutsEqualTheStandardAnalysis) {
         p.XcutSpacing[i] = 110;
     }
     EngineRun standard, advanced;
-    ASSERT_TRUE(standard.run(Analysis::Standard, p));
-    ASSERT_TRUE(advanced.run(Analysis::Advanced, p));
+    ASSERT_TRUE(standard.run(OutputCommand::Standard, p));
+    ASSERT_TRUE(advanced.run(OutputCommand::Advanced, p));
     EXPECT_EQ(standard.w.SFClassic, advanced.w.SFClassic);
     EXPECT_EQ(standard.w.SFRevised, advanced.w.SFRevised);
     for (int page = 2; page <= 4; ++page)
@@ -81,8 +81,8 @@ class WarningTest : public ::testing::TestWithParam<WarningCase> {};
 TEST_P(WarningTest, PrintedForInputsOffTheDataBase) {
     ProjectRecord p = WorkedExample();
     GetParam().change(p);
-    for (Analysis a : {Analysis::Standard, Analysis::Advanced}) {
-        if (a == Analysis::Advanced) {
+    for (OutputCommand a : {OutputCommand::Standard, OutputCommand::Advanced}) {
+        if (a == OutputCommand::Advanced) {
             p.AdvGeometry = 1;
             for (int i = 1; i <= 2; ++i) {
                 p.XcutAngle[i] = 90;
@@ -169,16 +169,16 @@ TEST_P(NoteTest, NinetyDegreeNoteOfAdvancedProjects) {
     ProjectRecord p = advancedProject(60, 100);
     if (GetParam().metric) p = test::MetricFromFeet(p);
     EngineRun r;
-    ASSERT_TRUE(r.run(Analysis::Standard, p));
+    ASSERT_TRUE(r.run(OutputCommand::Standard, p));
     EXPECT_NE(r.report.OutBuf[1].find("\r\n\r\n\r\n[NOTES]\r\n" + GetParam().note + "\r\n\r\n"),
               std::string::npos)
         << r.report.OutBuf[1];
     p.AdvGeometry = 0;
-    ASSERT_TRUE(r.run(Analysis::Standard, p));
+    ASSERT_TRUE(r.run(OutputCommand::Standard, p));
     EXPECT_EQ(r.report.OutBuf[1].find("[NOTES]"), std::string::npos);
     // The advanced section itself carries no note.
     p.AdvGeometry = 1;
-    ASSERT_TRUE(r.run(Analysis::Advanced, p));
+    ASSERT_TRUE(r.run(OutputCommand::Advanced, p));
     EXPECT_EQ(r.report.OutBuf[1].find("[NOTES]"), std::string::npos);
 }
 

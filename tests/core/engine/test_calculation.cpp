@@ -1,4 +1,4 @@
-#include "engine/commands.h"
+#include "core/engine/calculation.h"
 #include "testprojects.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ const std::array<std::string, 5> Previous = {"page 0", "page 1", "page 2", "page
 
 struct CommandCase {
     const char* name;
-    Analysis analysis;
+    OutputCommand analysis;
     std::function<void(ProjectRecord&)> change;
     std::vector<std::string> history;
 };
@@ -36,13 +36,13 @@ TEST_P(RunAnalysisTest, WritesPagesOneToFourAndTheHistory) {
     EngineRun r;
     r.report.OutBuf = Previous;
     r.report.LastPage = 2;
-    r.w.SizingRun = GetParam().analysis != Analysis::Sizing;
+    r.w.SizingRun = GetParam().analysis != OutputCommand::Sizing;
     ASSERT_TRUE(r.run(GetParam().analysis, p));
     EXPECT_EQ(r.report.OutBuf[0], "page 0");
     EXPECT_EQ(r.report.LastPage, 2);
     for (int page = 1; page <= 4; ++page) EXPECT_NE(r.report.OutBuf[page], Previous[page]);
-    EXPECT_EQ(r.w.SizingRun, GetParam().analysis == Analysis::Sizing);
-    EXPECT_EQ(r.w.AdvCalc, GetParam().analysis == Analysis::Advanced ? 1 : 0);
+    EXPECT_EQ(r.w.SizingRun, GetParam().analysis == OutputCommand::Sizing);
+    EXPECT_EQ(r.w.AdvCalc, GetParam().analysis == OutputCommand::Advanced ? 1 : 0);
     EXPECT_EQ(r.messenger.history, GetParam().history);
     EXPECT_TRUE(r.messenger.boxes.empty());
     // The plan drawing gets the crosscut geometry in the project's units.
@@ -54,29 +54,29 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, RunAnalysisTest,
     ::testing::Values(
         CommandCase{"Standard",
-                    Analysis::Standard,
+                    OutputCommand::Standard,
                     [](ProjectRecord&) {},
                     {"KORA stability factors calculated", "Additional output calculated"}},
         CommandCase{"Advanced",
-                    Analysis::Advanced,
+                    OutputCommand::Advanced,
                     [](ProjectRecord&) {},
                     {"KORA stability factors calculated", "Additional output calculated"}},
         CommandCase{"Sizing",
-                    Analysis::Sizing,
+                    OutputCommand::Sizing,
                     [](ProjectRecord& p) {
                         p.ConfigMode = 2;
                         p.YieldPillarWidth = 15;
                     },
                     {"KORA pillar sizing calculated", "Additional output calculated"}},
         CommandCase{"MetricSizing",
-                    Analysis::Sizing,
+                    OutputCommand::Sizing,
                     [](ProjectRecord& p) { p = test::MetricFromFeet(p); },
                     {"KORA pillar sizing calculated", "Additional output calculated"}}),
     test::CaseName());
 
 struct FailureCase {
     const char* name;
-    Analysis analysis;
+    OutputCommand analysis;
     std::function<void(ProjectRecord&)> change;
     std::string message;
 };
@@ -86,7 +86,7 @@ class FailedCommandTest : public ::testing::TestWithParam<FailureCase> {};
 TEST_P(FailedCommandTest, LeavesReportAndResultsAsTheyWere) {
     ProjectRecord p = WorkedExample();
     EngineRun r;
-    ASSERT_TRUE(r.run(Analysis::Standard, p));
+    ASSERT_TRUE(r.run(OutputCommand::Standard, p));
     const WorkingSet before = r.w;
     r.report.OutBuf = Previous;
     r.messenger.boxes.clear();
@@ -103,13 +103,13 @@ TEST_P(FailedCommandTest, LeavesReportAndResultsAsTheyWere) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, FailedCommandTest,
     ::testing::Values(
-        FailureCase{"RefusedProject", Analysis::Standard,
+        FailureCase{"RefusedProject", OutputCommand::Standard,
                     [](ProjectRecord& p) { p.EntryWidth = 0; }, "Invalid entry width"},
         // Loads beyond the single-precision range.
-        FailureCase{"Overflow", Analysis::Standard,
+        FailureCase{"Overflow", OutputCommand::Standard,
                     [](ProjectRecord& p) { p.DepthOfCover = 1e36f; },
                     "Error occurred: Overflow (6). Procedure Terminated"},
-        FailureCase{"OverflowAdvanced", Analysis::Advanced,
+        FailureCase{"OverflowAdvanced", OutputCommand::Advanced,
                     [](ProjectRecord& p) {
                         p.AdvGeometry = 1;
                         for (int i = 1; i <= 2; ++i) {
@@ -120,17 +120,18 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "Error occurred: Overflow (6). Procedure Terminated"},
         // No pillar column at all leaves nothing to divide the loads by.
-        FailureCase{"NoPillars", Analysis::Standard, [](ProjectRecord& p) { p.NumEntries = 1; },
+        FailureCase{"NoPillars", OutputCommand::Standard,
+                    [](ProjectRecord& p) { p.NumEntries = 1; },
                     "Error occurred: Overflow (6). Procedure Terminated"},
         // A yield pillar without width has no plan area to carry its load.
-        FailureCase{"YieldPillarWithoutWidth", Analysis::Sizing,
+        FailureCase{"YieldPillarWithoutWidth", OutputCommand::Sizing,
                     [](ProjectRecord& p) {
                         p.ConfigMode = 1;
                         p.YieldPillarWidth = 0;
                     },
                     "Error occurred: Overflow (6). Procedure Terminated"},
         // More entries than the data model holds.
-        FailureCase{"TooManyEntries", Analysis::Standard,
+        FailureCase{"TooManyEntries", OutputCommand::Standard,
                     [](ProjectRecord& p) { p.NumEntries = 7; },
                     "Error occurred: Subscript out of range (9). Procedure Terminated"}),
     test::CaseName());
@@ -138,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RunAnalysisTest, UnknownAnalysisDoesNothing) {
     EngineRun r;
     r.report.OutBuf = Previous;
-    EXPECT_FALSE(r.run(static_cast<Analysis>(2), WorkedExample()));
+    EXPECT_FALSE(r.run(static_cast<OutputCommand>(2), WorkedExample()));
     EXPECT_EQ(r.report.OutBuf, Previous);
     EXPECT_TRUE(r.messenger.history.empty());
 }

@@ -1,5 +1,5 @@
-#include "engine/capacityreport.h"
-#include "report/numberformat.h"
+#include "core/base/numberformat.h"
+#include "core/engine/capacityreport.h"
 #include "testprojects.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +43,7 @@ bool contains(const std::string& s, const std::string& what) {
 TEST(CapacityReportTest, CapacityInTonsPerFoot) {
     EngineRun r;
     r.options.OutputStrGradUnits = 1;
-    ASSERT_TRUE(r.run(Analysis::Standard, WorkedExample()));
+    ASSERT_TRUE(r.run(OutputCommand::Standard, WorkedExample()));
     // 29,196,288 lb/ft of gate entry is 14,598 tons/ft.
     EXPECT_EQ(
         rowValue(r.report.OutBuf[2], "  Pillar Load Bearing Capacity (tons) / (ft) of gate entry"),
@@ -57,7 +57,7 @@ TEST(CapacityReportTest, CapacityInTonsPerFoot) {
 
 TEST(CapacityReportTest, ThreeEntryAnalysisHasTwoBlocksAndTwoColumns) {
     EngineRun r;
-    ASSERT_TRUE(r.run(Analysis::Standard, WorkedExample()));
+    ASSERT_TRUE(r.run(OutputCommand::Standard, WorkedExample()));
     const std::string& s = r.report.OutBuf[2];
     EXPECT_EQ(Occurrences(s, "PILLAR #"), 2u);
     EXPECT_EQ(Occurrences(s, "  Unit Pillar Strength (psi)"), 2u);
@@ -76,7 +76,7 @@ TEST(CapacityReportTest, SizingPrintsClassicThenRevisedBlocks) {
     p.ConfigMode = 2;
     p.YieldPillarWidth = 10;
     EngineRun r;
-    ASSERT_TRUE(r.run(Analysis::Sizing, p));
+    ASSERT_TRUE(r.run(OutputCommand::Sizing, p));
     const std::string& s = r.report.OutBuf[2];
     EXPECT_EQ(
         s.rfind("[PILLAR LOAD BEARING CAPACITY FOR TAILGATE LOADING]\r\n\r\nPILLAR #1\r\n", 0), 0u);
@@ -108,7 +108,7 @@ TEST(CapacityReportTest, SharesOfTheSideAbutmentLoad) {
     const float centres[] = {50, 60, 70, 45, 55};
     for (int i = 1; i <= 5; ++i) p.CenterDistance[i] = centres[i - 1];
     EngineRun r;
-    ASSERT_TRUE(r.run(Analysis::Standard, p));
+    ASSERT_TRUE(r.run(OutputCommand::Standard, p));
     EXPECT_EQ(r.w.IncShare[1], r.w.CumShare[1]);
     double sum = 0;
     for (int j = 1; j <= 5; ++j) {
@@ -123,13 +123,13 @@ TEST(CapacityReportTest, SharesOfTheSideAbutmentLoad) {
 TEST(CapacityReportTest, AdvancedAbutmentLoadIsNotDividedByTheShare) {
     ProjectRecord p = WorkedExample();
     EngineRun standard, advanced;
-    ASSERT_TRUE(standard.run(Analysis::Standard, p));
+    ASSERT_TRUE(standard.run(OutputCommand::Standard, p));
     p.AdvGeometry = 1;
     for (int i = 1; i <= 2; ++i) {
         p.XcutAngle[i] = 90;
         p.XcutSpacing[i] = 100;
     }
-    ASSERT_TRUE(advanced.run(Analysis::Advanced, p));
+    ASSERT_TRUE(advanced.run(OutputCommand::Advanced, p));
     ASSERT_LT(standard.w.AbutFraction, 1.0f);
     for (int k = 2; k <= 5; ++k) {
         const double std = standard.w.UnitLoad[k][1] - standard.w.UnitLoad[1][1];
@@ -144,7 +144,7 @@ TEST(CapacityReportTest, DesignLoadsAlignedToTheWidestValue) {
     p.CenterDistance[1] = 60;
     p.DepthOfCover = 80;
     EngineRun r;
-    ASSERT_TRUE(r.run(Analysis::Standard, p));
+    ASSERT_TRUE(r.run(OutputCommand::Standard, p));
     const auto rows = lines(r.report.OutBuf[3]);
     ASSERT_EQ(rows.size(), 10u);
     // 60 x 80 x 162 lb/ft under the development loading; the isolated loading has 7 digits.
@@ -173,7 +173,7 @@ TEST_P(OutputUnitsTest, LabelsAndCopies) {
     EngineRun r;
     r.options.OutputStrUnits = c.strUnits;
     r.options.OutputStrGradUnits = c.gradUnits;
-    ASSERT_TRUE(r.run(Analysis::Standard, p));
+    ASSERT_TRUE(r.run(OutputCommand::Standard, p));
     const std::string length = c.metric ? " (m)" : " (ft)";
     const std::string& s2 = r.report.OutBuf[2];
     EXPECT_TRUE(contains(s2, "\r\n  Unit Pillar Strength" + std::string(c.stressLabel) + "...."));
@@ -226,7 +226,7 @@ TEST(CapacityReportTest, OtherOptionValuesKeepTheCopies) {
         r.w.UnitLoadOut[1][j] = 333;
     }
     r.w.TotalCapacityOut = 444;
-    ASSERT_TRUE(r.run(Analysis::Standard, WorkedExample()));
+    ASSERT_TRUE(r.run(OutputCommand::Standard, WorkedExample()));
     EXPECT_EQ(r.w.UnitStrengthOut[1], 111.0f);
     EXPECT_EQ(r.w.CapacityOut[2], 222.0f);
     EXPECT_EQ(r.w.UnitLoadOut[1][2], 333.0f);
@@ -249,7 +249,7 @@ TEST(CapacityReportTest, PlotReminderOnlyWhenAskedFor) {
     for (std::int16_t option : {0, 1, 2}) {
         EngineRun r;
         r.options.PrintPlotReminder = option;
-        ASSERT_TRUE(r.run(Analysis::Standard, WorkedExample()));
+        ASSERT_TRUE(r.run(OutputCommand::Standard, WorkedExample()));
         const std::string& s = r.report.OutBuf[2];
         EXPECT_EQ(s.size() >= reminder.size() &&
                       s.compare(s.size() - reminder.size(), reminder.size(), reminder) == 0,
@@ -261,7 +261,7 @@ TEST(CapacityReportTest, PlotReminderOnlyWhenAskedFor) {
 
 TEST(CapacityReportTest, OtherKindsAppendToThePreviousPage) {
     EngineRun r;
-    ASSERT_TRUE(r.run(Analysis::Standard, WorkedExample()));
+    ASSERT_TRUE(r.run(OutputCommand::Standard, WorkedExample()));
     const std::string first = r.report.OutBuf[2];
     ReportLoadCapacity(3, WorkedExample(), r.w, r.report, r.options, r.messenger);
     EXPECT_EQ(r.report.OutBuf[2], first + first.substr(first.find("PILLAR #1")));

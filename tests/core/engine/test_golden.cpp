@@ -19,7 +19,7 @@ using test::WorkedExample;
 // Setting KORA_UPDATE_GOLDEN=1 rewrites the files; read every change before committing it.
 struct GoldenCase {
     const char* name;
-    Analysis analysis;
+    OutputCommand analysis;
     std::function<ProjectRecord()> project;
     ReportOptions options;
 };
@@ -78,8 +78,8 @@ constexpr ReportOptions Defaults{0, 0, 1};
 INSTANTIATE_TEST_SUITE_P(
     Projects, GoldenReportTest,
     ::testing::Values(
-        GoldenCase{"english_standard_worked", Analysis::Standard, WorkedExample, Defaults},
-        GoldenCase{"english_standard_warnings_psf_tons", Analysis::Standard,
+        GoldenCase{"english_standard_worked", OutputCommand::Standard, WorkedExample, Defaults},
+        GoldenCase{"english_standard_warnings_psf_tons", OutputCommand::Standard,
                    [] {
                        ProjectRecord p =
                            withAngles(sixEntries(), {80, 80, 80, 80, 80}, {90, 90, 90, 90, 90});
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                        return p;
                    },
                    ReportOptions{1, 1, 0}},
-        GoldenCase{"english_advanced", Analysis::Advanced,
+        GoldenCase{"english_advanced", OutputCommand::Advanced,
                    [] {
                        ProjectRecord p = WorkedExample();
                        p.NumEntries = 4;
@@ -97,9 +97,9 @@ INSTANTIATE_TEST_SUITE_P(
                        return withAngles(p, {60, 75, 90}, {100, 120, 90});
                    },
                    Defaults},
-        GoldenCase{"metric_standard", Analysis::Standard,
+        GoldenCase{"metric_standard", OutputCommand::Standard,
                    [] { return test::MetricFromFeet(WorkedExample()); }, ReportOptions{1, 1, 1}},
-        GoldenCase{"metric_advanced", Analysis::Advanced,
+        GoldenCase{"metric_advanced", OutputCommand::Advanced,
                    [] {
                        ProjectRecord p =
                            test::MetricFromFeet(withAngles(WorkedExample(), {70, 85}, {110, 95}));
@@ -108,12 +108,12 @@ INSTANTIATE_TEST_SUITE_P(
                        return p;
                    },
                    Defaults},
-        GoldenCase{"english_sizing_mode0_advanced", Analysis::Sizing,
+        GoldenCase{"english_sizing_mode0_advanced", OutputCommand::Sizing,
                    [] {
                        return withAngles(sizing(0, 0), {80, 80}, {100, 100});
                    },
                    Defaults},
-        GoldenCase{"english_sizing_mode1_cmrr", Analysis::Sizing,
+        GoldenCase{"english_sizing_mode1_cmrr", OutputCommand::Sizing,
                    [] {
                        ProjectRecord p = sizing(1, 10);
                        p.UseCMRR = 1;
@@ -121,9 +121,9 @@ INSTANTIATE_TEST_SUITE_P(
                        return p;
                    },
                    ReportOptions{1, 0, 1}},
-        GoldenCase{"english_sizing_mode2", Analysis::Sizing, [] { return sizing(2, 12.5f); },
+        GoldenCase{"english_sizing_mode2", OutputCommand::Sizing, [] { return sizing(2, 12.5f); },
                    ReportOptions{0, 1, 0}},
-        GoldenCase{"english_sizing_mode3_no_adjustment", Analysis::Sizing,
+        GoldenCase{"english_sizing_mode3_no_adjustment", OutputCommand::Sizing,
                    [] {
                        ProjectRecord p = sizing(3, 0);
                        p.HeadgateSF = 0.5f;
@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
                        return p;
                    },
                    Defaults},
-        GoldenCase{"metric_sizing_mode2", Analysis::Sizing,
+        GoldenCase{"metric_sizing_mode2", OutputCommand::Sizing,
                    [] { return test::MetricFromFeet(sizing(2, 10)); }, Defaults}),
     test::CaseName());
 

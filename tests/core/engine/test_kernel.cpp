@@ -1,5 +1,5 @@
-#include "engine/analysis.h"
-#include "engine/kernel.h"
+#include "core/engine/analysis.h"
+#include "core/engine/kernel.h"
 #include "testprojects.h"
 
 #include <gtest/gtest.h>
@@ -149,7 +149,7 @@ TEST_P(RefusalTest, MessagesInOrder) {
     EngineRun r;
     r.report.OutBuf = {"page 0", "page 1", "page 2", "page 3", "page 4"};
     r.w.SFClassic[1] = 7;
-    const bool accepted = r.run(Analysis::Standard, p);
+    const bool accepted = r.run(OutputCommand::Standard, p);
     EXPECT_EQ(r.messenger.texts(), GetParam().messages);
     EXPECT_EQ(accepted, GetParam().messages.empty());
     for (const auto& box : r.messenger.boxes) {

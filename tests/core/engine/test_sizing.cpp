@@ -1,5 +1,5 @@
-#include "engine/kernel.h"
-#include "engine/sizing.h"
+#include "core/engine/kernel.h"
+#include "core/engine/sizing.h"
 #include "testprojects.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ TEST(SizingTest, RequiredFactorsFromCmrr) {
     p.UseCMRR = 1;
     p.CMRRValue = 50;
     EngineRun r;
-    ASSERT_TRUE(r.run(Analysis::Sizing, p));
+    ASSERT_TRUE(r.run(OutputCommand::Sizing, p));
     const std::string& s = r.report.OutBuf[1];
     const auto rPass = s.find(" [KORA (R)]");
     ASSERT_NE(rPass, std::string::npos);
@@ -50,7 +50,7 @@ TEST_P(TailgateWidthTest, LengthFollowsWiderPillarsNoteOnlyBeyondCrosscutSpacing
     p.BleederSF = 0.5f;
     p.TailgateSF = GetParam().tailgateSF;
     EngineRun r;
-    ASSERT_TRUE(r.run(Analysis::Sizing, p));
+    ASSERT_TRUE(r.run(OutputCommand::Sizing, p));
     for (int c = 1; c <= 2; ++c) {
         EXPECT_LT(r.w.SizedWidthClassic[c], 80.0f);
         EXPECT_EQ(r.w.SizedLengthClassic[c], 80.0f);
@@ -75,7 +75,7 @@ TEST(SizingTest, LongerPillarsCarryOverToLaterCases) {
     p.BleederSF = 1.0f;
     p.TailgateSF = 0.5f;
     EngineRun carried;
-    ASSERT_TRUE(carried.run(Analysis::Sizing, p));
+    ASSERT_TRUE(carried.run(OutputCommand::Sizing, p));
     const CaseArray& width = carried.w.SizedWidthClassic;
     const CaseArray& length = carried.w.SizedLengthClassic;
     ASSERT_GT(width[1], 80.0f);
@@ -87,7 +87,7 @@ TEST(SizingTest, LongerPillarsCarryOverToLaterCases) {
     // The same bleeder case solved with the unadjusted 80 ft length needs a wider pillar.
     p.HeadgateSF = 0.5f;
     EngineRun fresh;
-    ASSERT_TRUE(fresh.run(Analysis::Sizing, p));
+    ASSERT_TRUE(fresh.run(OutputCommand::Sizing, p));
     EXPECT_EQ(fresh.w.SizedLengthClassic[2], fresh.w.SizedWidthClassic[2]);
     EXPECT_GT(fresh.w.SizedWidthClassic[2], width[2] + 1);
     // Each pass starts again from the unadjusted length.
@@ -196,7 +196,7 @@ TEST(SizingTest, ClassicPillarsInPlaceRevisedInAlternates) {
     p.ConfigMode = 1;
     p.YieldPillarWidth = 10;
     EngineRun r;
-    ASSERT_TRUE(r.run(Analysis::Sizing, p));
+    ASSERT_TRUE(r.run(OutputCommand::Sizing, p));
     ASSERT_EQ(r.w.NumPillars, 2);
     EXPECT_EQ(r.w.PillarWidth[1], 10.0f);
     EXPECT_NEAR(r.w.PillarWidth[2], r.w.SizedWidthClassic[3], 0.1f);
@@ -214,8 +214,8 @@ TEST(SizingTest, MetricResultsInMetres) {
     const ProjectRecord english = WorkedExample();
     const ProjectRecord metric = test::MetricFromFeet(english);
     EngineRun e, m;
-    ASSERT_TRUE(e.run(Analysis::Sizing, english));
-    ASSERT_TRUE(m.run(Analysis::Sizing, metric));
+    ASSERT_TRUE(e.run(OutputCommand::Sizing, english));
+    ASSERT_TRUE(m.run(OutputCommand::Sizing, metric));
     for (int c = 1; c <= 3; ++c) {
         EXPECT_NEAR(m.w.SizedWidthClassic[c] * FeetPerMetre, e.w.SizedWidthClassic[c], 0.05);
         EXPECT_NEAR(m.w.SizedLengthR[c] * FeetPerMetre, e.w.SizedLengthR[c], 0.05);
@@ -235,7 +235,7 @@ TEST(SizingTest, ArithmeticFailureEndsTheSearchWithAFiniteReport) {
     ProjectRecord p = WorkedExample();
     p.TailgateSF = 1e9f;
     EngineRun r;
-    ASSERT_TRUE(r.run(Analysis::Sizing, p));
+    ASSERT_TRUE(r.run(OutputCommand::Sizing, p));
     const std::string message = "Error in the Solution Routine: 11. Division by zero: Solution "
                                 "Aborted. Check input data for logical errors";
     EXPECT_EQ(r.messenger.texts(), (std::vector<std::string>{message, message}));
@@ -256,7 +256,7 @@ TEST(SizingTest, RunawaySearchWithUnprintableResultsIsRefused) {
     p.DepthOfCover = 1e20f;
     EngineRun r;
     r.report.OutBuf = {"0", "1", "2", "3", "4"};
-    EXPECT_FALSE(r.run(Analysis::Sizing, p));
+    EXPECT_FALSE(r.run(OutputCommand::Sizing, p));
     const auto texts = r.messenger.texts();
     ASSERT_GE(texts.size(), 2u);
     EXPECT_EQ(

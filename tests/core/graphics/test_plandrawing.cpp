@@ -1,4 +1,4 @@
-#include "graphics/plandrawing.h"
+#include "core/graphics/plandrawing.h"
 #include "testprojects.h"
 
 #include <gtest/gtest.h>

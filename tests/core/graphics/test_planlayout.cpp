@@ -1,5 +1,5 @@
-#include "base/koraerror.h"
-#include "graphics/planlayout.h"
+#include "core/base/koraerror.h"
+#include "core/graphics/planlayout.h"
 #include "testprojects.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "graphics/plangeometry.h"
-#include "project/projectrecord.h"
+#include "core/model/plangeometry.h"
+#include "core/model/projectrecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "project/projectrecord.h"
-#include "project/unitsystems.h"
+#include "core/model/projectrecord.h"
+#include "core/model/unitsystems.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "project/description.h"
+#include "core/project/description.h"
 
 #include <gtest/gtest.h>
 

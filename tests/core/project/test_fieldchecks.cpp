@@ -1,4 +1,4 @@
-#include "project/fieldchecks.h"
+#include "core/project/fieldchecks.h"
 
 #include "scriptedmessenger.h"
 

@@ -1,7 +1,7 @@
-#include "project/projectfile.h"
+#include "core/project/projectfile.h"
 
-#include "project/textfile.h"
-#include "project/unitsystems.h"
+#include "core/base/textfile.h"
+#include "core/model/unitsystems.h"
 #include "scriptedmessenger.h"
 #include "tempfolder.h"
 

@@ -1,4 +1,4 @@
-#include "project/projectfile.h"
+#include "core/project/projectfile.h"
 
 #include "scriptedmessenger.h"
 #include "tempfolder.h"

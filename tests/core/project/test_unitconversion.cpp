@@ -1,6 +1,6 @@
-#include "project/unitconversion.h"
+#include "core/project/unitconversion.h"
 
-#include "project/unitsystems.h"
+#include "core/model/unitsystems.h"
 
 #include <gtest/gtest.h>
 

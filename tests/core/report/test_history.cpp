@@ -1,8 +1,8 @@
-#include "report/buildstring.h"
-#include "report/history.h"
-#include "settings/settings.h"
+#include "core/model/settings.h"
+#include "core/report/buildstring.h"
+#include "core/report/history.h"
 
-#include <version.h>
+#include "core/version.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "engine/workingset.h"
-#include "project/projectrecord.h"
-#include "report/buildstring.h"
-#include "report/inputlisting.h"
-#include "report/reportbuffer.h"
-#include "settings/settings.h"
+#include "core/model/projectrecord.h"
+#include "core/model/reportbuffer.h"
+#include "core/model/settings.h"
+#include "core/model/workingset.h"
+#include "core/report/buildstring.h"
+#include "core/report/inputlisting.h"
 
 #include <gtest/gtest.h>
 

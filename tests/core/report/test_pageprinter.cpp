@@ -1,5 +1,5 @@
-#include "report/fontchoice.h"
-#include "report/pageprinter.h"
+#include "core/report/fontchoice.h"
+#include "core/report/pageprinter.h"
 
 #include <gtest/gtest.h>
 

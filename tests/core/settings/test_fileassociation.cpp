@@ -1,4 +1,4 @@
-#include "settings/fileassociation.h"
+#include "core/settings/fileassociation.h"
 
 #include "scriptedmessenger.h"
 #include "tempfolder.h"

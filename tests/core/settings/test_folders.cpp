@@ -1,6 +1,6 @@
-#include "settings/examplefiles.h"
-#include "settings/pathchecks.h"
-#include "settings/userfolders.h"
+#include "core/settings/examplefiles.h"
+#include "core/settings/pathchecks.h"
+#include "core/settings/userfolders.h"
 
 #include "scriptedmessenger.h"
 #include "tempfolder.h"

@@ -1,4 +1,4 @@
-#include "settings/inifile.h"
+#include "core/settings/inifile.h"
 
 #include "tempfolder.h"
 

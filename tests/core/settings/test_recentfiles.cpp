@@ -1,4 +1,4 @@
-#include "project/recentfiles.h"
+#include "core/settings/recentfiles.h"
 
 #include <gtest/gtest.h>
 

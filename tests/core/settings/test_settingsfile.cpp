@@ -1,7 +1,7 @@
-#include "settings/settingsfile.h"
+#include "core/settings/settingsfile.h"
 
+#include "core/settings/inifile.h"
 #include "scriptedmessenger.h"
-#include "settings/inifile.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "guiharness.h"
 
-#include "dialogs/frmkoraparm.h"
-#include "report/buildstring.h"
-#include "report/printpreview.h"
+#include "core/report/buildstring.h"
+#include "gui/dialogs/frmkoraparm.h"
+#include "gui/report/printpreview.h"
 
 #include <QPlainTextEdit>
 

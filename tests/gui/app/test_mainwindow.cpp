@@ -1,7 +1,7 @@
 #include "guiharness.h"
 
-#include "dialogs/frmkoraparm.h"
-#include "report/buildstring.h"
+#include "core/report/buildstring.h"
+#include "gui/dialogs/frmkoraparm.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

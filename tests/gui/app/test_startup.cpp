@@ -1,6 +1,6 @@
 #include "guiharness.h"
 
-#include "dialogs/frmkoraparm.h"
+#include "gui/dialogs/frmkoraparm.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>

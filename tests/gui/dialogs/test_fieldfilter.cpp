@@ -1,4 +1,4 @@
-#include "dialogs/fieldfilter.h"
+#include "gui/dialogs/fieldfilter.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,10 +1,10 @@
-#include "dialogs/frmkoradesc.h"
+#include "gui/dialogs/frmkoradesc.h"
 
-#include "project/projectrecord.h"
-#include "project/unitsystems.h"
-#include "report/reportbuffer.h"
+#include "core/model/projectrecord.h"
+#include "core/model/reportbuffer.h"
+#include "core/model/settings.h"
+#include "core/model/unitsystems.h"
 #include "scriptedmessenger.h"
-#include "settings/settings.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

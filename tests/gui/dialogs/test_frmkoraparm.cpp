@@ -1,12 +1,12 @@
-#include "dialogs/frmkoraparm.h"
+#include "gui/dialogs/frmkoraparm.h"
 
-#include "graphics/frmpicture.h"
-#include "graphics/plangeometry.h"
-#include "graphics/planwidget.h"
-#include "project/projectrecord.h"
-#include "project/unitsystems.h"
+#include "core/model/plangeometry.h"
+#include "core/model/projectrecord.h"
+#include "core/model/settings.h"
+#include "core/model/unitsystems.h"
+#include "gui/graphics/frmpicture.h"
+#include "gui/graphics/planwidget.h"
 #include "scriptedmessenger.h"
-#include "settings/settings.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
-#include "graphics/frmpicture.h"
+#include "gui/graphics/frmpicture.h"
 
-#include "graphics/planwidget.h"
+#include "gui/graphics/planwidget.h"
 #include "scriptedmessenger.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
-#include "graphics/planpainter.h"
+#include "gui/graphics/planpainter.h"
 
-#include "graphics/planlayout.h"
+#include "core/graphics/planlayout.h"
 
 #include "testprojects.h"
 #include <QFile>

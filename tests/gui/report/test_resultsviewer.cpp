@@ -1,7 +1,7 @@
 #include "guiharness.h"
 
-#include "graphics/frmpicture.h"
-#include "report/resultsviewer.h"
+#include "gui/graphics/frmpicture.h"
+#include "gui/report/resultsviewer.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

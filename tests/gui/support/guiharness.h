@@ -3,18 +3,18 @@
 #include "recordingpagesink.h"
 #include "scripteddialogservice.h"
 
-#include "app/appstate.h"
-#include "app/guimessenger.h"
-#include "app/mainwindow.h"
-#include "app/startup.h"
-#include "app/startupenvironment.h"
-#include "report/reportprinter.h"
-#include "utilities/helpsystem.h"
+#include "gui/app/appstate.h"
+#include "gui/app/guimessenger.h"
+#include "gui/app/mainwindow.h"
+#include "gui/app/startup.h"
+#include "gui/app/startupenvironment.h"
+#include "gui/report/reportprinter.h"
+#include "gui/utilities/helpsystem.h"
 
-#include "project/projectfile.h"
+#include "core/project/projectfile.h"
+#include "core/settings/inifile.h"
+#include "core/settings/settingsfile.h"
 #include "scriptedmessenger.h"
-#include "settings/inifile.h"
-#include "settings/settingsfile.h"
 #include "tempfolder.h"
 
 #include <QAction>

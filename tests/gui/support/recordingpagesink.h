@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/pageprinter.h"
+#include "core/report/pageprinter.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/dialogservice.h"
-#include "app/messageboxstyle.h"
+#include "gui/app/dialogservice.h"
+#include "gui/app/messageboxstyle.h"
 
-#include "base/messenger.h"
+#include "core/base/messenger.h"
 
 #include <QDialog>
 #include <QPrinter>

@@ -1,6 +1,6 @@
-#include "utilities/helpkeyfilter.h"
-#include "utilities/helpsystem.h"
-#include "utilities/helpwindow.h"
+#include "gui/utilities/helpkeyfilter.h"
+#include "gui/utilities/helpsystem.h"
+#include "gui/utilities/helpwindow.h"
 
 #include <QAction>
 #include <QApplication>

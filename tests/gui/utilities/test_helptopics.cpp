@@ -1,4 +1,4 @@
-#include "utilities/helptopics.h"
+#include "gui/utilities/helptopics.h"
 
 #include <QDir>
 #include <QFile>

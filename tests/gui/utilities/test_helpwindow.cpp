@@ -1,7 +1,7 @@
+#include "gui/utilities/helpsystem.h"
+#include "gui/utilities/helptopics.h"
+#include "gui/utilities/helpwindow.h"
 #include "scripteddialogservice.h"
-#include "utilities/helpsystem.h"
-#include "utilities/helptopics.h"
-#include "utilities/helpwindow.h"
 
 #include <QApplication>
 #include <QDialog>

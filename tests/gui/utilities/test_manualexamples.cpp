@@ -1,6 +1,6 @@
 // The report excerpts printed in the manual are those of the example project of "Getting
 // started"; they are checked against the engine, so the manual cannot drift from the program.
-#include "engine/commands.h"
+#include "core/engine/calculation.h"
 #include "scriptedmessenger.h"
 
 #include <QFile>
@@ -43,7 +43,7 @@ ProjectRecord exampleProject() {
     return p;
 }
 
-QStringList reportPages(Analysis analysis) {
+QStringList reportPages(OutputCommand analysis) {
     ProjectRecord p = exampleProject();
     WorkingSet w;
     PlanGeometry plan;
@@ -60,7 +60,8 @@ QStringList reportPages(Analysis analysis) {
 }
 
 TEST(ManualExamples, ReportExcerptsAreWhatTheProgramPrints) {
-    const QStringList pages = reportPages(Analysis::Standard) + reportPages(Analysis::Sizing);
+    const QStringList pages =
+        reportPages(OutputCommand::Standard) + reportPages(OutputCommand::Sizing);
     const QString manual = readSource("docs/help/reports.html");
     static const QRegularExpression pre(QStringLiteral("<pre>(.*?)</pre>"),
                                         QRegularExpression::DotMatchesEverythingOption);
@@ -83,7 +84,7 @@ TEST(ManualExamples, ReportExcerptsAreWhatTheProgramPrints) {
 }
 
 TEST(ManualExamples, GettingStartedQuotesTheTailgateFactors) {
-    const QString page1 = reportPages(Analysis::Standard).first();
+    const QString page1 = reportPages(OutputCommand::Standard).first();
     const QString tailgate =
         page1.split(QLatin1Char('\n')).filter(QStringLiteral("*** Tailgate Loading")).value(0);
     const QStringList values = tailgate.split(QLatin1Char('.'), Qt::SkipEmptyParts)

@@ -1,4 +1,4 @@
-#include "utilities/programinfo.h"
+#include "gui/utilities/programinfo.h"
 
 #include <gtest/gtest.h>
 

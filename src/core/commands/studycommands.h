@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace kora {
+
+struct KoraState;
+class Messenger;
+
+// The chart sweep and the parametric studies on the state's project, working set, plan geometry
+// and chart curves (see core/engine/sweeps.h).
+bool ChartSweep(int index, KoraState& state, Messenger& messenger);
+bool DoParametricPartial(KoraState& state, const std::string& folder, Messenger& messenger,
+                         std::string* writtenPath = nullptr);
+bool DoParametricSolid(KoraState& state, const std::string& folder, Messenger& messenger,
+                       std::string* writtenPath = nullptr);
+
+} // namespace kora
