@@ -50,9 +50,9 @@ void PagePrinter::printLine(std::string_view text) {
     if (m_y > m_sink.pageHeight() - BottomMargin) nextPage(true);
 }
 
-void PagePrinter::PrintText(int mode, std::string_view text) {
+void PagePrinter::PrintText(PrintMode mode, std::string_view text) {
     switch (mode) {
-    case 1:
+    case PrintMode::StartJob:
         m_font = PickPrinterFont(m_sink.fontNames());
         m_sink.setFont(m_font, FontPoints, false);
         m_stamp = m_clock ? m_clock() : PrintStamp{};
@@ -60,10 +60,10 @@ void PagePrinter::PrintText(int mode, std::string_view text) {
         m_y = 0;
         header();
         break;
-    case 0:
+    case PrintMode::Line:
         printLine(text);
         break;
-    case 3: {
+    case PrintMode::Text: {
         // Every CR LF-ended line; a last piece without a line end is printed as well rather than
         // lost.
         std::size_t start = 0;
@@ -75,13 +75,13 @@ void PagePrinter::PrintText(int mode, std::string_view text) {
         if (start < text.size()) printLine(text.substr(start));
         break;
     }
-    case 2:
+    case PrintMode::NewPage:
         nextPage(true);
         break;
-    case 8:
+    case PrintMode::NewPageNoHeader:
         nextPage(false);
         break;
-    case 4:
+    case PrintMode::EndJob:
         m_sink.end();
         break;
     default:
@@ -90,9 +90,9 @@ void PagePrinter::PrintText(int mode, std::string_view text) {
 }
 
 void PrintPages(PagePrinter& printer, std::string_view text) {
-    printer.PrintText(1, "");
-    printer.PrintText(3, text);
-    printer.PrintText(4, "");
+    printer.PrintText(PrintMode::StartJob, "");
+    printer.PrintText(PrintMode::Text, text);
+    printer.PrintText(PrintMode::EndJob, "");
 }
 
 } // namespace kora

@@ -50,9 +50,19 @@ std::string PrintTimeText(int hour, int minute);
 // The local date and time now.
 PrintStamp CurrentPrintStamp();
 
+// What PagePrinter::PrintText does, numbered as the print modes of the program.
+enum class PrintMode {
+    Line = 0,            // print one line and break the page below the bottom limit
+    StartJob = 1,        // printer font, date, time, page 1 and its header
+    NewPage = 2,         // new page with header
+    Text = 3,            // a multi-line text, line by line as Line
+    EndJob = 4,          // the printer outputs the pages
+    NewPageNoHeader = 8, // new page without header
+};
+
 // Prints report text line by line onto numbered pages with a header line, the way every print
 // command of the program does. One PagePrinter drives one sink; the date, the time and the page
-// counter belong to the job started by mode 1.
+// counter belong to the job started by StartJob.
 class PagePrinter {
 public:
     // Twips positions of the page layout.
@@ -66,10 +76,9 @@ public:
 
     explicit PagePrinter(PageSink& sink, PrintClock clock = CurrentPrintStamp);
 
-    // Modes: 1 start a job (printer font, date, time, page 1 and its header); 0 print one line and
-    // break the page below the bottom limit; 3 print a multi-line text line by line with mode 0;
-    // 2 new page with header; 8 new page without header; 4 end the job. Other modes do nothing.
-    void PrintText(int mode, std::string_view text);
+    // Does what the mode says; the text is used by Line and Text only. A value that names no
+    // mode does nothing.
+    void PrintText(PrintMode mode, std::string_view text);
 
     std::int32_t page() const { return m_page; }
     double currentY() const { return m_y; }
@@ -88,7 +97,7 @@ private:
     double m_y = 0;
 };
 
-// Prints a set of report pages as one job: modes 1, 3 (the text) and 4.
+// Prints a set of report pages as one job: StartJob, Text and EndJob.
 void PrintPages(PagePrinter& printer, std::string_view text);
 
 } // namespace kora

@@ -60,7 +60,7 @@ PrintStamp fixedStamp() {
 TEST(PagePrinterTest, JobStartsWithHeaderAndPrinterFont) {
     RecordingSink sink;
     PagePrinter printer(sink, fixedStamp);
-    printer.PrintText(1, "");
+    printer.PrintText(PrintMode::StartJob, "");
     EXPECT_EQ(sink.font, "courier new");
     EXPECT_EQ(sink.points, 9);
     EXPECT_FALSE(sink.bold); // bold only while the header is drawn
@@ -107,8 +107,9 @@ TEST(PagePrinterTest, BreaksPagesAtTheBottomLimitWithAHeaderOnEachPage) {
 TEST(PagePrinterTest, MultiLineTextSplitsAtCrLfOnly) {
     RecordingSink sink;
     PagePrinter printer(sink, fixedStamp);
-    printer.PrintText(1, "");
-    printer.PrintText(3, "first\r\n\r\nthird with\ra bare CR\r\nlast without line end");
+    printer.PrintText(PrintMode::StartJob, "");
+    printer.PrintText(PrintMode::Text,
+                      "first\r\n\r\nthird with\ra bare CR\r\nlast without line end");
     const auto body = sink.onPage(1, false);
     ASSERT_EQ(body.size(), 4u);
     EXPECT_EQ(body[0].text, "first");
@@ -122,23 +123,23 @@ TEST(PagePrinterTest, MultiLineTextSplitsAtCrLfOnly) {
 TEST(PagePrinterTest, ExplicitPageBreaks) {
     RecordingSink sink;
     PagePrinter printer(sink, fixedStamp);
-    printer.PrintText(1, "");
-    printer.PrintText(0, "on page one");
-    printer.PrintText(2, "");
+    printer.PrintText(PrintMode::StartJob, "");
+    printer.PrintText(PrintMode::Line, "on page one");
+    printer.PrintText(PrintMode::NewPage, "");
     EXPECT_EQ(printer.page(), 2);
     EXPECT_EQ(printer.currentY(), 1152);
     ASSERT_EQ(sink.onPage(2, true).size(), 2u);
     EXPECT_EQ(sink.onPage(2, true)[1].text, "Page: 2");
 
     // Mode 8: a new page without header; the next line starts at the top.
-    printer.PrintText(8, "");
-    printer.PrintText(0, "top of page three");
+    printer.PrintText(PrintMode::NewPageNoHeader, "");
+    printer.PrintText(PrintMode::Line, "top of page three");
     EXPECT_EQ(printer.page(), 3);
     EXPECT_TRUE(sink.onPage(3, true).empty());
     ASSERT_EQ(sink.onPage(3, false).size(), 1u);
     EXPECT_EQ(sink.onPage(3, false)[0].y, 0);
     EXPECT_FALSE(sink.ended);
-    printer.PrintText(4, "");
+    printer.PrintText(PrintMode::EndJob, "");
     EXPECT_TRUE(sink.ended);
 }
 
@@ -150,7 +151,7 @@ TEST(PagePrinterTest, NewJobRestartsPageCountAndStamp) {
         return PrintStamp{"1/2/2025", "23:59"};
     });
     PrintPages(printer, "a\r\n");
-    printer.PrintText(2, "");
+    printer.PrintText(PrintMode::NewPage, "");
     PrintPages(printer, "b\r\n");
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(printer.page(), 1);
