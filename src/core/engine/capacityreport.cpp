@@ -17,58 +17,48 @@ double psfToKPa(float v) {
     return v * PsiPerPsf * PascalPerPsi / 1000;
 }
 
-// Rows of the capacity page: the label padded with dots to the value column, then the value.
-constexpr int ValueColumn = 65;
-
-struct RowLabels {
-    std::string width, length, ratio, strength, capacity, strengthR, capacityR;
+// The units the pages print in, with their labels (each with its leading blank).
+struct OutputUnits {
+    bool metric = false;
+    std::string stress; // kPa, psf or psi; empty when the option names none
+    std::string load;   // kN, lbs or tons
+    std::string length; // the project's length unit
+    std::string perLength() const { return load + " /" + length + " of gate entry"; }
 };
 
-void appendRow(std::string& page, const std::string& paddedLabel, const std::string& value) {
-    page += paddedLabel;
-    page += value;
-    page += CRLF;
-}
-
-} // namespace
-
-void ReportLoadCapacity(int kind, const ProjectRecord& p, WorkingSet& w, ReportBuffer& report,
-                        const ReportOptions& options, Messenger& messenger) {
-    const bool metric = p.UnitSystem != English;
+// Stresses: kPa in Metric projects, psf or psi in English ones. Fills the output-unit copies of
+// the Classic and (R) unit strengths and returns the stress label.
+std::string outputStrengths(bool metric, WorkingSet& w, const ReportOptions& options) {
     const int n = w.NumPillars;
-
-    std::string page2;
-    if (kind == 1)
-        page2 = "[PILLAR LOAD BEARING CAPACITY]" + std::string(CRLF) + CRLF;
-    else if (kind == 2)
-        page2 = "[PILLAR LOAD BEARING CAPACITY FOR TAILGATE LOADING]" + std::string(CRLF) + CRLF;
-    else
-        page2 = report.OutBuf[2];
-
-    // Stresses: kPa in Metric projects, psf or psi in English ones.
-    std::string stressLabel;
     if (metric) {
-        stressLabel = UnitLabel(Metric, unit::SmallStress);
         for (int j = 1; j <= n; ++j) {
             w.UnitStrengthOut[j] = float(psfToKPa(w.UnitStrength[j]));
             w.UnitStrengthROut[j] = float(psfToKPa(w.UnitStrengthR[j]));
         }
-    } else if (options.OutputStrUnits == 1) {
-        stressLabel = UnitLabel(English, unit::SmallStress);
+        return UnitLabel(Metric, unit::SmallStress);
+    }
+    if (options.OutputStrUnits == 1) {
         for (int j = 1; j <= n; ++j) {
             w.UnitStrengthOut[j] = w.UnitStrength[j];
             w.UnitStrengthROut[j] = w.UnitStrengthR[j];
         }
-    } else if (options.OutputStrUnits == 0) {
-        stressLabel = UnitLabel(English, unit::Stress);
+        return UnitLabel(English, unit::SmallStress);
+    }
+    if (options.OutputStrUnits == 0) {
         for (int j = 1; j <= n; ++j) {
             w.UnitStrengthOut[j] = float(w.UnitStrength[j] * PsiPerPsf);
             w.UnitStrengthROut[j] = float(w.UnitStrengthR[j] * PsiPerPsf);
         }
+        return UnitLabel(English, unit::Stress);
     }
+    return {};
+}
 
-    // Loads per length of gate entry: kN per m in Metric projects, lbs or tons per ft in English.
-    std::string loadLabel = UnitLabel(p.UnitSystem, unit::Load);
+// Loads per length of gate entry: kN per m in Metric projects, lbs or tons per ft in English.
+// Fills the output-unit copies of the capacities and their totals and returns the load label.
+std::string outputCapacities(const ProjectRecord& p, bool metric, WorkingSet& w,
+                             const ReportOptions& options) {
+    const int n = w.NumPillars;
     if (metric) {
         for (int j = 1; j <= n; ++j) {
             w.CapacityOut[j] = float(w.Capacity[j] * KNmPerLbft);
@@ -84,89 +74,110 @@ void ReportLoadCapacity(int kind, const ProjectRecord& p, WorkingSet& w, ReportB
         w.TotalCapacityOut = w.TotalCapacity;
         w.TotalCapacityROut = w.TotalCapacityR;
     } else if (options.OutputStrGradUnits == 1) {
-        loadLabel = UnitLabel(English, unit::LoadTons);
         for (int j = 1; j <= n; ++j) {
             w.CapacityOut[j] = float(w.Capacity[j] / PoundsPerTon);
             w.CapacityROut[j] = float(w.CapacityR[j] / PoundsPerTon);
         }
         w.TotalCapacityOut = float(w.TotalCapacity / PoundsPerTon);
         w.TotalCapacityROut = float(w.TotalCapacityR / PoundsPerTon);
+        return UnitLabel(English, unit::LoadTons);
     }
+    return UnitLabel(p.UnitSystem, unit::Load);
+}
 
-    // Widths and lengths are printed in the project's length unit; the working set keeps feet.
-    const std::string& lengthLabel = UnitLabel(p.UnitSystem, unit::Length);
+// Rows of the capacity page: the label padded with dots to the value column, then the value.
+constexpr int ValueColumn = 65;
+
+void appendRow(std::string& page, const std::string& paddedLabel, const std::string& value) {
+    page += paddedLabel;
+    page += value;
+    page += CRLF;
+}
+
+// Page 2, one block per pillar column: its width and length in the project's length unit, its
+// width/height ratio, and its Classic unit strength and capacity followed by the (R) ones. After
+// a sizing run the (R) pass sized its own pillars, so their blocks follow separately.
+void appendPillarBlocks(std::string& page, const WorkingSet& w, const OutputUnits& u) {
+    const int n = w.NumPillars;
+    // The working set keeps feet.
     auto length = [&](float feet) {
-        return Format(metric ? feet / FeetPerMetre : double(feet), "##0.0");
+        return Format(u.metric ? feet / FeetPerMetre : double(feet), "##0.0");
     };
-    const std::string perLength = loadLabel + " /" + lengthLabel + " of gate entry";
-    const RowLabels labels{PadDots("  for Pillar Width" + lengthLabel, ValueColumn),
-                           PadDots("  and Pillar Length" + lengthLabel, ValueColumn),
-                           PadDots("  Width/Height Ratio", ValueColumn),
-                           PadDots("  Unit Pillar Strength" + stressLabel, ValueColumn),
-                           PadDots("  Pillar Load Bearing Capacity" + perLength, ValueColumn),
-                           PadDots("  Unit Pillar Strength (R)" + stressLabel, ValueColumn),
-                           PadDots("  Pillar Load Bearing Capacity (R)" + perLength, ValueColumn)};
+    const std::string width = PadDots("  for Pillar Width" + u.length, ValueColumn);
+    const std::string pillarLength = PadDots("  and Pillar Length" + u.length, ValueColumn);
+    const std::string ratio = PadDots("  Width/Height Ratio", ValueColumn);
+    const std::string strength = PadDots("  Unit Pillar Strength" + u.stress, ValueColumn);
+    const std::string capacity =
+        PadDots("  Pillar Load Bearing Capacity" + u.perLength(), ValueColumn);
+    const std::string strengthR = PadDots("  Unit Pillar Strength (R)" + u.stress, ValueColumn);
+    const std::string capacityR =
+        PadDots("  Pillar Load Bearing Capacity (R)" + u.perLength(), ValueColumn);
 
-    page2.reserve(page2.size() + 1024 + static_cast<std::size_t>(n) * 1000);
+    page.reserve(page.size() + 1024 + static_cast<std::size_t>(n) * 1000);
     for (int j = 1; j <= n; ++j) {
-        page2 += "PILLAR #" + std::to_string(j) + CRLF;
-        appendRow(page2, labels.width, length(w.PillarWidth[j]));
-        appendRow(page2, labels.length, length(w.PillarLength[j]));
-        const double ratio =
+        page += "PILLAR #" + std::to_string(j) + CRLF;
+        appendRow(page, width, length(w.PillarWidth[j]));
+        appendRow(page, pillarLength, length(w.PillarLength[j]));
+        const double whRatio =
             w.SizingRun ? double(w.PillarWidth[j]) / w.WkHeight : double(w.WHRatio[j]);
-        appendRow(page2, labels.ratio, Format(ratio, "##0.00"));
-        appendRow(page2, labels.strength, Format(w.UnitStrengthOut[j], "##0"));
-        appendRow(page2, labels.capacity, Format(w.CapacityOut[j], "0.00E+00"));
-        page2 += CRLF;
+        appendRow(page, ratio, Format(whRatio, "##0.00"));
+        appendRow(page, strength, Format(w.UnitStrengthOut[j], "##0"));
+        appendRow(page, capacity, Format(w.CapacityOut[j], "0.00E+00"));
+        page += CRLF;
         if (!w.SizingRun) {
-            appendRow(page2, labels.strengthR, Format(w.UnitStrengthROut[j], "##0"));
-            appendRow(page2, labels.capacityR, Format(w.CapacityROut[j], "0.00E+00"));
-            page2 += CRLF;
+            appendRow(page, strengthR, Format(w.UnitStrengthROut[j], "##0"));
+            appendRow(page, capacityR, Format(w.CapacityROut[j], "0.00E+00"));
+            page += CRLF;
         }
     }
-    if (w.SizingRun) {
-        for (int j = 1; j <= n; ++j) {
-            page2 += "PILLAR #" + std::to_string(j) + " (Revised Pillar Strengh)" + CRLF;
-            appendRow(page2, labels.width, length(w.PillarWidthAlt[j]));
-            appendRow(page2, labels.length, length(w.PillarLengthAlt[j]));
-            appendRow(page2, labels.ratio,
-                      Format(double(w.PillarWidthAlt[j]) / w.WkHeight, "##0.00"));
-            appendRow(page2, labels.strengthR, Format(w.UnitStrengthROut[j], "##0"));
-            appendRow(page2, labels.capacityR, Format(w.CapacityROut[j], "0.00E+00"));
-            page2 += CRLF;
-        }
+    if (!w.SizingRun) return;
+    for (int j = 1; j <= n; ++j) {
+        page += "PILLAR #" + std::to_string(j) + " (Revised Pillar Strengh)" + CRLF;
+        appendRow(page, width, length(w.PillarWidthAlt[j]));
+        appendRow(page, pillarLength, length(w.PillarLengthAlt[j]));
+        appendRow(page, ratio, Format(double(w.PillarWidthAlt[j]) / w.WkHeight, "##0.00"));
+        appendRow(page, strengthR, Format(w.UnitStrengthROut[j], "##0"));
+        appendRow(page, capacityR, Format(w.CapacityROut[j], "0.00E+00"));
+        page += CRLF;
     }
+}
 
-    const std::string totalLabel = PadDots("  Total Load" + perLength, ValueColumn);
-    page2 += CRLF;
-    page2 += "TOTAL PILLAR SYSTEM LOAD BEARING CAPACITY [KORA Classic]";
-    page2 += CRLF;
-    appendRow(page2, totalLabel, Format(w.TotalCapacityOut, "0.00E+00"));
-    page2 += CRLF;
-    page2 += "TOTAL PILLAR SYSTEM LOAD BEARING CAPACITY [KORA (R)]";
-    page2 += CRLF;
-    appendRow(page2, totalLabel, Format(w.TotalCapacityROut, "0.00E+00"));
+// Page 2, the end: the total capacity of the pillar system by both models and, when the options
+// ask for it, where to see the plots.
+void appendSystemTotals(std::string& page, const WorkingSet& w, const OutputUnits& u,
+                        const ReportOptions& options) {
+    const std::string totalLabel = PadDots("  Total Load" + u.perLength(), ValueColumn);
+    page += CRLF;
+    page += "TOTAL PILLAR SYSTEM LOAD BEARING CAPACITY [KORA Classic]";
+    page += CRLF;
+    appendRow(page, totalLabel, Format(w.TotalCapacityOut, "0.00E+00"));
+    page += CRLF;
+    page += "TOTAL PILLAR SYSTEM LOAD BEARING CAPACITY [KORA (R)]";
+    page += CRLF;
+    appendRow(page, totalLabel, Format(w.TotalCapacityROut, "0.00E+00"));
     if (options.PrintPlotReminder == 1) {
-        page2 += CRLF;
-        page2 += "To view the distribution of Unit Pillar Loading\r\n"
-                 "select 'View Plots->Settings->Unit Pillar Loading'\r\n"
-                 "To view the distribution of Load Bearing Capacity\r\n"
-                 "select 'View Plots->Settings->Load Bearing Capacity'\r\n";
+        page += CRLF;
+        page += "To view the distribution of Unit Pillar Loading\r\n"
+                "select 'View Plots->Settings->Unit Pillar Loading'\r\n"
+                "To view the distribution of Load Bearing Capacity\r\n"
+                "select 'View Plots->Settings->Load Bearing Capacity'\r\n";
     }
-    page2 += "\r\n\r\n\r\n";
+    page += "\r\n\r\n\r\n";
+}
 
-    // Design loads, right-aligned to the widest of the five.
+// Page 3: the five design loads in the load unit, right-aligned to the widest of them.
+std::string designLoadPage(const WorkingSet& w, const OutputUnits& u,
+                           const ReportOptions& options) {
     ConditionArray loads;
     for (int k = 1; k <= 5; ++k) {
-        if (metric)
+        if (u.metric)
             loads[k] = float(w.DesignLoad[k] * KNmPerLbft);
         else if (options.OutputStrGradUnits == 1)
             loads[k] = float(w.DesignLoad[k] / PoundsPerTon);
         else
             loads[k] = w.DesignLoad[k];
     }
-    std::string page3 = "[DESIGN LOADINGS ON PILLAR SYSTEM" + loadLabel + " /" + lengthLabel +
-                        " of gate entry]" + CRLF + CRLF;
+    std::string page = "[DESIGN LOADINGS ON PILLAR SYSTEM" + u.perLength() + "]" + CRLF + CRLF;
     OneBased<std::string, 5> loadText;
     std::size_t fieldWidth = 0;
     for (int k = 1; k <= 5; ++k) {
@@ -176,16 +187,21 @@ void ReportLoadCapacity(int kind, const ProjectRecord& p, WorkingSet& w, ReportB
     static constexpr const char* conditionLabels[5] = {
         "    Development Loading", "    Headgate Loading", "    Bleeder Loading",
         "*** Tailgate Loading", "    Isolated Loading"};
-    page3.reserve(page3.size() + 5 * 80 + 6);
+    page.reserve(page.size() + 5 * 80 + 6);
     for (int k = 1; k <= 5; ++k) {
-        page3 += PadDots(conditionLabels[k - 1], 55);
-        page3 += PadLeft(loadText[k], static_cast<int>(fieldWidth));
-        page3 += CRLF;
+        page += PadDots(conditionLabels[k - 1], 55);
+        page += PadLeft(loadText[k], static_cast<int>(fieldWidth));
+        page += CRLF;
     }
-    page3 += "\r\n\r\n\r\n";
+    page += "\r\n\r\n\r\n";
+    return page;
+}
 
-    // Individual pillar loading: the development load shared by tributary width, the abutment
-    // part by each column's share of the side abutment load.
+// The loading of each pillar column: the development load shared by tributary width, the
+// abutment part by each column's share of the side abutment load (psf), and the copies of the
+// development, headgate and bleeder loadings in the stress unit.
+void individualPillarLoads(bool metric, WorkingSet& w, const ReportOptions& options) {
+    const int n = w.NumPillars;
     float cumulativeWidth = 0;
     for (int j = 1; j <= n; ++j) {
         cumulativeWidth = float(double(cumulativeWidth) + w.PillarCenters[j]);
@@ -220,22 +236,27 @@ void ReportLoadCapacity(int kind, const ProjectRecord& p, WorkingSet& w, ReportB
                 w.UnitLoadOut[k][j] = float(w.UnitLoad[k][j] * PsiPerPsf);
         }
     }
+}
 
-    std::string page4;
-    page4.reserve(512 + static_cast<std::size_t>(n) * 80);
-    page4 += "[INDIVIDUAL PILLAR LOADING";
-    page4 += stressLabel;
-    page4 += "]\r\n\r\n   LOADING       ";
-    for (int j = 1; j <= n; ++j) page4 += "       PILLAR";
-    page4 += "\r\n   CONDITION     ";
+// Page 4: one column per pillar with its development, headgate and bleeder loading and its
+// Classic and (R) unit strength, in the stress unit.
+std::string individualLoadingPage(const WorkingSet& w, const OutputUnits& u) {
+    const int n = w.NumPillars;
+    std::string page;
+    page.reserve(512 + static_cast<std::size_t>(n) * 80);
+    page += "[INDIVIDUAL PILLAR LOADING";
+    page += u.stress;
+    page += "]\r\n\r\n   LOADING       ";
+    for (int j = 1; j <= n; ++j) page += "       PILLAR";
+    page += "\r\n   CONDITION     ";
     for (int j = 1; j <= n; ++j) {
-        page4 += "           #";
-        page4 += std::to_string(j);
+        page += "           #";
+        page += std::to_string(j);
     }
     auto appendColumns = [&](const char* label, auto value) {
-        page4 += "\r\n";
-        page4 += label;
-        for (int j = 1; j <= n; ++j) page4 += PadLeft(Format(value(j), "0"), 13);
+        page += "\r\n";
+        page += label;
+        for (int j = 1; j <= n; ++j) page += PadLeft(Format(value(j), "0"), 13);
     };
     static constexpr const char* rowLabels[3] = {"Development      ", "Headgate         ",
                                                  "Bleeder          "};
@@ -243,8 +264,34 @@ void ReportLoadCapacity(int kind, const ProjectRecord& p, WorkingSet& w, ReportB
         appendColumns(rowLabels[k - 1], [&](int j) { return w.UnitLoadOut[k][j]; });
     appendColumns("Unit Pill.Str.   ", [&](int j) { return w.UnitStrengthOut[j]; });
     appendColumns("Unit Pill.Str.(R)", [&](int j) { return w.UnitStrengthROut[j]; });
-    page4 += "\r\n\r\nNOTE:  INDIVIDUAL PILLAR LOADINGS DO NOT CONSIDER LOAD\r\n"
-             "       TRANSFER DUE TO PILLAR YIELDING!\r\n\r\n";
+    page += "\r\n\r\nNOTE:  INDIVIDUAL PILLAR LOADINGS DO NOT CONSIDER LOAD\r\n"
+            "       TRANSFER DUE TO PILLAR YIELDING!\r\n\r\n";
+    return page;
+}
+
+} // namespace
+
+void ReportLoadCapacity(int kind, const ProjectRecord& p, WorkingSet& w, ReportBuffer& report,
+                        const ReportOptions& options, Messenger& messenger) {
+    OutputUnits u;
+    u.metric = p.UnitSystem != English;
+    u.stress = outputStrengths(u.metric, w, options);
+    u.load = outputCapacities(p, u.metric, w, options);
+    u.length = UnitLabel(p.UnitSystem, unit::Length);
+
+    std::string page2;
+    if (kind == 1)
+        page2 = "[PILLAR LOAD BEARING CAPACITY]" + std::string(CRLF) + CRLF;
+    else if (kind == 2)
+        page2 = "[PILLAR LOAD BEARING CAPACITY FOR TAILGATE LOADING]" + std::string(CRLF) + CRLF;
+    else
+        page2 = report.OutBuf[2];
+    appendPillarBlocks(page2, w, u);
+    appendSystemTotals(page2, w, u, options);
+
+    std::string page3 = designLoadPage(w, u, options);
+    individualPillarLoads(u.metric, w, options);
+    std::string page4 = individualLoadingPage(w, u);
 
     report.OutBuf[2] = std::move(page2);
     report.OutBuf[3] = std::move(page3);
