@@ -22,6 +22,7 @@
 #include "report/buildstring.h"
 #include "report/inputlisting.h"
 #include "report/outputcommand.h"
+#include "settings/pathchecks.h"
 #include "settings/settingsfile.h"
 
 #include <QAction>
@@ -364,6 +365,8 @@ void MainWindow::LoadOutBuf0(bool mode) {
 void MainWindow::FileNew(bool resetNameFlag, bool resetUnits) {
     kora::FileNew(m_state.project, m_state.report, m_state.settings, m_messenger, resetNameFlag,
                   resetUnits);
+    // The results of the last calculation (a sizing run among them) belong to the old project.
+    m_state.work = WorkingSet{};
     SetCalcAdv();
 }
 
@@ -441,18 +444,41 @@ void MainWindow::recordRecentFile() {
     RefreshRecentFiles();
 }
 
+bool MainWindow::saveChangesFirst(int defaultButton) {
+    ProjectRecord& p = m_state.project;
+    if (p.ProjectSaved) return true;
+    const int answer = m_messenger.ShowMessage("Save changes to: " + p.ProjectPath + "?",
+                                               mb::YesNoCancel | mb::Question | defaultButton);
+    if (answer == mb::AnswerCancel) return false;
+    if (answer == mb::AnswerYes) {
+        if (!FileMenuSave(false)) return false;
+        recordRecentFile();
+    }
+    return true;
+}
+
+void MainWindow::closeInputDialogs() {
+    if (m_description) m_description->reject();
+    if (m_parameters) m_parameters->discard();
+    m_parameters = nullptr;
+}
+
 void MainWindow::LoadProjFile() {
     ProjectRecord& p = m_state.project;
     if (!p.ProjectSaved) {
-        const int answer = m_messenger.ShowMessage("Save changes to: " + p.PreviousPath + "?",
-                                                   mb::YesNo | mb::Question | mb::DefaultButton2);
-        if (answer == mb::AnswerYes) {
-            const std::string wanted = p.ProjectPath;
-            p.ProjectPath = p.PreviousPath;
-            FileMenuSave(false);
-            p.ProjectPath = wanted;
+        // The question is about the project in memory; a cancelled or failed save keeps it, and
+        // its name, instead of the one that was to be opened.
+        const std::string wanted = p.ProjectPath;
+        p.ProjectPath = p.PreviousPath;
+        if (!saveChangesFirst(mb::DefaultButton2)) {
+            SetCaption();
+            return;
         }
+        p.ProjectPath = wanted;
     }
+    // No input dialog may go on editing the record that the file is about to replace.
+    closeInputDialogs();
+    m_state.work = WorkingSet{};
     bool opened = false;
     const bool done = Guarded(m_messenger, [&] {
         WaitCursor wait;
@@ -476,6 +502,8 @@ void MainWindow::mnuFileItem_Click(int index) {
     Guarded(m_messenger, [&] {
         switch (index) {
         case 0:
+            if (!saveChangesFirst(0)) break;
+            closeInputDialogs();
             FileNew(true, true);
             SetCaption();
             if (m_state.settings.ShowInputScreenOnLoad == 1) mnuEditItem_Click(1);
@@ -517,8 +545,20 @@ void MainWindow::mnuFileArray_Click(int index) {
     if (index < 1 || index > 4) return;
     ProjectRecord& p = m_state.project;
     Guarded(m_messenger, [&] {
+        const std::string path = m_state.recent.LastFileLong[static_cast<std::size_t>(index - 1)];
+        if (!FileExists(path)) {
+            // A project moved or deleted since: offer to take it off the list.
+            const int answer = m_messenger.ShowMessage(
+                "File not found: " + path + "\r\nRemove it from the list of recent files?",
+                mb::YesNo | mb::Question);
+            if (answer == mb::AnswerYes && RemoveRecentFile(m_state.recent, index)) {
+                writeFileMenuSection();
+                RefreshRecentFiles();
+            }
+            return;
+        }
         p.PreviousPath = p.ProjectPath;
-        p.ProjectPath = m_state.recent.LastFileLong[static_cast<std::size_t>(index - 1)];
+        p.ProjectPath = path;
         LoadProjFile();
     });
 }
@@ -552,8 +592,10 @@ void MainWindow::openDescriptionDialog() {
     hooks.setCaption = [this] { SetCaption(); };
     frmKORADesc dialog(m_state.project, m_state.report, m_state.settings, m_messenger,
                        std::move(hooks), this);
+    m_description = &dialog;
     CenterForm(dialog);
     m_messenger.dialogs().execDialog(dialog);
+    m_description = nullptr;
     SetCaption();
     SetCalcAdv();
     if (dialog.nextFormChosen()) openParametersDialog();
@@ -727,16 +769,7 @@ void MainWindow::Toolbar1_ButtonClick(int button) {
 }
 
 bool MainWindow::QueryUnload() {
-    ProjectRecord& p = m_state.project;
-    if (p.ProjectSaved) return true;
-    const int answer = m_messenger.ShowMessage("Save changes to: " + p.ProjectPath + "?",
-                                               mb::YesNoCancel | mb::Question);
-    if (answer == mb::AnswerCancel) return false;
-    if (answer == mb::AnswerYes) {
-        if (!FileMenuSave(false)) return false;
-        recordRecentFile();
-    }
-    return true;
+    return saveChangesFirst(0);
 }
 
 void MainWindow::formUnload() {

@@ -15,6 +15,7 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QToolBar;
+class QDialog;
 
 namespace kora::gui {
 
@@ -100,6 +101,11 @@ private:
     void copyHistory();
     void formUnload();
     void logCancelled();
+    // "Save changes to: <path>?" with Yes/No/Cancel when the project has unsaved changes; false
+    // when the command must stop (Cancel, or a save that was cancelled or failed).
+    bool saveChangesFirst(int defaultButton);
+    // Closes an open description or parameters dialog without storing it.
+    void closeInputDialogs();
     void recordRecentFile();
     void writeFileMenuSection();
     void writeSettingsSection();
@@ -120,6 +126,7 @@ private:
     QPointer<ResultsViewer> m_viewer;
     QPointer<PrintPreview> m_preview;
     QPointer<frmKORAParm> m_parameters;
+    QPointer<QDialog> m_description;
     bool m_unloaded = false;
 };
 

@@ -728,6 +728,10 @@ bool frmKORAParm::ValidateParameters() {
         if (!range(box, 0.1, 10)) return failRange(TabSizing, box);
     }
     if (!range(m_cmrr, 0, 100)) return failRange(TabSizing, m_cmrr);
+    // The yield pillar box takes any character: "3x0" is refused, not stored as 3.
+    const QString yieldText = m_yieldWidth->text().trimmed();
+    if (!yieldText.isEmpty() && !IsNumericText(yieldText.toStdString()))
+        return fail("Invalid width of Yield Pillar(s)", TabSizing, m_yieldWidth);
     if (valueOf(m_yieldWidth) <= 0 && !m_config[0]->isChecked() && !m_config[3]->isChecked())
         return fail("Invalid width of Yield Pillar(s)", TabSizing, m_yieldWidth);
 
@@ -879,7 +883,7 @@ void frmKORAParm::done(int result) {
     if (m_unloaded) return;
     // Cancel and the close box discard, even after an OK that a Defaults warning held open.
     if (result != QDialog::Accepted) m_accepted = false;
-    if (!m_accepted && m_settings.IssueWarningCancel == 1 && ParametersChanged()) {
+    if (!m_accepted && !m_discarding && m_settings.IssueWarningCancel == 1 && ParametersChanged()) {
         const int answer =
             m_messenger.ShowMessage("Changes in Input Data will be discarded. Proceed?", mb::YesNo);
         if (answer != mb::AnswerYes) return;
@@ -894,6 +898,11 @@ void frmKORAParm::done(int result) {
                                       : "Project Parameters Not Modified");
     if (m_hooks.setCalcAdv) m_hooks.setCalcAdv(m_project.AdvGeometry != 0);
     QDialog::done(m_accepted ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void frmKORAParm::discard() {
+    m_discarding = true;
+    reject();
 }
 
 void frmKORAParm::runStudy(ParametricStudy study) {

@@ -84,6 +84,10 @@ public:
     bool isModified() const { return m_modified; }
     bool warningShown() const { return m_warningShown; }
 
+    // Closes the dialog without storing and without asking: another project replaces the one
+    // it edits.
+    void discard();
+
 public slots:
     // Closing: Cancel and the close box ask before discarding changes (when the option says
     // so); an accepted dialog stores the fields. A refused close keeps the dialog open.
@@ -137,6 +141,7 @@ private:
     bool m_modified = false;
     bool m_warningShown = false;
     bool m_unloaded = false;
+    bool m_discarding = false;
 
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_text[6] = {};      // Text1..Text5 at 1..5; index 0 unused

@@ -231,6 +231,8 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{{{"Text13", ""}}, nullptr, "Blank field not allowed", 2, "Text13"},
         CheckCase{{{"Text16", "0"}}, "Option1_1", "Invalid width of Yield Pillar(s)", 2, "Text16"},
         CheckCase{{{"Text16", ""}}, "Option1_2", "Invalid width of Yield Pillar(s)", 2, "Text16"},
+        CheckCase{
+            {{"Text16", "3x0"}}, "Option1_1", "Invalid width of Yield Pillar(s)", 2, "Text16"},
         CheckCase{{{"Text14_2", "0"}}, nullptr, "Invalid entry spacing", 0, "Text14_2"},
         CheckCase{{{"Text14_1", "20"}},
                   nullptr,
