@@ -271,7 +271,7 @@ bool SaveSettings(const Settings& settings, const RecentFiles& recent, const std
 }
 
 bool EnsureSettingsFile(const std::string& iniPath, const Settings& defaults,
-                        const RecentFiles& recent, Messenger& messenger) {
+                        const RecentFiles& recent, Messenger& messenger, std::string* problem) {
     if (FileExists(iniPath)) {
         if (ReadIniVersion(iniPath) == SettingsVersion) return true;
         std::error_code ec;
@@ -284,7 +284,9 @@ bool EnsureSettingsFile(const std::string& iniPath, const Settings& defaults,
     writeParts(defaults, recent, ini, settingsPart::All);
     try {
         ini.save(iniPath);
-    } catch (const KoraError&) {
+    } catch (const KoraError& e) {
+        if (problem != nullptr)
+            *problem = e.description() + " (" + std::to_string(e.number()) + ")";
         return false;
     }
     return true;

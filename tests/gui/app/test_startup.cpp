@@ -3,6 +3,7 @@
 #include "dialogs/frmkoraparm.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolBar>
@@ -86,6 +87,51 @@ TEST(Startup, TheLastProjectOpensFirstAndTheCommandLineProjectAfterIt) {
     EXPECT_EQ(h2.state.recent.LastFileLong[0], named);
     EXPECT_EQ(h2.state.recent.LastFileLong[1], h2.dataFolder() + Sizing);
     EXPECT_TRUE(h2.dialogs.messages.empty()) << h2.dialogs.messageTexts().join('|').toStdString();
+}
+
+// The last project opens the parameters dialog, then the command-line project replaces it: the
+// dialog left open must be the one of the project now loaded.
+TEST(Startup, AnOpenParametersDialogNeverOutlivesItsProject) {
+    GuiHarness h;
+    h.preset("Settings", "LoadLastInputFile", "1");
+    h.preset("KORAOptions", "ShowInputScreenOnLoad", "1");
+    h.preset("FileMenu", "MaxLastFiles", "1");
+    h.preset("FileMenu", "LastFile1", Sizing);
+    h.preset("FileMenu", "LastFileMode1", "1");
+    h.preset("FileMenu", "LastFileLong1", h.dataFolder() + Sizing);
+    const std::string named = h.dataFolder() + Standard;
+    MainWindow& w = h.start(named);
+
+    int shown = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (qobject_cast<frmKORAParm*>(top) != nullptr && top->isVisible()) ++shown;
+    EXPECT_EQ(shown, 1);
+    frmKORAParm* dialog = w.parametersDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), "7.5");
+    dialog->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    EXPECT_EQ(h.state.project.ProjectPath, named);
+    EXPECT_EQ(h.state.project.EntryHeight, 7.5f);
+}
+
+// A settings file that cannot be made (a folder in its place) is not read: the program runs on
+// the initial defaults and says so once in the history.
+TEST(Startup, ASettingsFileThatCannotBeMadeLeavesTheDefaults) {
+    GuiHarness h;
+    QDir().mkpath(QString::fromStdString(h.dataFolder() + "KORA.INI/x"));
+    h.start();
+    const Settings& s = h.state.settings;
+    EXPECT_EQ(s.EnableMainMenuToolbar, 1);
+    EXPECT_EQ(s.ShowDisclaim, 1);
+    EXPECT_EQ(s.RemindAnnualUpdates, 1);
+    EXPECT_EQ(s.ShowInputScreenOnStart, 1);
+    EXPECT_EQ(s.CopyExampleFiles, 1);
+    const std::string line = "The settings file " + h.state.iniPath +
+                             " could not be written: Path/File access error (75). The default "
+                             "settings are used.";
+    const std::string& log = h.state.history.text();
+    ASSERT_NE(log.find(line), std::string::npos) << log;
+    EXPECT_EQ(log.find(line), log.rfind(line));
 }
 
 TEST(Startup, WindowSettingsAreApplied) {
