@@ -59,6 +59,20 @@ TEST(Startup, AQuotedCommandLineOpensThatProject) {
     EXPECT_TRUE(w.isEnabled());
 }
 
+TEST(Startup, ARelativeCommandLineProjectIsTakenFromTheStartFolder) {
+    GuiHarness h;
+    const std::string folder = h.root.path().toStdString() + "/work";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(std::string(KORA_EXAMPLES_DIR) + "/" + Standard,
+                               folder + "/pit.KOR");
+    h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
+    QDir::setCurrent(QString::fromStdString(folder));
+    h.start("pit.KOR");
+    EXPECT_EQ(h.state.project.ProjectPath, folder + "/pit.KOR");
+    EXPECT_FALSE(h.state.project.ProjectEmpty);
+    EXPECT_EQ(h.state.recent.LastFileLong[0], folder + "/pit.KOR");
+}
+
 TEST(Startup, TheLastProjectOpensFirstAndTheCommandLineProjectAfterIt) {
     GuiHarness h;
     const std::string last = h.dataFolder() + Sizing;
