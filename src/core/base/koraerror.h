@@ -18,7 +18,7 @@ public:
     int number() const { return m_number; }
     const std::string& description() const { return m_description; }
     // Where the failure happened, for the user ("Reading stopped at line 12 of /x/pit.KOR");
-    // empty when the description says enough.
+    // empty when the error text says enough.
     const std::string& where() const { return m_where; }
 
 private:
