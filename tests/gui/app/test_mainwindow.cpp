@@ -61,14 +61,21 @@ TEST(MainWindow, MenusCarryTheirCaptionsShortcutsHelpContextsAndEnabling) {
         {"mnuHelpItem_8", "Program Updates...", "", 5000, true},
         {"mnuHelpItem_10", "&About the Program...", "", 5000, true},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        QAction* a = w.action(QString::fromLatin1(r.name));
-        ASSERT_NE(a, nullptr);
-        EXPECT_EQ(a->text(), QString::fromLatin1(r.caption));
-        EXPECT_EQ(a->shortcut().toString(), QString::fromLatin1(r.key));
-        EXPECT_EQ(a->property("helpContext").toInt(), r.help);
-        EXPECT_EQ(a->isEnabled(), r.enabled);
+    // The same after a dialog has disabled and enabled the main window again.
+    for (bool blocked : {false, true}) {
+        if (blocked) {
+            w.setEnabled(false);
+            w.setEnabled(true);
+        }
+        for (const Row& r : rows) {
+            SCOPED_TRACE(testing::Message() << r.name << (blocked ? " after blocking" : ""));
+            QAction* a = w.action(QString::fromLatin1(r.name));
+            ASSERT_NE(a, nullptr);
+            EXPECT_EQ(a->text(), QString::fromLatin1(r.caption));
+            EXPECT_EQ(a->shortcut().toString(), QString::fromLatin1(r.key));
+            EXPECT_EQ(a->property("helpContext").toInt(), r.help);
+            EXPECT_EQ(a->isEnabled(), r.enabled);
+        }
     }
     for (const char* separator : {"mnuFileItem_4", "mnuFileItem_8", "mnuFileItem_10",
                                   "mnuCalcItem_2", "mnuUtilItem_4", "mnuHelpItem_9"})
