@@ -577,6 +577,8 @@ void MainWindow::openParametersDialog() {
         m_parameters->activateWindow();
         return;
     }
+    // The hourglass while the dialog is built and first shown; both take a noticeable moment.
+    WaitCursor wait;
     ParametersHooks hooks;
     hooks.setCaption = [this] { SetCaption(); };
     hooks.setCalcAdv = [this](bool) { SetCalcAdv(); };

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace kora::gui::test {
@@ -134,8 +135,27 @@ TEST(MainWindow, InputCommandsOpenTheDescriptionAndParametersDialogs) {
     EXPECT_TRUE(w.isEnabled());
     EXPECT_EQ(w.parametersDialog(), nullptr);
 
+    // The hourglass shows while the dialog is built and first shown, and goes afterwards.
+    struct PointerWatch : QObject {
+        std::vector<Qt::CursorShape> seen;
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (o->objectName() == QStringLiteral("frmKORAParm") &&
+                (e->type() == QEvent::ChildAdded || e->type() == QEvent::Show)) {
+                const QCursor* c = QGuiApplication::overrideCursor();
+                seen.push_back(c ? c->shape() : Qt::ArrowCursor);
+            }
+            return false;
+        }
+    };
     for (const char* item : {"mnuEditItem_1", "Toolbar1_5"}) {
+        PointerWatch watch;
+        qApp->installEventFilter(&watch);
         h.trigger(item);
+        qApp->removeEventFilter(&watch);
+        ASSERT_FALSE(watch.seen.empty());
+        EXPECT_EQ(std::count(watch.seen.begin(), watch.seen.end(), Qt::WaitCursor),
+                  std::ptrdiff_t(watch.seen.size()));
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         ASSERT_NE(w.parametersDialog(), nullptr) << item;
         EXPECT_FALSE(w.isEnabled());
         w.parametersDialog()->reject();
