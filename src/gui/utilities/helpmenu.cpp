@@ -39,10 +39,10 @@ void showResources(HelpMenuContext& context) {
     context.messenger.dialogs().execDialog(window);
 }
 
-bool showUpdateWindow(HelpMenuContext& context, Settings& settings, const QString* reminder) {
+// The start-up reminder and Help > "Program Updates..." show the same window and advice.
+bool showUpdateWindow(HelpMenuContext& context, Settings& settings) {
     frmUpdate window(context.programName, context.buildString, todayOf(context), context.messenger,
                      context.owner);
-    if (reminder) window.setUpdateText(*reminder);
     context.messenger.dialogs().execDialog(window);
     if (!window.disableReminder()) return false;
     settings.RemindAnnualUpdates = 0;
@@ -61,8 +61,7 @@ bool ShowDisclaimer(HelpMenuContext& context, Settings& settings) {
 
 bool RunUpdateReminder(HelpMenuContext& context, Settings& settings) {
     if (settings.RemindAnnualUpdates != 1 || !UpdateReminderDue(todayOf(context))) return false;
-    const QString reminder = UpdateReminderText();
-    return showUpdateWindow(context, settings, &reminder);
+    return showUpdateWindow(context, settings);
 }
 
 bool HelpMenuCommand(int index, HelpMenuContext& context, Settings& settings) {
@@ -82,7 +81,7 @@ bool HelpMenuCommand(int index, HelpMenuContext& context, Settings& settings) {
     case 6:
         return ShowDisclaimer(context, settings);
     case 8:
-        return showUpdateWindow(context, settings, nullptr);
+        return showUpdateWindow(context, settings);
     case 10:
         context.messenger.ShowMessage(AboutText(context.buildString).toStdString(), mb::Information,
                                       AboutTitle().toStdString());
