@@ -1,5 +1,6 @@
 #include "utilities/helpmenu.h"
 
+#include "app/centerform.h"
 #include "app/dialogservice.h"
 #include "app/guimessenger.h"
 #include "base/messenger.h"
@@ -20,6 +21,13 @@ namespace {
 
 const std::string kPdfHelpFile = "KORA.PDF";
 
+// The Help windows open in the middle of the screen, also at start-up, before the main window
+// has its place.
+int runCentred(HelpMenuContext& context, QDialog& window) {
+    CenterForm(window);
+    return context.messenger.dialogs().execDialog(window);
+}
+
 QDate todayOf(const HelpMenuContext& context) {
     return context.today.isValid() ? context.today : QDate::currentDate();
 }
@@ -36,14 +44,14 @@ void openPdfHelp(HelpMenuContext& context) {
 
 void showResources(HelpMenuContext& context) {
     frmResource window(context.documents, context.programFolder, context.messenger, context.owner);
-    context.messenger.dialogs().execDialog(window);
+    runCentred(context, window);
 }
 
 // The start-up reminder and Help > "Program Updates..." show the same window and advice.
 bool showUpdateWindow(HelpMenuContext& context, Settings& settings) {
     frmUpdate window(context.programName, context.buildString, todayOf(context), context.messenger,
                      context.owner);
-    context.messenger.dialogs().execDialog(window);
+    runCentred(context, window);
     if (!window.disableReminder()) return false;
     settings.RemindAnnualUpdates = 0;
     return true;
@@ -53,7 +61,7 @@ bool showUpdateWindow(HelpMenuContext& context, Settings& settings) {
 
 bool ShowDisclaimer(HelpMenuContext& context, Settings& settings) {
     frmDisclaimer window(context.programName, context.owner);
-    context.messenger.dialogs().execDialog(window);
+    runCentred(context, window);
     if (!window.doNotShowAgain()) return false;
     settings.ShowDisclaim = 0;
     return true;
