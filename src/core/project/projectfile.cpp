@@ -255,7 +255,8 @@ bool ReadProjectText(ProjectRecord& p, std::string_view content, Messenger& mess
     const std::int16_t mode = in.readInteger();
     p.ConfigMode = (mode < 0 || mode > 3) ? std::int16_t{0} : mode;
     p.YieldPillarWidth = in.readReal();
-    p.AdvGeometry = in.readInteger();
+    const std::int16_t advanced = in.readInteger();
+    p.AdvGeometry = (advanced < 0 || advanced > 1) ? std::int16_t{0} : advanced;
     for (int i = 1; i <= p.NumEntries - 1; ++i) {
         p.XcutAngle[i] = in.readReal();
         p.XcutSpacing[i] = in.readReal();

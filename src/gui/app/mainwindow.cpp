@@ -47,6 +47,9 @@ namespace kora::gui {
 
 namespace {
 
+// The chart window comes with a later piece of work: until then its commands are shown, greyed.
+constexpr bool GraphCommandsAvailable = false;
+
 constexpr int SettingsSectionSettings = settingsPart::Settings;
 constexpr int SettingsSectionFileMenu = settingsPart::FileMenu;
 
@@ -197,7 +200,6 @@ void MainWindow::buildMenus() {
               {3, "Size Pillars (Standard Geometry)...", {}, 3300},
               {4, nullptr, {}, 0}},
              [this](int i) { mnuCalcItem_Click(i); });
-    // The chart window comes with a later piece of work: its commands are shown, greyed.
     const char* graphCaptions[] = {"SF vs Entry Height", "SF vs Depth of Cover",
                                    "SF vs Panel Width", "SF vs CrossCut Spacing"};
     auto addGraphMenu = [&](int index, const char* caption, const char* array) {
@@ -211,12 +213,11 @@ void MainWindow::buildMenus() {
             a->setParent(this);
             a->setObjectName(itemName(array, i));
             a->setProperty("helpContext", 3500);
-            a->setEnabled(false);
         }
-        entry->setEnabled(false);
     };
     addGraphMenu(5, "Graph [KORA (Classic)]", "mnuCalcGrafItem");
     addGraphMenu(6, "Graph [KORA (R)]", "mnuCalcGrafRItem");
+    SetGraphMenus();
 
     QMenu* util = addMenu("mnuUtil", "&Utilities", 4000);
     addItems(util, "mnuUtilItem",
@@ -356,6 +357,17 @@ void MainWindow::SetCaption() {
 
 void MainWindow::SetCalcAdv() {
     action(QStringLiteral("mnuCalcItem_1"))->setEnabled(m_state.project.AdvGeometry != 0);
+}
+
+void MainWindow::SetGraphMenus() {
+    for (const char* name : {"mnuCalcItem_5_Menu", "mnuCalcItem_6_Menu"}) {
+        auto* sub = findChild<QMenu*>(QString::fromLatin1(name));
+        // The submenu itself is switched too: Qt gives a submenu's entry the state of the submenu
+        // again whenever the main window is disabled and enabled, as every blocking dialog does.
+        sub->setEnabled(GraphCommandsAvailable);
+        sub->menuAction()->setEnabled(GraphCommandsAvailable);
+        for (QAction* a : sub->actions()) a->setEnabled(GraphCommandsAvailable);
+    }
 }
 
 void MainWindow::LoadOutBuf0(bool mode) {
@@ -607,6 +619,8 @@ void MainWindow::openParametersDialog() {
         m_parameters->activateWindow();
         return;
     }
+    // The hourglass while the dialog is built and first shown; both take a noticeable moment.
+    WaitCursor wait;
     ParametersHooks hooks;
     hooks.setCaption = [this] { SetCaption(); };
     hooks.setCalcAdv = [this](bool) { SetCalcAdv(); };

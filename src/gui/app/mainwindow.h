@@ -59,6 +59,9 @@ public:
     bool ShowFileDialog(int mode, const std::string& folder);
     void SetCaption();
     void SetCalcAdv();
+    // The Output menu's two Graph submenus and their items, enabled exactly when the chart
+    // commands are available; the one place that decides it.
+    void SetGraphMenus();
     void LoadOutBuf0(bool mode);
 
     // Settings applied to the window.

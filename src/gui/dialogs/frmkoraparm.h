@@ -127,6 +127,12 @@ private:
     bool fail(const std::string& message, int tab, QLineEdit* box);
     bool failRange(int tab, QLineEdit* box);
     int entriesShown() const;
+    // Filling a box from the project: the text is shown whole and remembered, so that a box the
+    // user leaves as it is stores nothing new, while a box the dialog itself changes afterwards
+    // (a pillar column taking the values of column 1, an emptied CMRR) counts as changed.
+    void fill(QLineEdit* box, const QString& text);
+    bool untouched(const QLineEdit* box) const;
+    float toStore(const QLineEdit* box, float field) const;
     bool differs(const QLineEdit* box, float field) const;
 
     ProjectRecord& m_project;

@@ -252,6 +252,12 @@ INSTANTIATE_TEST_SUITE_P(
                                      &ProjectRecord::ConfigMode, 3},
                       CorrectionCase{"UseCMRR2", "35\r\n 1 \r\n", "35\r\n 2 \r\n",
                                      &ProjectRecord::UseCMRR, 0},
+                      CorrectionCase{"AdvGeometry2", " 0 \r\n0\r\n0\r\n", " 2 \r\n0\r\n0\r\n",
+                                     &ProjectRecord::AdvGeometry, 0},
+                      CorrectionCase{"AdvGeometryMinus", " 0 \r\n0\r\n0\r\n", "-1 \r\n0\r\n0\r\n",
+                                     &ProjectRecord::AdvGeometry, 0},
+                      CorrectionCase{"AdvGeometry1", " 0 \r\n0\r\n0\r\n", " 1 \r\n0\r\n0\r\n",
+                                     &ProjectRecord::AdvGeometry, 1},
                       CorrectionCase{"IntegerRoundsToEven", "35\r\n 1 \r\n 0 \r\n",
                                      "35\r\n 1 \r\n 2.5 \r\n", &ProjectRecord::ConfigMode, 2}),
     [](const auto& param) { return std::string(param.param.name); });

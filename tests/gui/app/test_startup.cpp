@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -182,12 +183,19 @@ TEST(Startup, ASettingsFileOfAnotherVersionIsReplacedByDefaults) {
 TEST(Startup, TheDisclaimerShowsUntilTheUserTicksItOff) {
     GuiHarness h;
     h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
-    h.dialogs.dialogScripts.push_back([](QDialog& d) {
+    QRect shown;
+    h.dialogs.dialogScripts.push_back([&shown](QDialog& d) {
+        d.show(); // where it opens: centred on the screen, not over the unplaced main window
+        shown = d.frameGeometry();
         d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(true);
         d.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         return d.result();
     });
     h.start();
+    // Within the window frame, which is not known before the window opens.
+    const QPoint offCentre =
+        shown.center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 8) << shown.x() << "," << shown.y();
     EXPECT_EQ(h.dialogs.dialogsShown, std::vector<QString>{QStringLiteral("frmDisclaimer")});
     EXPECT_NE(GuiHarness::readFile(h.state.iniPath).find("ShowDisclaim=0"), std::string::npos);
 

@@ -252,7 +252,13 @@ TEST(RunUpdateReminder, ShowsTheReminderOnlyWhenSwitchedOnAndDue) {
         EXPECT_EQ(RunUpdateReminder(context, settings), c.changed);
         EXPECT_EQ(dialogs.dialogsShown.size(), c.shown ? 1u : 0u);
         if (c.shown) {
-            EXPECT_EQ(shownText, UpdateReminderText());
+            EXPECT_EQ(shownText,
+                      QStringLiteral("This version was released over a year ago. Although major "
+                                     "updates may not be scheduled, interim updates may be "
+                                     "released with bug fixes. Check for an updated version by "
+                                     "visiting the program web page below.  \n\nYou may "
+                                     "manually update the program by downloading and installing "
+                                     "the new setup file."));
         }
         EXPECT_EQ(settings.RemindAnnualUpdates, c.changed ? 0 : c.reminder);
     }
