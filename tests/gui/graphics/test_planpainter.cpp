@@ -170,6 +170,7 @@ TEST(PlanPainterTest, PrintsAsVectorPdf) {
     const PlanDrawing d = describe(ThreeEntryPlan(), true);
     {
         QPdfWriter pdf(path);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setResolution(1200);
         QPainter p(&pdf);
         PlanPainter(d, QFont("Arial", 9)).paint(p, QRectF(0, 0, pdf.width(), pdf.height()), false);
