@@ -131,7 +131,7 @@ void IniFile::writeValue(std::string_view section, std::string_view key, std::st
     const std::string line = std::string(key) + "=" + oneLine(value);
     Range r{};
     if (!findSection(section, r)) {
-        m_lines.push_back("[" + std::string(section) + "]");
+        m_lines.push_back(std::string(1, '[').append(section).append("]"));
         m_lines.push_back(line);
         return;
     }

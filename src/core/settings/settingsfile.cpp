@@ -1,6 +1,7 @@
 #include "settings/settingsfile.h"
 
 #include "project/projectfile.h"
+#include "report/fontchoice.h"
 #include "report/numberformat.h"
 #include "report/textutil.h"
 #include "settings/inifile.h"
@@ -229,10 +230,7 @@ std::int16_t ClampToLow(double value, int low, int high) {
 }
 
 std::string DefaultFontName(const std::vector<std::string>& availableFonts) {
-    for (const char* preferred : {"Arial", "Courier New", "System", "Terminal"})
-        for (const auto& f : availableFonts)
-            if (f == preferred) return f;
-    return availableFonts.empty() ? std::string("Arial") : availableFonts.front();
+    return PickScreenFont(availableFonts);
 }
 
 std::string ReadIniVersion(const std::string& iniPath) {

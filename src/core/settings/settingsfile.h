@@ -33,8 +33,8 @@ inline constexpr int Options = 6;
 std::int16_t ClampToLow(double value, int low, int high);
 
 // The font used when no font name is stored: the first of "Arial", "Courier New", "System",
-// "Terminal" that the display offers, else the display's first font ("Arial" when the list is
-// empty).
+// "Terminal" that the display offers (Liberation Sans standing in for Arial, Liberation Mono for
+// Courier New), else "Arial" for the display to substitute.
 std::string DefaultFontName(const std::vector<std::string>& availableFonts);
 
 // INIFileVersion of section "Version" ("" when missing), and writing SettingsVersion there.

@@ -12,6 +12,7 @@
 #include "dialogs/frmkoraparm.h"
 #include "graphics/frmpicture.h"
 #include "report/printpreview.h"
+#include "report/reportfont.h"
 #include "report/reportprinter.h"
 #include "report/resultsviewer.h"
 #include "utilities/helpmenu.h"
@@ -102,7 +103,6 @@ MainWindow::MainWindow(AppState& state, GuiMessenger& messenger, ReportPrinter& 
 MainWindow::~MainWindow() {
     m_messenger.setPane(nullptr);
     delete m_viewer.data();
-    delete m_preview.data();
     delete m_parameters.data();
 }
 
@@ -112,10 +112,6 @@ ResultsViewer* MainWindow::resultsViewer() const {
 
 frmKORAParm* MainWindow::parametersDialog() const {
     return m_parameters.data();
-}
-
-PrintPreview* MainWindow::printPreview() const {
-    return m_preview.data();
 }
 
 QAction* MainWindow::action(const QString& name) const {
@@ -328,7 +324,7 @@ void MainWindow::ApplyHistorySetting() {
 
 void MainWindow::ApplyDisplayFont() {
     const Settings& s = m_state.settings;
-    QFont font(QString::fromStdString(s.DisplayFontName));
+    QFont font = DeviceFont(QString::fromStdString(s.DisplayFontName));
     font.setPointSizeF(s.DisplayFontSize > 0 ? s.DisplayFontSize : 10.0);
     font.setBold(s.DisplayFontBold != 0);
     font.setItalic(s.DisplayFontItalic != 0);
@@ -532,16 +528,17 @@ void MainWindow::mnuFileItem_Click(int index) {
             }
             break;
         case 5:
-            if (!m_printer.pageSetup(this)) logCancelled();
+            if (!m_printer.printerSetup(this)) logCancelled();
             break;
         case 6:
             printInputListing(true);
             break;
         case 7: {
             LoadOutBuf0(false);
-            auto* preview = new PrintPreview(m_state.report, m_messenger, m_printer, this);
-            m_preview = preview;
-            preview->openPreview();
+            PrintPreview preview(m_state.report.OutBuf[0], m_messenger, m_printer, this);
+            CenterForm(preview);
+            m_messenger.AddHistory("Preview displayed");
+            m_messenger.dialogs().execDialog(preview);
             break;
         }
         case 11:
@@ -581,7 +578,9 @@ void MainWindow::printInputListing(bool withDialog) {
                                                    mb::YesNo | mb::Question | mb::DefaultButton2);
         if (answer != mb::AnswerYes) return;
     }
-    if (withDialog && !m_printer.askPrinter(this, ReportPrinter::Dialog::Full)) {
+    // Without the dialog (the toolbar) the print goes to a printer only, never to a file.
+    if (withDialog ? !m_printer.askPrinter(this, ReportPrinter::Dialog::Full)
+                   : !m_printer.choosePrinterWithoutDialog(this)) {
         logCancelled();
         return;
     }
@@ -791,7 +790,6 @@ void MainWindow::formUnload() {
     m_unloaded = true;
     if (m_parameters) m_parameters->close();
     if (m_viewer) m_viewer->close();
-    if (m_preview) m_preview->close();
     m_help.CloseHelp();
     writeFileMenuSection();
 }

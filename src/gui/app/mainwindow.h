@@ -26,7 +26,6 @@ struct HelpMenuContext;
 class PictureBox;
 class frmKORAParm;
 enum class ParametricStudy;
-class PrintPreview;
 class ReportPrinter;
 class ResultsViewer;
 
@@ -82,7 +81,6 @@ public:
 
     QPlainTextEdit* historyPane() const { return m_txtMain; }
     ResultsViewer* resultsViewer() const;
-    PrintPreview* printPreview() const;
     frmKORAParm* parametersDialog() const;
 
     // A named action of the menus or the toolbar ("mnuFileItem_6", "Toolbar1_3").
@@ -127,7 +125,6 @@ private:
     QPlainTextEdit* m_txtMain = nullptr;
 
     QPointer<ResultsViewer> m_viewer;
-    QPointer<PrintPreview> m_preview;
     QPointer<frmKORAParm> m_parameters;
     QPointer<QDialog> m_description;
     bool m_unloaded = false;

@@ -1,5 +1,7 @@
 #include "report/printerpagesink.h"
 
+#include "report/reportfont.h"
+
 #include "base/koraerror.h"
 
 #include <QFontDatabase>
@@ -48,7 +50,7 @@ std::vector<std::string> PrinterPageSink::fontNames() const {
 }
 
 void PrinterPageSink::setFont(const std::string& name, double points, bool bold) {
-    QFont font(QString::fromStdString(name));
+    QFont font = DeviceFont(QString::fromStdString(name));
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(false);

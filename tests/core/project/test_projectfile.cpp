@@ -454,7 +454,7 @@ TEST(ProjectFileTest, CorruptedFilesNeverBreakTheRecord) {
                 t.insert(at, 1, "0123456789 ,-.\r\nE"[gen() % 17]);
                 break;
             }
-            if (t.empty()) t = "x";
+            if (t.empty()) t.push_back('x');
         }
         inputs.push_back(t);
     }

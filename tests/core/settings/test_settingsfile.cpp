@@ -183,7 +183,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SettingsFileTest, FontChoice) {
     EXPECT_EQ(DefaultFontName({"DejaVu Sans", "Terminal", "Courier New"}), "Courier New");
-    EXPECT_EQ(DefaultFontName({"DejaVu Sans", "Liberation Mono"}), "DejaVu Sans");
+    EXPECT_EQ(DefaultFontName({"DejaVu Math TeX Gyre", "Liberation Mono"}), "Liberation Mono");
+    EXPECT_EQ(DefaultFontName({"DejaVu Math TeX Gyre", "DejaVu Sans"}), "Arial");
     EXPECT_EQ(DefaultFontName({}), "Arial");
 }
 

@@ -2,10 +2,6 @@
 
 #include "dialogs/frmkoraparm.h"
 #include "report/buildstring.h"
-#include "report/printpreview.h"
-#include "report/resultsviewer.h"
-
-#include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -373,25 +369,6 @@ TEST_F(FileCommands, PrintAsksAboutAnEmptyProjectAndPrintsTheInputListing) {
     EXPECT_EQ(h.dialogs.printDialogs, dialogsBefore);
     ASSERT_EQ(h.jobs.size(), 2u);
     EXPECT_EQ(BodyLines(h.jobs[1]), lines);
-}
-
-TEST_F(FileCommands, PrinterSetupAndPrintPreview) {
-    h.trigger("mnuFileItem_5");
-    EXPECT_EQ(h.dialogs.pageSetupDialogs, 1);
-
-    open(h.example(Standard));
-    h.trigger("mnuFileItem_7");
-    PrintPreview* preview = h.window->printPreview();
-    ASSERT_NE(preview, nullptr);
-    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Print Preview"));
-    auto* text = preview->findChild<QPlainTextEdit*>(QStringLiteral("RichTextBox1"));
-    ASSERT_NE(text, nullptr);
-    EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("[PROJECT TITLE]")));
-    EXPECT_TRUE(historyHas(h, "Preview displayed"));
-    EXPECT_FALSE(h.window->isEnabled());
-    preview->close();
-    QApplication::processEvents();
-    EXPECT_TRUE(h.window->isEnabled());
 }
 
 } // namespace

@@ -226,17 +226,47 @@ TEST(Startup, TheUpdateReminderShowsFromThe361stDayAfterTheRelease) {
     }
 }
 
+// Sets an environment variable for the life of a test and puts the old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ~ScopedEnv() {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
 TEST(Startup, TheSystemEnvironmentFallsBackToTheHomeFolderWithoutDocuments) {
-    // The tests run with a home folder of their own that has no Documents or Desktop folder.
-    const QString home = QDir::homePath();
-    ASSERT_FALSE(QDir(home + "/Documents").exists());
+    // A fresh account: a home folder without Documents or Desktop folder and no folder settings.
+    QTemporaryDir fresh;
+    ASSERT_TRUE(fresh.isValid());
+    const ScopedEnv home("HOME", QFile::encodeName(fresh.path()));
+    const ScopedEnv config("XDG_CONFIG_HOME", QByteArray());
+    ASSERT_EQ(QDir::homePath(), fresh.path());
     const StartupEnvironment env = StartupEnvironment::fromSystem(
         {QStringLiteral("kora"), QStringLiteral("\"/p/a"), QStringLiteral("b.KOR\"")});
-    EXPECT_EQ(env.documentsFolder, home.toStdString());
+    EXPECT_EQ(env.documentsFolder, fresh.path().toStdString());
     EXPECT_EQ(env.commandLine, "\"/p/a b.KOR\"");
     EXPECT_EQ(CommandLineProject(env.commandLine), "/p/a b.KOR");
     EXPECT_FALSE(env.availableFonts.empty());
     EXPECT_EQ(env.programFolder.back(), '/');
+    // Once the account has a documents folder, that is the one.
+    ASSERT_TRUE(QDir(fresh.path()).mkdir(QStringLiteral("Documents")));
+    EXPECT_EQ(StartupEnvironment::fromSystem({QStringLiteral("kora")}).documentsFolder,
+              fresh.path().toStdString() + "/Documents");
 }
 
 TEST(Startup, CommandLineQuotesAreRemoved) {
