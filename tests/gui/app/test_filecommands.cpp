@@ -2,6 +2,7 @@
 
 #include "dialogs/frmkoraparm.h"
 #include "report/buildstring.h"
+#include "report/resultsviewer.h"
 
 #include <gtest/gtest.h>
 
