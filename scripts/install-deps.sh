@@ -7,8 +7,12 @@ packages=(
     cmake ninja-build g++ make pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
     qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev libxlsxwriter-dev
-    fonts-liberation2 xvfb xauth
+    fonts-liberation2 xvfb xauth locales
 )
+
+# Locales the tests run under: en_US (Letter paper by default) and a comma-decimal one (de_DE),
+# so number text is proven to ignore the user's locale.
+locales=(en_US.UTF-8 de_DE.UTF-8)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -17,15 +21,41 @@ for p in "${packages[@]}"; do
     fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
+has_locale() {
+    # locale -a spells "en_US.UTF-8" as "en_US.utf8".
+    locale -a 2>/dev/null | grep -qix "${1%.UTF-8}.utf8"
+}
+
+missing_locales=()
+for l in "${locales[@]}"; do
+    has_locale "$l" || missing_locales+=("$l")
+done
+
+if [ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ]; then
     exit 0
 fi
 
-echo "Installing missing packages: ${missing[*]}"
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo_cmd=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing missing packages: ${missing[*]}"
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ ${#missing_locales[@]} -gt 0 ]; then
+    echo "Generating locales: ${missing_locales[*]}"
+    for l in "${missing_locales[@]}"; do
+        # Enable the line "# en_US.UTF-8 UTF-8" of locale.gen, or add it when it is not there.
+        if grep -q "^# *$l UTF-8" /etc/locale.gen 2>/dev/null; then
+            "${sudo_cmd[@]}" sed -i "s/^# *$l UTF-8/$l UTF-8/" /etc/locale.gen
+        elif ! grep -q "^$l UTF-8" /etc/locale.gen 2>/dev/null; then
+            echo "$l UTF-8" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+        fi
+    done
+    "${sudo_cmd[@]}" locale-gen >/dev/null
+fi

@@ -1,3 +1,5 @@
+#include "tempfolder.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -46,21 +48,26 @@ struct Result {
 
 class CliTest : public ::testing::Test {
 protected:
+    // A folder of this run's own, so that concurrent runs never share one.
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("kora_cli_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
+        ASSERT_FALSE(folder.path().empty());
+        dir = folder.path();
         fs::create_directories(dir / "work");
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     // Runs kora-cli with the arguments in the folder `work` below the test folder.
     Result run(std::initializer_list<std::string> args) {
-        std::string cmd = "cd " + quoted((dir / "work").string()) + " && " + quoted(KORA_CLI_PATH);
-        for (const auto& a : args) cmd += " " + quoted(a);
-        cmd += " >" + quoted((dir / "out").string()) + " 2>" + quoted((dir / "err").string()) +
-               " </dev/null";
+        std::string cmd;
+        auto word = [&cmd](const char* before, const std::string& text) {
+            cmd += before;
+            cmd += quoted(text);
+        };
+        word("cd ", (dir / "work").string());
+        word(" && ", KORA_CLI_PATH);
+        for (const auto& a : args) word(" ", a);
+        word(" >", (dir / "out").string());
+        word(" 2>", (dir / "err").string());
+        cmd += " </dev/null";
         const int raw = std::system(cmd.c_str());
         Result r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -69,6 +76,7 @@ protected:
         return r;
     }
 
+    kora::test::TempFolder folder;
     fs::path dir;
 };
 

@@ -11,15 +11,20 @@ namespace kora {
 // them in one place and reports them through HandleError.
 class KoraError : public std::runtime_error {
 public:
-    KoraError(int number, const std::string& description)
-        : std::runtime_error(description), m_number(number), m_description(description) {}
+    KoraError(int number, const std::string& description, const std::string& where = {})
+        : std::runtime_error(description), m_number(number), m_description(description),
+          m_where(where) {}
 
     int number() const { return m_number; }
     const std::string& description() const { return m_description; }
+    // Where the failure happened, for the user ("Reading stopped at line 12 of /x/pit.KOR");
+    // empty when the error text says enough.
+    const std::string& where() const { return m_where; }
 
 private:
     int m_number;
     std::string m_description;
+    std::string m_where;
 };
 
 // Classic error numbers used by the program.

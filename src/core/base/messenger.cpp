@@ -34,9 +34,10 @@ bool offersRetry(int number) {
 
 } // namespace
 
-int HandleError(Messenger& messenger, int number, const std::string& description,
-                bool showMessage) {
+int HandleError(Messenger& messenger, int number, const std::string& description, bool showMessage,
+                const std::string& where) {
     const std::string num = std::to_string(number);
+    const std::string place = where.empty() ? std::string() : "\r\n" + where;
     if (number == err::DialogCancelled) {
         messenger.AddHistory(description);
         return errorAnswer::CancelFlag;
@@ -44,13 +45,14 @@ int HandleError(Messenger& messenger, int number, const std::string& description
     messenger.AddHistory("Error " + num + ":" + description);
     if (offersRetry(number)) {
         if (!showMessage) return errorAnswer::Cancel;
-        const int answer = messenger.ShowMessage(
-            "Error occurred: " + description + " (" + num + ")", mb::RetryCancel | mb::Critical);
+        const int answer =
+            messenger.ShowMessage("Error occurred: " + description + " (" + num + ")" + place,
+                                  mb::RetryCancel | mb::Critical);
         return answer == mb::AnswerRetry ? errorAnswer::Retry : errorAnswer::Cancel;
     }
     if (showMessage) {
         messenger.ShowMessage("Error occurred: " + description + " (" + num +
-                                  "). Procedure Terminated",
+                                  "). Procedure Terminated" + place,
                               mb::OK | mb::Critical);
     }
     return number == -2147217900 ? errorAnswer::Database : errorAnswer::Terminated;

@@ -70,11 +70,12 @@ inline constexpr int Database = 6;
 } // namespace errorAnswer
 
 // The common error reporter of the command handlers. File and printer errors offer Retry/Cancel,
-// a cancelled common dialog only logs, every other error ends the procedure.
+// a cancelled common dialog only logs, every other error ends the procedure. A non-empty `where`
+// follows the classic message on a line of its own.
 int HandleError(Messenger& messenger, int number, const std::string& description,
-                bool showMessage = true);
+                bool showMessage = true, const std::string& where = {});
 inline int HandleError(Messenger& messenger, const KoraError& e, bool showMessage = true) {
-    return HandleError(messenger, e.number(), e.description(), showMessage);
+    return HandleError(messenger, e.number(), e.description(), showMessage, e.where());
 }
 
 } // namespace kora

@@ -1,5 +1,7 @@
 #include "core/base/numberformat.h"
 
+#include <algorithm>
+#include <bit>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -39,6 +41,27 @@ bool isDecimalTie(double x, int q) {
 double awayFromZeroOnTie(double x, int q) {
     if (!isDecimalTie(x, q)) return x;
     return std::nextafter(x, std::copysign(std::numeric_limits<double>::infinity(), x));
+}
+
+// The general form rounds to 7 significant digits, halves away from zero like the patterns. For a
+// single-precision value whose lowest set bit is 2^e, only the decade 10^(e+7) can hold an exact
+// tie, and only decades 10^-4 .. 10^7 at all (24 bits of mantissa), so the exact test runs for
+// few values.
+double awayFromZeroOnGeneralTie(float value) {
+    static constexpr double powersOfTen[] = {1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2,
+                                             1e3,  1e4,  1e5,  1e6,  1e7, 1e8};
+    constexpr int lowest = -4;
+    const double x = value;
+    const auto bits = std::bit_cast<std::uint32_t>(value);
+    const auto biased = static_cast<int>((bits >> 23) & 0xFFu);
+    std::uint32_t mantissa = bits & 0x7FFFFFu;
+    if (biased != 0) mantissa |= 0x800000u;
+    if (mantissa == 0) return x;
+    const int decade = std::max(biased, 1) - 150 + std::countr_zero(mantissa) + 7;
+    if (decade < lowest || decade > 7) return x;
+    const double ax = std::fabs(x);
+    if (ax < powersOfTen[decade - lowest] || ax >= powersOfTen[decade - lowest + 1]) return x;
+    return awayFromZeroOnTie(x, decade - 6);
 }
 
 int decimalExponent(double ax) {
@@ -93,7 +116,8 @@ std::string formatScientific(double value, std::string_view pattern) {
     std::string mantissa = s.substr(0, ep);
     const int exponent = std::atoi(s.c_str() + ep + 1);
     std::string expText = std::to_string(std::abs(exponent));
-    while (static_cast<int>(expText.size()) < expDigits) expText.insert(0, "0");
+    if (static_cast<int>(expText.size()) < expDigits)
+        expText.insert(0, static_cast<std::size_t>(expDigits) - expText.size(), '0');
     std::string sign = exponent < 0 ? "-" : (forceSign ? "+" : "");
     return mantissa + std::string(1, pattern[ePos]) + sign + expText;
 }
@@ -138,7 +162,8 @@ std::string Format(double value, std::string_view pattern) {
     while (static_cast<int>(frac.size()) > fracZeros && !frac.empty() && frac.back() == '0')
         frac.pop_back();
     if (intDigits == "0") intDigits.clear();
-    while (static_cast<int>(intDigits.size()) < minInt) intDigits.insert(0, "0");
+    if (static_cast<int>(intDigits.size()) < minInt)
+        intDigits.insert(0, static_cast<std::size_t>(minInt) - intDigits.size(), '0');
     if (thousands) intDigits = groupThousands(intDigits);
 
     std::string out = sign + intDigits;
@@ -149,13 +174,13 @@ std::string Format(double value, std::string_view pattern) {
 std::string FormatGeneral(float value) {
     if (!std::isfinite(value)) return nonFinite(value);
     if (value == 0) return "0";
-    // The same text as printf's "%.7G" (std::to_chars follows printf's %g rules), far cheaper;
-    // only the exponent letter needs upper case.
+    // The text of printf's "%.7G" (std::to_chars follows printf's %g rules), far cheaper, with
+    // exact ties moved off the half first; only the exponent letter needs upper case.
+    const double v = awayFromZeroOnGeneralTie(value);
     char buf[48];
-    const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value),
-                                   std::chars_format::general, 7);
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 7);
     if (res.ec != std::errc{}) {
-        std::snprintf(buf, sizeof buf, "%.7G", static_cast<double>(value));
+        std::snprintf(buf, sizeof buf, "%.7G", v);
         return buf;
     }
     std::string out(buf, res.ptr);
@@ -166,9 +191,12 @@ std::string FormatGeneral(float value) {
 std::string FormatGeneralDouble(double value) {
     if (!std::isfinite(value)) return nonFinite(value);
     if (value == 0) return "0";
+    // printf's "%.15G" would follow the C library's locale (a comma under de_DE).
     char buf[48];
-    std::snprintf(buf, sizeof buf, "%.15G", value);
-    return buf;
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    std::string out(buf, res.ptr);
+    if (const auto e = out.find('e'); e != std::string::npos) out[e] = 'E';
+    return out;
 }
 
 std::string SignBlank(float value) {
@@ -177,12 +205,15 @@ std::string SignBlank(float value) {
         g.erase(0, 1);
     else if (g.rfind("-0.", 0) == 0)
         g.erase(1, 1);
-    if (g.empty() || g[0] != '-') g.insert(0, " ");
+    if (g.empty() || g[0] != '-') g.insert(g.begin(), ' ');
     return g;
 }
 
 std::string FileInteger(long value) {
-    return (value < 0 ? "" : " ") + std::to_string(value) + " ";
+    std::string out(value < 0 ? 0 : 1, ' ');
+    out += std::to_string(value);
+    out += ' ';
+    return out;
 }
 
 std::string FileNativeReal(float value) {

@@ -17,7 +17,8 @@ namespace kora {
 std::string Format(double value, std::string_view pattern);
 
 // The general form of a single-precision value: the shortest text with at most 7 significant
-// digits, exponent form ("1.234568E+07", "1E-05") for very large or small values.
+// digits, exponent form ("1.234568E+07", "1E-05") for very large or small values. Halves are
+// rounded away from zero as in the patterns: 1.1953125 gives 1.195313.
 std::string FormatGeneral(float value);
 
 // The general form of a double-precision value (at most 15 significant digits).

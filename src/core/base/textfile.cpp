@@ -136,6 +136,16 @@ std::size_t CharacterCount(std::string_view text) {
     return n;
 }
 
+std::size_t CharacterOffset(std::string_view text, std::size_t index) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (isContinuation(static_cast<unsigned char>(text[i]))) continue;
+        if (count == index) return i;
+        ++count;
+    }
+    return text.size();
+}
+
 std::string CharacterSlice(std::string_view text, std::size_t first, std::size_t count) {
     std::size_t index = 0, begin = text.size(), end = text.size();
     for (std::size_t i = 0; i < text.size(); ++i) {

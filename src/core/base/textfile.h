@@ -40,4 +40,9 @@ std::size_t CharacterCount(std::string_view text);
 // The characters [first, first + count) of a UTF-8 text, counted in code points.
 std::string CharacterSlice(std::string_view text, std::size_t first, std::size_t count);
 
+// The byte offset at which character `index` (counted from 0 in code points) of a UTF-8 text
+// begins; the size of the text when it has no such character. A cut there never splits a
+// character.
+std::size_t CharacterOffset(std::string_view text, std::size_t index);
+
 } // namespace kora

@@ -7,6 +7,10 @@
 #include <filesystem>
 #include <random>
 
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
 namespace kora {
 
 namespace fs = std::filesystem;
@@ -26,6 +30,22 @@ std::string temporaryName() {
     return name + ".tmp";
 }
 
+// An existing file that may not be written: no write permission at all (which holds even for an
+// administrator), or none for this user.
+bool isReadOnlyFile(const fs::path& file) {
+    std::error_code ec;
+    const auto st = fs::status(file, ec);
+    if (ec || !fs::is_regular_file(st)) return false;
+    constexpr auto anyWrite =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((st.permissions() & anyWrite) == fs::perms::none) return true;
+#if defined(__unix__) || defined(__APPLE__)
+    return ::access(file.c_str(), W_OK) != 0;
+#else
+    return false;
+#endif
+}
+
 } // namespace
 
 TextFileWriter::TextFileWriter(const std::string& path) {
@@ -38,6 +58,9 @@ TextFileWriter::TextFileWriter(const std::string& path) {
     }
     if (fs::is_directory(target, ec))
         throw KoraError(err::PathFileAccessError, "Path/File access error");
+    // The rename below would replace a read-only file in a writable folder: refuse it as a
+    // read-only folder is refused.
+    if (isReadOnlyFile(target)) throw KoraError(err::PermissionDenied, "Permission denied");
     m_path = target.string();
     fs::path dir = target.parent_path();
     if (dir.empty()) dir = ".";

@@ -10,10 +10,10 @@ namespace kora {
 // is completely on disk: the text goes to a temporary file beside the target, every write, the
 // flush and the close are checked, and commit() renames the temporary file over the target. A
 // symbolic link is followed, so the file it points to is replaced, and the permissions of the
-// replaced file are kept. A failure throws KoraError with the classic number: 76 "Path not
-// found", 70 "Permission denied", 61 "Disk full", 57 "Device I/O error" or 75 "Path/File access
-// error"; the temporary file is then removed and any previous file is left untouched, as it is
-// when the writer is destroyed without commit().
+// replaced file are kept; a read-only file is not replaced. A failure throws KoraError with the
+// classic number: 76 "Path not found", 70 "Permission denied", 61 "Disk full", 57 "Device I/O
+// error" or 75 "Path/File access error"; the temporary file is then removed and any previous file
+// is left untouched, as it is when the writer is destroyed without commit().
 class TextFileWriter {
 public:
     explicit TextFileWriter(const std::string& path);

@@ -1,16 +1,21 @@
 #include "core/base/textutil.h"
 
+#include "core/base/textfile.h"
+
 namespace kora {
 
+// Widths are counted in characters, as the reader sees them, not in bytes.
 std::string PadDots(std::string_view text, int n) {
     std::string s(text);
-    if (static_cast<int>(s.size()) < n) s.append(static_cast<std::size_t>(n) - s.size(), '.');
+    const std::size_t chars = CharacterCount(s);
+    if (static_cast<int>(chars) < n) s.append(static_cast<std::size_t>(n) - chars, '.');
     return s;
 }
 
 std::string PadLeft(std::string_view text, int n) {
     std::string s(text);
-    if (static_cast<int>(s.size()) < n) s.insert(0, static_cast<std::size_t>(n) - s.size(), ' ');
+    const std::size_t chars = CharacterCount(s);
+    if (static_cast<int>(chars) < n) s.insert(0, static_cast<std::size_t>(n) - chars, ' ');
     return s;
 }
 
@@ -26,14 +31,17 @@ std::string WrapText(std::string_view text, int n) {
     const auto width = static_cast<std::size_t>(n);
     std::string out;
     std::string rest(text);
-    while (rest.size() > width) {
-        const auto blank = rest.rfind(' ', width - 1);
+    // `limit` is the byte where character n + 1 begins; a blank is one byte and never part of
+    // a longer character, so the search below stays on character boundaries.
+    for (std::size_t limit = CharacterOffset(rest, width); limit < rest.size();
+         limit = CharacterOffset(rest, width)) {
+        const auto blank = rest.rfind(' ', limit - 1);
         if (blank != std::string::npos) {
             out += rest.substr(0, blank);
             rest = Trim(std::string_view(rest).substr(blank + 1));
         } else {
-            out += rest.substr(0, width);
-            rest = Trim(std::string_view(rest).substr(width));
+            out += rest.substr(0, limit);
+            rest = Trim(std::string_view(rest).substr(limit));
         }
         out += CRLF;
     }

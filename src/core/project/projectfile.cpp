@@ -15,7 +15,8 @@ namespace {
 // Reads the project file the way a comma/blank-delimited list reader does: numeric items end at
 // a blank, a comma or the end of a line; text items at a comma or the end of a line; the title
 // and description lines are taken whole. Lines may end in CR LF, CR or LF. Every read past the
-// end of the text raises "Input past end of file".
+// end of the text raises "Input past end of file". Each error names the line at which reading
+// stopped.
 class ListReader {
 public:
     explicit ListReader(std::string_view text) : m_text(text) {}
@@ -55,24 +56,37 @@ public:
     float readReal() {
         const double v = readNumber();
         // Values from the largest single up to half a unit beyond it still round to it.
-        if (!(std::fabs(v) < 0x1.ffffffp127)) throw KoraError(err::Overflow, "Overflow");
+        if (!(std::fabs(v) < 0x1.ffffffp127)) throw KoraError(err::Overflow, "Overflow", where());
         return static_cast<float>(v);
     }
 
     // A 16-bit integer; a fraction rounds to the nearest integer, a tie to the even one.
     std::int16_t readInteger() {
         const double v = std::nearbyint(readNumber());
-        if (!(v >= -32768.0 && v <= 32767.0)) throw KoraError(err::Overflow, "Overflow");
+        if (!(v >= -32768.0 && v <= 32767.0)) throw KoraError(err::Overflow, "Overflow", where());
         return static_cast<std::int16_t>(v);
+    }
+
+    // "Reading stopped at line n": the line of the item being read (its line ends counted as
+    // CR LF, CR or LF).
+    std::string where() const {
+        std::size_t line = 1;
+        for (std::size_t i = 0; i < m_mark && i < m_text.size(); ++i) {
+            if (m_text[i] == '\n' ||
+                (m_text[i] == '\r' && (i + 1 >= m_text.size() || m_text[i + 1] != '\n')))
+                ++line;
+        }
+        return "Reading stopped at line " + std::to_string(line);
     }
 
 private:
     static bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
     static bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-    void requireMore() const {
+    void requireMore() {
+        m_mark = m_pos;
         if (m_pos >= m_text.size())
-            throw KoraError(err::InputPastEndOfFile, "Input past end of file");
+            throw KoraError(err::InputPastEndOfFile, "Input past end of file", where());
     }
 
     void skipBlanks() {
@@ -105,12 +119,13 @@ private:
         const std::string_view item = m_text.substr(start, m_pos - start);
         skipDelimiter();
         if (item.empty()) return 0;
-        if (!IsNumericText(item)) throw KoraError(err::TypeMismatch, "Type mismatch");
+        if (!IsNumericText(item)) throw KoraError(err::TypeMismatch, "Type mismatch", where());
         return LeadingNumber(item);
     }
 
     std::string_view m_text;
     std::size_t m_pos = 0;
+    std::size_t m_mark = 0; // where the item being read begins
 };
 
 // A title is one line of the file; a line break in it would shift every later line.
@@ -224,7 +239,7 @@ bool ReadProjectText(ProjectRecord& p, std::string_view content, Messenger& mess
     if (entries == 0) entries = 1;
     // The per-column arrays hold five pillar columns; a count outside 1..6 cannot be loaded.
     if (entries < 1 || entries > p.CenterDistance.size() + 1)
-        throw KoraError(err::SubscriptOutOfRange, "Subscript out of range");
+        throw KoraError(err::SubscriptOutOfRange, "Subscript out of range", in.where());
     p.NumEntries = entries;
     for (int i = 1; i <= p.NumEntries - 1; ++i) p.CenterDistance[i] = in.readReal();
 
@@ -240,7 +255,8 @@ bool ReadProjectText(ProjectRecord& p, std::string_view content, Messenger& mess
     const std::int16_t mode = in.readInteger();
     p.ConfigMode = (mode < 0 || mode > 3) ? std::int16_t{0} : mode;
     p.YieldPillarWidth = in.readReal();
-    p.AdvGeometry = in.readInteger();
+    const std::int16_t advanced = in.readInteger();
+    p.AdvGeometry = (advanced < 0 || advanced > 1) ? std::int16_t{0} : advanced;
     for (int i = 1; i <= p.NumEntries - 1; ++i) {
         p.XcutAngle[i] = in.readReal();
         p.XcutSpacing[i] = in.readReal();
@@ -252,7 +268,11 @@ bool FileOpen(ProjectRecord& p, ReportBuffer& out, const Settings& settings, Mes
     FileNew(p, out, settings, messenger, false, true);
     messenger.AddHistory("Opening: " + p.ProjectPath);
     const std::string content = ReadTextFile(p.ProjectPath);
-    if (!ReadProjectText(p, content, messenger)) return false;
+    try {
+        if (!ReadProjectText(p, content, messenger)) return false;
+    } catch (const KoraError& e) {
+        throw KoraError(e.number(), e.description(), e.where() + " of " + p.ProjectPath);
+    }
     p.ProjectSaved = true;
     p.DescriptionSet = true;
     p.ProjectEmpty = false;

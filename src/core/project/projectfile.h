@@ -34,14 +34,16 @@ bool FileSave(ProjectRecord& p, Messenger& messenger);
 // Reads the project file content (the bytes of a file) into the record, which FileNew has just
 // reset. Returns false after showing "Invalid file format" when the first item is not the tag.
 // A damaged file raises KoraError (62 "Input past end of file", 13 "Type mismatch",
-// 9 "Subscript out of range", 6 "Overflow") and leaves what the lines read so far made of the
-// record; NumEntries always stays within 1..6. The flags are not touched.
+// 9 "Subscript out of range", 6 "Overflow") whose where() reads "Reading stopped at line n", and
+// leaves what the lines read so far made of the record; NumEntries always stays within 1..6. The
+// flags are not touched.
 bool ReadProjectText(ProjectRecord& p, std::string_view content, Messenger& messenger);
 
 // Opens p.ProjectPath: FileNew keeping the path and resetting the units, "Opening: " in the
 // history, the file read, and the project marked saved, described and not empty. The question
 // about unsaved changes is the caller's. Returns false after "Invalid file format"; file errors
-// and damaged content raise KoraError with the project left consistent and still marked empty.
+// and damaged content raise KoraError with the project left consistent and still marked empty
+// (for damaged content, where() also names the file: "Reading stopped at line n of <path>").
 bool FileOpen(ProjectRecord& p, ReportBuffer& out, const Settings& settings, Messenger& messenger);
 
 // The part of a path after the last "/" or "\"; with stripExtension only the part before its

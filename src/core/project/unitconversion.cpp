@@ -50,8 +50,10 @@ bool ConvertProjectUnits(ProjectRecord& p, int targetUnits) {
     for (std::size_t k = 0; k < fields.size(); ++k)
         *fields[k].first = static_cast<float>(converted[k]);
 
-    p.ProjectPath =
-        std::string(toMetric ? "Metric_" : "English_") + FileNamePart(p.ProjectPath, false);
+    // The converted project stays beside the original file: only the file name changes.
+    const std::string name = FileNamePart(p.ProjectPath, false);
+    const std::string folder = p.ProjectPath.substr(0, p.ProjectPath.size() - name.size());
+    p.ProjectPath = folder + (toMetric ? "Metric_" : "English_") + name;
     p.UnitSystem = static_cast<std::int16_t>(toMetric ? Metric : English);
     p.ProjectSaved = false;
     return true;

@@ -1,5 +1,6 @@
 #include "core/report/history.h"
 
+#include "core/base/textfile.h"
 #include "core/base/numberformat.h"
 #include "core/base/textutil.h"
 #include "core/model/settings.h"
@@ -14,7 +15,7 @@ void History::applySettings(const Settings& settings) {
 }
 
 void History::cutBack() {
-    if (static_cast<long>(m_text.size()) < m_maxDisplaySize) return;
+    if (static_cast<long>(CharacterCount(m_text)) < m_maxDisplaySize) return;
     // Start of every line; lines end with CR LF, and a final piece without one is a line too.
     std::vector<std::size_t> starts{0};
     for (std::size_t i = 0; i + 2 < m_text.size(); ++i)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/report/fontchoice.h"
+#include "core/base/fontchoice.h"
 
 #include <cstdint>
 #include <functional>

@@ -121,12 +121,9 @@ std::string IniFile::readString(std::string_view section, std::string_view key) 
     keyValue(m_lines[line], k, v);
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.substr(1, v.size() - 2);
-    if (v.size() > MaxValueLength) {
-        std::size_t cut = MaxValueLength;
-        // Never cut inside a character.
-        while (cut > 0 && (static_cast<unsigned char>(v[cut]) & 0xC0) == 0x80) --cut;
-        v = v.substr(0, cut);
-    }
+    // The limit counts characters (a folder name with accents is no shorter for the user), and
+    // the cut never splits one.
+    v = v.substr(0, CharacterOffset(v, MaxValueLength));
     return std::string(v);
 }
 
@@ -134,7 +131,7 @@ void IniFile::writeValue(std::string_view section, std::string_view key, std::st
     const std::string line = std::string(key) + "=" + oneLine(value);
     Range r{};
     if (!findSection(section, r)) {
-        m_lines.push_back("[" + std::string(section) + "]");
+        m_lines.push_back(std::string(1, '[').append(section).append("]"));
         m_lines.push_back(line);
         return;
     }

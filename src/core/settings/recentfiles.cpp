@@ -12,6 +12,20 @@ std::string RecentCaption(const RecentFiles& recent, int item, const Settings& s
     return settings.ShortRecentFiles == 1 ? recent.LastFile[k] : recent.LastFileLong[k];
 }
 
+bool RemoveRecentFile(RecentFiles& recent, int item) {
+    if (item < 1 || item > recent.RecentCount || item > 4) return false;
+    for (std::size_t k = static_cast<std::size_t>(item - 1); k + 1 < 4; ++k) {
+        recent.LastFile[k] = std::move(recent.LastFile[k + 1]);
+        recent.LastFileLong[k] = std::move(recent.LastFileLong[k + 1]);
+        recent.LastFileMode[k] = recent.LastFileMode[k + 1];
+    }
+    recent.LastFile[3].clear();
+    recent.LastFileLong[3].clear();
+    recent.LastFileMode[3] = 0;
+    --recent.RecentCount;
+    return true;
+}
+
 bool UpdateRecentFiles(RecentFiles& recent, const std::string& projectPath,
                        const Settings& settings) {
     const std::string caption =

@@ -24,6 +24,10 @@ struct RecentFiles {
 bool UpdateRecentFiles(RecentFiles& recent, const std::string& projectPath,
                        const Settings& settings);
 
+// Takes item 1..RecentCount out of the list; the entries after it move up one place. Returns
+// false (nothing changed) for an item outside the list.
+bool RemoveRecentFile(RecentFiles& recent, int item);
+
 // The menu caption of item 1..4: the file name part when ShortRecentFiles is 1, else the full
 // path. Empty for an item outside 1..RecentCount.
 std::string RecentCaption(const RecentFiles& recent, int item, const Settings& settings);

@@ -1,8 +1,9 @@
 #include "core/settings/settingsfile.h"
 
+#include "core/project/projectfile.h"
+#include "core/base/fontchoice.h"
 #include "core/base/numberformat.h"
 #include "core/base/textutil.h"
-#include "core/project/projectfile.h"
 #include "core/settings/inifile.h"
 #include "core/settings/pathchecks.h"
 
@@ -229,10 +230,7 @@ std::int16_t ClampToLow(double value, int low, int high) {
 }
 
 std::string DefaultFontName(const std::vector<std::string>& availableFonts) {
-    for (const char* preferred : {"Arial", "Courier New", "System", "Terminal"})
-        for (const auto& f : availableFonts)
-            if (f == preferred) return f;
-    return availableFonts.empty() ? std::string("Arial") : availableFonts.front();
+    return PickScreenFont(availableFonts);
 }
 
 std::string ReadIniVersion(const std::string& iniPath) {
@@ -271,7 +269,7 @@ bool SaveSettings(const Settings& settings, const RecentFiles& recent, const std
 }
 
 bool EnsureSettingsFile(const std::string& iniPath, const Settings& defaults,
-                        const RecentFiles& recent, Messenger& messenger) {
+                        const RecentFiles& recent, Messenger& messenger, std::string* problem) {
     if (FileExists(iniPath)) {
         if (ReadIniVersion(iniPath) == SettingsVersion) return true;
         std::error_code ec;
@@ -284,7 +282,9 @@ bool EnsureSettingsFile(const std::string& iniPath, const Settings& defaults,
     writeParts(defaults, recent, ini, settingsPart::All);
     try {
         ini.save(iniPath);
-    } catch (const KoraError&) {
+    } catch (const KoraError& e) {
+        if (problem != nullptr)
+            *problem = e.description() + " (" + std::to_string(e.number()) + ")";
         return false;
     }
     return true;

@@ -33,8 +33,8 @@ inline constexpr int Options = 6;
 std::int16_t ClampToLow(double value, int low, int high);
 
 // The font used when no font name is stored: the first of "Arial", "Courier New", "System",
-// "Terminal" that the display offers, else the display's first font ("Arial" when the list is
-// empty).
+// "Terminal" that the display offers (Liberation Sans standing in for Arial, Liberation Mono for
+// Courier New), else "Arial" for the display to substitute.
 std::string DefaultFontName(const std::vector<std::string>& availableFonts);
 
 // INIFileVersion of section "Version" ("" when missing), and writing SettingsVersion there.
@@ -56,8 +56,10 @@ bool SaveSettings(const Settings& settings, const RecentFiles& recent, const std
 
 // The start-up check: a missing settings file is written with the version and every section
 // from the given defaults; a file of another version (or none readable) is deleted and written
-// afresh. Returns false when no file could be written; the program then goes on with defaults.
+// afresh. Returns false when no file could be written, with the reason ("Disk full (61)") in
+// `problem` when given; the program then goes on with the defaults and must not read the file.
 bool EnsureSettingsFile(const std::string& iniPath, const Settings& defaults,
-                        const RecentFiles& recent, Messenger& messenger);
+                        const RecentFiles& recent, Messenger& messenger,
+                        std::string* problem = nullptr);
 
 } // namespace kora

@@ -10,6 +10,9 @@ void CenterForm(QWidget& window) {
     QScreen* screen = window.screen();
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
+    // A window about to open takes the size it will open with, so that it is its centre that
+    // lands on the screen's centre.
+    if (!window.isVisible() && !window.testAttribute(Qt::WA_Resized)) window.adjustSize();
     const QRect area = screen->availableGeometry();
     QRect frame = window.frameGeometry();
     frame.moveCenter(area.center());

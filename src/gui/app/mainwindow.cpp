@@ -12,6 +12,7 @@
 #include "gui/dialogs/frmkoraparm.h"
 #include "gui/graphics/frmpicture.h"
 #include "gui/report/printpreview.h"
+#include "gui/report/reportfont.h"
 #include "gui/report/reportprinter.h"
 #include "gui/report/resultsviewer.h"
 #include "gui/utilities/helpmenu.h"
@@ -24,6 +25,7 @@
 #include "core/project/projectfile.h"
 #include "core/report/buildstring.h"
 #include "core/report/inputlisting.h"
+#include "core/settings/pathchecks.h"
 #include "core/settings/recentfiles.h"
 #include "core/settings/settingsfile.h"
 
@@ -48,6 +50,9 @@
 namespace kora::gui {
 
 namespace {
+
+// The chart window comes with a later piece of work: until then its commands are shown, greyed.
+constexpr bool GraphCommandsAvailable = false;
 
 constexpr int SettingsSectionSettings = settingsPart::Settings;
 constexpr int SettingsSectionFileMenu = settingsPart::FileMenu;
@@ -101,7 +106,6 @@ MainWindow::MainWindow(AppState& state, GuiMessenger& messenger, ReportPrinter& 
 MainWindow::~MainWindow() {
     m_messenger.setPane(nullptr);
     delete m_viewer.data();
-    delete m_preview.data();
     delete m_parameters.data();
 }
 
@@ -111,10 +115,6 @@ ResultsViewer* MainWindow::resultsViewer() const {
 
 frmKORAParm* MainWindow::parametersDialog() const {
     return m_parameters.data();
-}
-
-PrintPreview* MainWindow::printPreview() const {
-    return m_preview.data();
 }
 
 QAction* MainWindow::action(const QString& name) const {
@@ -199,7 +199,6 @@ void MainWindow::buildMenus() {
               {3, "Size Pillars (Standard Geometry)...", {}, 3300},
               {4, nullptr, {}, 0}},
              [this](int i) { mnuCalcItem_Click(i); });
-    // The chart window comes with a later piece of work: its commands are shown, greyed.
     const char* graphCaptions[] = {"SF vs Entry Height", "SF vs Depth of Cover",
                                    "SF vs Panel Width", "SF vs CrossCut Spacing"};
     auto addGraphMenu = [&](int index, const char* caption, const char* array) {
@@ -213,12 +212,11 @@ void MainWindow::buildMenus() {
             a->setParent(this);
             a->setObjectName(itemName(array, i));
             a->setProperty("helpContext", 3500);
-            a->setEnabled(false);
         }
-        entry->setEnabled(false);
     };
     addGraphMenu(5, "Graph [KORA (Classic)]", "mnuCalcGrafItem");
     addGraphMenu(6, "Graph [KORA (R)]", "mnuCalcGrafRItem");
+    SetGraphMenus();
 
     QMenu* util = addMenu("mnuUtil", "&Utilities", 4000);
     addItems(util, "mnuUtilItem",
@@ -329,7 +327,7 @@ void MainWindow::ApplyHistorySetting() {
 
 void MainWindow::ApplyDisplayFont() {
     const Settings& s = m_state.settings;
-    QFont font(QString::fromStdString(s.DisplayFontName));
+    QFont font = DeviceFont(QString::fromStdString(s.DisplayFontName));
     font.setPointSizeF(s.DisplayFontSize > 0 ? s.DisplayFontSize : 10.0);
     font.setBold(s.DisplayFontBold != 0);
     font.setItalic(s.DisplayFontItalic != 0);
@@ -358,6 +356,17 @@ void MainWindow::SetCaption() {
 
 void MainWindow::SetCalcAdv() {
     action(QStringLiteral("mnuCalcItem_1"))->setEnabled(m_state.project.AdvGeometry != 0);
+}
+
+void MainWindow::SetGraphMenus() {
+    for (const char* name : {"mnuCalcItem_5_Menu", "mnuCalcItem_6_Menu"}) {
+        auto* sub = findChild<QMenu*>(QString::fromLatin1(name));
+        // The submenu itself is switched too: Qt gives a submenu's entry the state of the submenu
+        // again whenever the main window is disabled and enabled, as every blocking dialog does.
+        sub->setEnabled(GraphCommandsAvailable);
+        sub->menuAction()->setEnabled(GraphCommandsAvailable);
+        for (QAction* a : sub->actions()) a->setEnabled(GraphCommandsAvailable);
+    }
 }
 
 void MainWindow::LoadOutBuf0(bool mode) {
@@ -443,18 +452,40 @@ void MainWindow::recordRecentFile() {
     RefreshRecentFiles();
 }
 
+bool MainWindow::saveChangesFirst(int defaultButton) {
+    ProjectRecord& p = m_state.project;
+    if (p.ProjectSaved) return true;
+    const int answer = m_messenger.ShowMessage("Save changes to: " + p.ProjectPath + "?",
+                                               mb::YesNoCancel | mb::Question | defaultButton);
+    if (answer == mb::AnswerCancel) return false;
+    if (answer == mb::AnswerYes) {
+        if (!FileMenuSave(false)) return false;
+        recordRecentFile();
+    }
+    return true;
+}
+
+void MainWindow::closeInputDialogs() {
+    if (m_description) m_description->reject();
+    if (m_parameters) m_parameters->discard();
+    m_parameters = nullptr;
+}
+
 void MainWindow::LoadProjFile() {
     ProjectRecord& p = m_state.project;
     if (!p.ProjectSaved) {
-        const int answer = m_messenger.ShowMessage("Save changes to: " + p.PreviousPath + "?",
-                                                   mb::YesNo | mb::Question | mb::DefaultButton2);
-        if (answer == mb::AnswerYes) {
-            const std::string wanted = p.ProjectPath;
-            p.ProjectPath = p.PreviousPath;
-            FileMenuSave(false);
-            p.ProjectPath = wanted;
+        // The question is about the project in memory; a cancelled or failed save keeps it, and
+        // its name, instead of the one that was to be opened.
+        const std::string wanted = p.ProjectPath;
+        p.ProjectPath = p.PreviousPath;
+        if (!saveChangesFirst(mb::DefaultButton2)) {
+            SetCaption();
+            return;
         }
+        p.ProjectPath = wanted;
     }
+    // No input dialog may go on editing the record that the file is about to replace.
+    closeInputDialogs();
     bool opened = false;
     const bool done = Guarded(m_messenger, [&] {
         WaitCursor wait;
@@ -478,6 +509,8 @@ void MainWindow::mnuFileItem_Click(int index) {
     Guarded(m_messenger, [&] {
         switch (index) {
         case 0:
+            if (!saveChangesFirst(0)) break;
+            closeInputDialogs();
             FileNew(true, true);
             SetCaption();
             if (m_state.settings.ShowInputScreenOnLoad == 1) mnuEditItem_Click(1);
@@ -494,16 +527,17 @@ void MainWindow::mnuFileItem_Click(int index) {
             }
             break;
         case 5:
-            if (!m_printer.pageSetup(this)) logCancelled();
+            if (!m_printer.printerSetup(this)) logCancelled();
             break;
         case 6:
             printInputListing(true);
             break;
         case 7: {
             LoadOutBuf0(false);
-            auto* preview = new PrintPreview(m_state.report, m_messenger, m_printer, this);
-            m_preview = preview;
-            preview->openPreview();
+            PrintPreview preview(m_state.report.OutBuf[0], m_messenger, m_printer, this);
+            CenterForm(preview);
+            m_messenger.AddHistory("Preview displayed");
+            m_messenger.dialogs().execDialog(preview);
             break;
         }
         case 11:
@@ -519,8 +553,20 @@ void MainWindow::mnuFileArray_Click(int index) {
     if (index < 1 || index > 4) return;
     ProjectRecord& p = m_state.project;
     Guarded(m_messenger, [&] {
+        const std::string path = m_state.recent.LastFileLong[static_cast<std::size_t>(index - 1)];
+        if (!FileExists(path)) {
+            // A project moved or deleted since: offer to take it off the list.
+            const int answer = m_messenger.ShowMessage(
+                "File not found: " + path + "\r\nRemove it from the list of recent files?",
+                mb::YesNo | mb::Question);
+            if (answer == mb::AnswerYes && RemoveRecentFile(m_state.recent, index)) {
+                writeFileMenuSection();
+                RefreshRecentFiles();
+            }
+            return;
+        }
         p.PreviousPath = p.ProjectPath;
-        p.ProjectPath = m_state.recent.LastFileLong[static_cast<std::size_t>(index - 1)];
+        p.ProjectPath = path;
         LoadProjFile();
     });
 }
@@ -531,7 +577,9 @@ void MainWindow::printInputListing(bool withDialog) {
                                                    mb::YesNo | mb::Question | mb::DefaultButton2);
         if (answer != mb::AnswerYes) return;
     }
-    if (withDialog && !m_printer.askPrinter(this, ReportPrinter::Dialog::Full)) {
+    // Without the dialog (the toolbar) the print goes to a printer only, never to a file.
+    if (withDialog ? !m_printer.askPrinter(this, ReportPrinter::Dialog::Full)
+                   : !m_printer.choosePrinterWithoutDialog(this)) {
         logCancelled();
         return;
     }
@@ -554,8 +602,10 @@ void MainWindow::openDescriptionDialog() {
     hooks.setCaption = [this] { SetCaption(); };
     frmKORADesc dialog(m_state.project, m_state.report, m_state.settings, m_messenger,
                        std::move(hooks), this);
+    m_description = &dialog;
     CenterForm(dialog);
     m_messenger.dialogs().execDialog(dialog);
+    m_description = nullptr;
     SetCaption();
     SetCalcAdv();
     if (dialog.nextFormChosen()) openParametersDialog();
@@ -567,6 +617,8 @@ void MainWindow::openParametersDialog() {
         m_parameters->activateWindow();
         return;
     }
+    // The hourglass while the dialog is built and first shown; both take a noticeable moment.
+    WaitCursor wait;
     ParametersHooks hooks;
     hooks.setCaption = [this] { SetCaption(); };
     hooks.setCalcAdv = [this](bool) { SetCalcAdv(); };
@@ -728,16 +780,7 @@ void MainWindow::Toolbar1_ButtonClick(int button) {
 }
 
 bool MainWindow::QueryUnload() {
-    ProjectRecord& p = m_state.project;
-    if (p.ProjectSaved) return true;
-    const int answer = m_messenger.ShowMessage("Save changes to: " + p.ProjectPath + "?",
-                                               mb::YesNoCancel | mb::Question);
-    if (answer == mb::AnswerCancel) return false;
-    if (answer == mb::AnswerYes) {
-        if (!FileMenuSave(false)) return false;
-        recordRecentFile();
-    }
-    return true;
+    return saveChangesFirst(0);
 }
 
 void MainWindow::formUnload() {
@@ -745,7 +788,6 @@ void MainWindow::formUnload() {
     m_unloaded = true;
     if (m_parameters) m_parameters->close();
     if (m_viewer) m_viewer->close();
-    if (m_preview) m_preview->close();
     m_help.CloseHelp();
     writeFileMenuSection();
 }

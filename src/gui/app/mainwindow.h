@@ -15,6 +15,7 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QToolBar;
+class QDialog;
 
 namespace kora::gui {
 
@@ -25,7 +26,6 @@ struct HelpMenuContext;
 class PictureBox;
 class frmKORAParm;
 enum class ParametricStudy;
-class PrintPreview;
 class ReportPrinter;
 class ResultsViewer;
 
@@ -58,6 +58,9 @@ public:
     bool ShowFileDialog(int mode, const std::string& folder);
     void SetCaption();
     void SetCalcAdv();
+    // The Output menu's two Graph submenus and their items, enabled exactly when the chart
+    // commands are available; the one place that decides it.
+    void SetGraphMenus();
     void LoadOutBuf0(bool mode);
 
     // Settings applied to the window.
@@ -78,7 +81,6 @@ public:
 
     QPlainTextEdit* historyPane() const { return m_txtMain; }
     ResultsViewer* resultsViewer() const;
-    PrintPreview* printPreview() const;
     frmKORAParm* parametersDialog() const;
 
     // A named action of the menus or the toolbar ("mnuFileItem_6", "Toolbar1_3").
@@ -100,6 +102,11 @@ private:
     void copyHistory();
     void formUnload();
     void logCancelled();
+    // "Save changes to: <path>?" with Yes/No/Cancel when the project has unsaved changes; false
+    // when the command must stop (Cancel, or a save that was cancelled or failed).
+    bool saveChangesFirst(int defaultButton);
+    // Closes an open description or parameters dialog without storing it.
+    void closeInputDialogs();
     void recordRecentFile();
     void writeFileMenuSection();
     void writeSettingsSection();
@@ -118,8 +125,8 @@ private:
     QPlainTextEdit* m_txtMain = nullptr;
 
     QPointer<ResultsViewer> m_viewer;
-    QPointer<PrintPreview> m_preview;
     QPointer<frmKORAParm> m_parameters;
+    QPointer<QDialog> m_description;
     bool m_unloaded = false;
 };
 

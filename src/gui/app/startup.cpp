@@ -24,8 +24,9 @@ std::string CommandLineProject(const std::string& commandLine) {
 
 namespace {
 
-// The settings file exists with the current version and is read into the settings.
-void prepareSettings(AppState& state, Messenger& messenger, const StartupEnvironment& env) {
+// The settings file exists with the current version and is read into the settings. When no such
+// file can be made, the initial defaults stay and the reason is returned.
+std::string prepareSettings(AppState& state, Messenger& messenger, const StartupEnvironment& env) {
     const std::string& data = state.folders.UserDataFolder;
     state.iniPath = data + SettingsFileName;
     Settings defaults;
@@ -33,11 +34,18 @@ void prepareSettings(AppState& state, Messenger& messenger, const StartupEnviron
     defaults.DisplayFontName = DefaultFontName(env.availableFonts);
     defaults.BrowseFontName = defaults.DisplayFontName;
     state.settings = defaults;
-    Guarded(messenger,
-            [&] { EnsureSettingsFile(state.iniPath, defaults, state.recent, messenger); });
+    std::string problem;
+    bool ready = false;
+    Guarded(messenger, [&] {
+        ready = EnsureSettingsFile(state.iniPath, defaults, state.recent, messenger, &problem);
+    });
+    // Whatever stands in the file's place (a folder, a file of an older version that could not
+    // be replaced) is not read: its missing keys would switch off the toolbar and the notices.
+    if (!ready) return problem.empty() ? std::string("unexpected error") : problem;
     for (int part : {settingsPart::Settings, settingsPart::FileMenu, settingsPart::TextBrowse,
                      settingsPart::Graph, settingsPart::Options})
         ReadSettings(state.settings, state.recent, state.iniPath, part, env.availableFonts, data);
+    return {};
 }
 
 } // namespace
@@ -50,13 +58,26 @@ std::unique_ptr<MainWindow> StartKora(AppState& state, GuiMessenger& messenger,
     state.history.setEnabled(false);
     state.programFolder = env.programFolder;
     state.folders = InitUserFolders(env.documentsFolder, env.programFolder);
-    prepareSettings(state, messenger, env);
+    const std::string settingsProblem = prepareSettings(state, messenger, env);
+    if (!settingsProblem.empty()) {
+        // Logged whatever the history setting says, so that the line is there when the user
+        // looks.
+        state.history.setEnabled(true);
+        messenger.AddHistory("The settings file " + state.iniPath + " could not be written: " +
+                             settingsProblem + ". The default settings are used.");
+    }
     state.history.setEnabled(state.settings.DisplayHistoryWin == 1);
     state.history.setMaxDisplaySize(state.settings.MaxDisplaySize);
     Guarded(messenger, [&] {
         CopyExampleProjects(env.programFolder, state.folders.UserDataFolder, state.settings,
                             messenger);
     });
+
+    // A project named relative to the folder the program was started in, taken before the
+    // current folder changes to the program folder.
+    std::string named = CommandLineProject(env.commandLine);
+    if (!named.empty() && QDir::isRelativePath(QString::fromStdString(named)))
+        named = QDir::current().absoluteFilePath(QString::fromStdString(named)).toStdString();
 
     auto window = std::make_unique<MainWindow>(state, messenger, printer, help);
     QDir::setCurrent(QString::fromStdString(env.programFolder));
@@ -77,7 +98,6 @@ std::unique_ptr<MainWindow> StartKora(AppState& state, GuiMessenger& messenger,
     if (state.settings.LoadLastInputFile == 1 && !state.recent.LastFileLong[0].empty())
         window->mnuFileArray_Click(1);
 
-    const std::string named = CommandLineProject(env.commandLine);
     if (named.empty()) {
         if (state.settings.ShowInputScreenOnStart == 1) window->mnuEditItem_Click(1);
     } else {

@@ -7,11 +7,21 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace kora::gui {
 
-bool FilterNumericKey(const QString& currentText, QChar typed) {
+bool FilterNumericKey(const QString& text, int cursor, int selectionStart, int selectionLength,
+                      QChar typed) {
     if (typed == QChar(8) || typed == QChar(9)) return true;
-    return IsNumericText((currentText + typed).toStdString());
+    QString result = text;
+    if (selectionLength > 0 && selectionStart >= 0)
+        result.replace(selectionStart, selectionLength, typed);
+    else
+        result.insert(std::clamp(cursor, 0, int(text.size())), typed);
+    // A number being typed ("-", ".", "1e") is still taken: one more digit completes it.
+    const std::string s = result.toStdString();
+    return IsNumericText(s) || IsNumericText(s + '0');
 }
 
 FieldFilter::FieldFilter(QLineEdit* box, bool numeric, std::function<void()> lostFocus)
@@ -32,7 +42,9 @@ bool FieldFilter::eventFilter(QObject* watched, QEvent* event) {
             break;
         const QChar c = text.front();
         if (c.unicode() < 32 || c.unicode() == 127) break;
-        if (!FilterNumericKey(m_box->text(), c)) return true;
+        if (!FilterNumericKey(m_box->text(), m_box->cursorPosition(), m_box->selectionStart(),
+                              m_box->selectionLength(), c))
+            return true;
         break;
     }
     case QEvent::FocusIn: {

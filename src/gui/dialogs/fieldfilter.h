@@ -9,11 +9,14 @@ class QLineEdit;
 
 namespace kora::gui {
 
-// True when a typed character may go into a numeric box holding `currentText`: the text with the
-// character appended is still a number (optional sign, digits, at most one ".", optional
-// exponent, blanks around it), or the character is Backspace or Tab. Every other character is
-// discarded (FilterNumericKey).
-bool FilterNumericKey(const QString& currentText, QChar typed);
+// True when a typed character may go into a numeric box holding `text`: the text the box would
+// then hold (the selection, `selectionLength` characters from `selectionStart`, replaced by the
+// character, or without a selection the character inserted at `cursor`) is a number (optional
+// sign, digits, at most one ".", optional exponent, blanks around it) or the beginning of one
+// (".", "-", "1e"), or the character is Backspace or Tab. Every other character is discarded
+// (FilterNumericKey).
+bool FilterNumericKey(const QString& text, int cursor, int selectionStart, int selectionLength,
+                      QChar typed);
 
 // The typing and focus behaviour of a dialog's text box: typed characters pass FilterNumericKey
 // when the box is numeric (pasted text is not filtered, and cursor, delete and shortcut keys are

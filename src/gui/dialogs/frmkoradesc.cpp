@@ -22,6 +22,8 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kora::gui {
 
 namespace {
@@ -148,18 +150,28 @@ void frmKORADesc::load() {
 }
 
 // Typing or pasting past the limit keeps what fits of the new text; a longer description read
-// from a file stays as it is until it is edited.
+// from a file stays as it is until it is edited. The overflow is cut from the end of the new
+// text in one edit, so a paste of any length takes no longer than the paste itself.
 void frmKORADesc::limitDescription(int position, int added) {
     if (m_loading || m_trimming || added <= 0) return;
+    const QString text = m_description->toPlainText();
+    int overflow = storedLength(text) - MaxDescriptionLength;
+    if (overflow <= 0) return;
+    // The change reported for an insertion into an empty document counts the document's final
+    // paragraph end too; positions stop at the end of the text.
+    const int end = std::min(position + added, int(text.size()));
+    int cut = end;
+    while (cut > position && overflow > 0) {
+        --cut;
+        overflow -= text[cut] == QLatin1Char('\n') ? 2 : 1;
+    }
+    if (cut > position && text[cut - 1].isHighSurrogate()) --cut; // never half a character
+    if (cut == end) return;
     m_trimming = true;
     QTextCursor cursor(m_description->document());
-    int end = position + added;
-    while (end > position && storedLength(m_description->toPlainText()) > MaxDescriptionLength) {
-        cursor.setPosition(end - 1);
-        cursor.setPosition(end, QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
-        --end;
-    }
+    cursor.setPosition(cut);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
     m_trimming = false;
 }
 

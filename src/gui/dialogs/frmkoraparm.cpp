@@ -95,6 +95,13 @@ QLabel* note(const QString& text, const QString& name, int helpContext, QWidget*
     return label;
 }
 
+// A box's length limit holds for typing: a text the dialog puts in is shown whole, and the box
+// then takes no more characters than it holds.
+void showWhole(QLineEdit* box, const QString& text) {
+    box->setMaxLength(std::max(box->property("typingLimit").toInt(), int(text.size())));
+    box->setText(text);
+}
+
 void setRadioIndex(const std::array<QRadioButton*, 2>& buttons, int index) {
     buttons[std::size_t(index == 1 ? 1 : 0)]->setChecked(true);
 }
@@ -107,15 +114,16 @@ frmKORAParm::frmKORAParm(ProjectRecord& project, const Settings& settings, PlanG
       m_messenger(messenger), m_hooks(std::move(hooks)) {
     setObjectName(QStringLiteral("frmKORAParm"));
     setWindowTitle(QStringLiteral("Parameters"));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     buildForm();
     load();
-    QApplication::restoreOverrideCursor();
 }
 
 QLineEdit* frmKORAParm::numberBox(const QString& name, int helpContext, int maxLength) {
     auto* box = named(new QLineEdit(this), name, helpContext);
     box->setMaxLength(maxLength);
+    box->setProperty("typingLimit", maxLength);
+    connect(box, &QLineEdit::textEdited, box,
+            [box, maxLength] { box->setMaxLength(std::max(maxLength, int(box->text().size()))); });
     box->setAlignment(Qt::AlignRight);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000.0")) + 14);
     return box;
@@ -514,15 +522,15 @@ void frmKORAParm::load() {
     m_accepted = false;
     m_modified = false;
     const ProjectRecord& p = m_project;
-    m_text[1]->setText(general(p.EntryHeight));
+    fill(m_text[1], general(p.EntryHeight));
     setUnitCaption(findChild<QLabel*>(QStringLiteral("Label1")), unit::Length);
-    m_text[2]->setText(general(p.DepthOfCover));
+    fill(m_text[2], general(p.DepthOfCover));
     setUnitCaption(findChild<QLabel*>(QStringLiteral("Label2")), unit::Length);
-    m_text[3]->setText(general(p.PanelWidth));
+    fill(m_text[3], general(p.PanelWidth));
     setUnitCaption(findChild<QLabel*>(QStringLiteral("Label3")), unit::Length);
-    m_text[4]->setText(general(p.EntryWidth));
+    fill(m_text[4], general(p.EntryWidth));
     setUnitCaption(findChild<QLabel*>(QStringLiteral("Label4")), unit::Length);
-    m_text[5]->setText(general(p.CrosscutSpacing));
+    fill(m_text[5], general(p.CrosscutSpacing));
     setUnitCaption(findChild<QLabel*>(QStringLiteral("Label5")), unit::Length);
     // The list offers 2 to 5 entries; a project with fewer or more is shown with the nearest
     // count the dialog can edit.
@@ -530,24 +538,24 @@ void frmKORAParm::load() {
     m_combo->setCurrentIndex(shown - MinEntriesShown);
     m_entries->setText(QString::number(shown));
     setUnitCaption(findChild<QLabel*>(QStringLiteral("Label22")), unit::Length);
-    m_coalStrength->setText(QString::fromStdString(Format(p.CoalStrength, "#.##")));
+    fill(m_coalStrength, QString::fromStdString(Format(p.CoalStrength, "#.##")));
     setUnitCaption(findChild<QLabel*>(QStringLiteral("lblCoalStrength")), unit::Stress);
-    m_abutmentAngle->setText(general(p.AbutmentAngle));
-    m_unitWeight->setText(QString::fromStdString(Format(p.UnitWeight, "#.##")));
+    fill(m_abutmentAngle, general(p.AbutmentAngle));
+    fill(m_unitWeight, QString::fromStdString(Format(p.UnitWeight, "#.##")));
     setUnitCaption(findChild<QLabel*>(QStringLiteral("lblGamma")), unit::UnitWeight);
-    m_headgate->setText(general(p.HeadgateSF));
-    m_bleeder->setText(general(p.BleederSF));
-    m_tailgate->setText(general(p.TailgateSF));
-    m_yieldWidth->setText(general(p.YieldPillarWidth));
+    fill(m_headgate, general(p.HeadgateSF));
+    fill(m_bleeder, general(p.BleederSF));
+    fill(m_tailgate, general(p.TailgateSF));
+    fill(m_yieldWidth, general(p.YieldPillarWidth));
     setUnitCaption(m_yieldLabel, unit::Length);
-    m_cmrr->setText(general(p.CMRRValue));
+    fill(m_cmrr, general(p.CMRRValue));
     onCmrrChanged(); // also when the text did not change (an empty box stays empty)
     m_useCmrr->setChecked(p.UseCMRR != 0);
     for (int i = 1; i <= shown - 1; ++i) {
         const Row& r = m_rows[std::size_t(i)];
-        r.spacing->setText(general(p.CenterDistance[i]));
-        r.angle->setText(general(p.XcutAngle[i]));
-        r.xcut->setText(general(p.XcutSpacing[i]));
+        fill(r.spacing, general(p.CenterDistance[i]));
+        fill(r.angle, general(p.XcutAngle[i]));
+        fill(r.xcut, general(p.XcutSpacing[i]));
     }
     ArrangePillarRows(shown);
     const int mode = p.ConfigMode >= 0 && p.ConfigMode <= 3 ? p.ConfigMode : 0;
@@ -558,8 +566,6 @@ void frmKORAParm::load() {
     m_tabs->setCurrentIndex(TabStandard);
     onTabChanged(TabStandard);
     m_loading = false;
-
-    for (QLineEdit* box : findChildren<QLineEdit*>()) m_loadedText[box] = box->text();
     m_timer->start();
 }
 
@@ -593,7 +599,7 @@ void frmKORAParm::ArrangePillarRows(int n) {
         const std::pair<QLineEdit*, QLineEdit*> pairs[3] = {
             {first.spacing, r.spacing}, {first.angle, r.angle}, {first.xcut, r.xcut}};
         for (const auto& [from, to] : pairs) {
-            if (valueOf(from) != 0 && valueOf(to) == 0) to->setText(from->text());
+            if (valueOf(from) != 0 && valueOf(to) == 0) showWhole(to, from->text());
         }
     }
 }
@@ -611,8 +617,8 @@ void frmKORAParm::onConfiguration(int index) {
 void frmKORAParm::onCmrrChanged() {
     const double c = valueOf(m_cmrr);
     if (c >= 0 && c <= 100) {
-        m_suggested->setText(general(float(1.76 - 0.014 * c)));
-        m_suggestedR->setText(general(float(2.0 - 0.016 * c)));
+        showWhole(m_suggested, general(float(1.76 - 0.014 * c)));
+        showWhole(m_suggestedR, general(float(2.0 - 0.016 * c)));
         return;
     }
     m_messenger.ShowMessage("Invalid CMRR", mb::OK | mb::Critical, m_titles.RangeError);
@@ -625,7 +631,8 @@ void frmKORAParm::onOptionStatus(int index) {
     if (index == 1) {
         for (int i = 1; i <= std::min(n, 4); ++i) {
             const Row& r = m_rows[std::size_t(i)];
-            if (valueOf(r.spacing) != 0 && valueOf(r.xcut) == 0) r.xcut->setText(r.spacing->text());
+            if (valueOf(r.spacing) != 0 && valueOf(r.xcut) == 0)
+                showWhole(r.xcut, r.spacing->text());
         }
         return;
     }
@@ -728,6 +735,10 @@ bool frmKORAParm::ValidateParameters() {
         if (!range(box, 0.1, 10)) return failRange(TabSizing, box);
     }
     if (!range(m_cmrr, 0, 100)) return failRange(TabSizing, m_cmrr);
+    // The yield pillar box takes any character: "3x0" is refused, not stored as 3.
+    const QString yieldText = m_yieldWidth->text().trimmed();
+    if (!yieldText.isEmpty() && !IsNumericText(yieldText.toStdString()))
+        return fail("Invalid width of Yield Pillar(s)", TabSizing, m_yieldWidth);
     if (valueOf(m_yieldWidth) <= 0 && !m_config[0]->isChecked() && !m_config[3]->isChecked())
         return fail("Invalid width of Yield Pillar(s)", TabSizing, m_yieldWidth);
 
@@ -754,29 +765,29 @@ bool frmKORAParm::ValidateParameters() {
 
 void frmKORAParm::StoreParameters() {
     ProjectRecord& p = m_project;
-    p.EntryHeight = storedValue(m_text[1]);
-    p.DepthOfCover = storedValue(m_text[2]);
-    p.PanelWidth = storedValue(m_text[3]);
-    p.EntryWidth = storedValue(m_text[4]);
-    p.CrosscutSpacing = storedValue(m_text[5]);
+    p.EntryHeight = toStore(m_text[1], p.EntryHeight);
+    p.DepthOfCover = toStore(m_text[2], p.DepthOfCover);
+    p.PanelWidth = toStore(m_text[3], p.PanelWidth);
+    p.EntryWidth = toStore(m_text[4], p.EntryWidth);
+    p.CrosscutSpacing = toStore(m_text[5], p.CrosscutSpacing);
     p.NumEntries = std::int16_t(std::clamp(entriesShown(), MinEntriesShown, MaxEntriesShown));
-    p.CoalStrength = storedValue(m_coalStrength);
-    p.AbutmentAngle = storedValue(m_abutmentAngle);
-    p.UnitWeight = storedValue(m_unitWeight);
-    p.HeadgateSF = storedValue(m_headgate);
-    p.BleederSF = storedValue(m_bleeder);
-    p.TailgateSF = storedValue(m_tailgate);
-    p.YieldPillarWidth = storedValue(m_yieldWidth);
-    p.CMRRValue = storedValue(m_cmrr);
+    p.CoalStrength = toStore(m_coalStrength, p.CoalStrength);
+    p.AbutmentAngle = toStore(m_abutmentAngle, p.AbutmentAngle);
+    p.UnitWeight = toStore(m_unitWeight, p.UnitWeight);
+    p.HeadgateSF = toStore(m_headgate, p.HeadgateSF);
+    p.BleederSF = toStore(m_bleeder, p.BleederSF);
+    p.TailgateSF = toStore(m_tailgate, p.TailgateSF);
+    p.YieldPillarWidth = toStore(m_yieldWidth, p.YieldPillarWidth);
+    p.CMRRValue = toStore(m_cmrr, p.CMRRValue);
     for (int i = 1; i <= p.NumEntries - 1; ++i)
-        p.CenterDistance[i] = storedValue(m_rows[std::size_t(i)].spacing);
+        p.CenterDistance[i] = toStore(m_rows[std::size_t(i)].spacing, p.CenterDistance[i]);
     for (int i = 0; i < 4; ++i) {
         if (m_config[std::size_t(i)]->isChecked()) p.ConfigMode = std::int16_t(i);
     }
     p.UseCMRR = m_useCmrr->isChecked() ? 1 : 0;
     for (int i = 1; i <= p.NumEntries - 1; ++i) {
-        p.XcutAngle[i] = storedValue(m_rows[std::size_t(i)].angle);
-        p.XcutSpacing[i] = storedValue(m_rows[std::size_t(i)].xcut);
+        p.XcutAngle[i] = toStore(m_rows[std::size_t(i)].angle, p.XcutAngle[i]);
+        p.XcutSpacing[i] = toStore(m_rows[std::size_t(i)].xcut, p.XcutSpacing[i]);
     }
     p.ProjectSaved = false;
     p.AdvGeometry = m_plan.PlanAdvGeometry;
@@ -785,12 +796,25 @@ void frmKORAParm::StoreParameters() {
     if (m_hooks.setCaption) m_hooks.setCaption();
 }
 
-// A box left as the dialog filled it is no change, even where its text cannot give back the
-// Single it came from (a Metric coal strength shown with two decimals).
-bool frmKORAParm::differs(const QLineEdit* box, float field) const {
+void frmKORAParm::fill(QLineEdit* box, const QString& text) {
+    m_loadedText[box] = text;
+    showWhole(box, text);
+}
+
+bool frmKORAParm::untouched(const QLineEdit* box) const {
     const auto loaded = m_loadedText.find(box);
-    if (loaded != m_loadedText.end() && loaded->second == box->text()) return false;
-    return storedValue(box) != field;
+    return loaded != m_loadedText.end() && loaded->second == box->text();
+}
+
+// A box left as the dialog filled it from the project keeps the project's value, even where its
+// text cannot give back the Single it came from (a Metric coal strength shown with two decimals,
+// a depth with more digits than the general form shows).
+float frmKORAParm::toStore(const QLineEdit* box, float field) const {
+    return untouched(box) ? field : storedValue(box);
+}
+
+bool frmKORAParm::differs(const QLineEdit* box, float field) const {
+    return toStore(box, field) != field;
 }
 
 bool frmKORAParm::ParametersChanged() const {
@@ -879,7 +903,7 @@ void frmKORAParm::done(int result) {
     if (m_unloaded) return;
     // Cancel and the close box discard, even after an OK that a Defaults warning held open.
     if (result != QDialog::Accepted) m_accepted = false;
-    if (!m_accepted && m_settings.IssueWarningCancel == 1 && ParametersChanged()) {
+    if (!m_accepted && !m_discarding && m_settings.IssueWarningCancel == 1 && ParametersChanged()) {
         const int answer =
             m_messenger.ShowMessage("Changes in Input Data will be discarded. Proceed?", mb::YesNo);
         if (answer != mb::AnswerYes) return;
@@ -894,6 +918,11 @@ void frmKORAParm::done(int result) {
                                       : "Project Parameters Not Modified");
     if (m_hooks.setCalcAdv) m_hooks.setCalcAdv(m_project.AdvGeometry != 0);
     QDialog::done(m_accepted ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void frmKORAParm::discard() {
+    m_discarding = true;
+    reject();
 }
 
 void frmKORAParm::runStudy(ParametricStudy study) {

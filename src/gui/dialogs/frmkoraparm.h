@@ -84,6 +84,10 @@ public:
     bool isModified() const { return m_modified; }
     bool warningShown() const { return m_warningShown; }
 
+    // Closes the dialog without storing and without asking: another project replaces the one
+    // it edits.
+    void discard();
+
 public slots:
     // Closing: Cancel and the close box ask before discarding changes (when the option says
     // so); an accepted dialog stores the fields. A refused close keeps the dialog open.
@@ -123,6 +127,12 @@ private:
     bool fail(const std::string& message, int tab, QLineEdit* box);
     bool failRange(int tab, QLineEdit* box);
     int entriesShown() const;
+    // Filling a box from the project: the text is shown whole and remembered, so that a box the
+    // user leaves as it is stores nothing new, while a box the dialog itself changes afterwards
+    // (a pillar column taking the values of column 1, an emptied CMRR) counts as changed.
+    void fill(QLineEdit* box, const QString& text);
+    bool untouched(const QLineEdit* box) const;
+    float toStore(const QLineEdit* box, float field) const;
     bool differs(const QLineEdit* box, float field) const;
 
     ProjectRecord& m_project;
@@ -137,6 +147,7 @@ private:
     bool m_modified = false;
     bool m_warningShown = false;
     bool m_unloaded = false;
+    bool m_discarding = false;
 
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_text[6] = {};      // Text1..Text5 at 1..5; index 0 unused

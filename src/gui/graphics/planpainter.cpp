@@ -1,5 +1,7 @@
 #include "gui/graphics/planpainter.h"
 
+#include "gui/report/reportfont.h"
+
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -36,8 +38,7 @@ PlanPainter::PlanPainter(const PlanDrawing& drawing, const QFont& font)
     : m_drawing(drawing), m_font(font) {}
 
 QFont PlanPainter::rotatedFont(const QFont& surfaceFont) {
-    QFont f(QStringLiteral("Arial"));
-    f.setStyleHint(QFont::SansSerif);
+    QFont f = DeviceFont(QStringLiteral("Arial"));
     if (surfaceFont.pointSizeF() > 0) {
         f.setPointSizeF(1.5 * surfaceFont.pointSizeF());
     } else {

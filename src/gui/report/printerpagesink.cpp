@@ -1,5 +1,7 @@
 #include "gui/report/printerpagesink.h"
 
+#include "gui/report/reportfont.h"
+
 #include "core/base/koraerror.h"
 
 #include <QFontDatabase>
@@ -49,7 +51,7 @@ std::vector<std::string> PrinterPageSink::fontNames() const {
 }
 
 void PrinterPageSink::setFont(const std::string& name, double points, bool bold) {
-    QFont font(QString::fromStdString(name));
+    QFont font = DeviceFont(QString::fromStdString(name));
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(false);

@@ -1,36 +1,35 @@
 #pragma once
 
-#include "gui/app/ownedwindow.h"
+#include <QPrintPreviewDialog>
 
-class QPlainTextEdit;
+#include <string>
+
+class QPrintPreviewWidget;
 
 namespace kora {
 class Messenger;
-struct ReportBuffer;
 } // namespace kora
 
 namespace kora::gui {
 
 class ReportPrinter;
 
-// "Print Preview": the input listing (report page 0) as File > Print would print it, with copy
-// and print.
-class PrintPreview : public OwnedWindow {
+// "Print Preview": report text laid out on the program's printer page by page exactly as it
+// prints, through the same page printer. Its Print and Page setup buttons ask through the
+// dialog service like every other print command; Print closes the preview.
+class PrintPreview : public QPrintPreviewDialog {
 public:
-    PrintPreview(ReportBuffer& report, Messenger& messenger, ReportPrinter& printer,
-                 QWidget* owner);
+    PrintPreview(std::string text, Messenger& messenger, ReportPrinter& printer, QWidget* parent);
 
-    // Shows page 0 and logs "Preview displayed".
-    void openPreview();
-
-    void copyToClipboard();
+    // The Print and Page setup buttons.
     void print();
+    void pageSetup();
 
 private:
-    ReportBuffer& m_report;
+    std::string m_text;
     Messenger& m_messenger;
     ReportPrinter& m_printer;
-    QPlainTextEdit* m_text;
+    QPrintPreviewWidget* m_view;
 };
 
 } // namespace kora::gui

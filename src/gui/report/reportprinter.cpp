@@ -1,15 +1,27 @@
 #include "gui/report/reportprinter.h"
 
+#include "gui/app/centerform.h"
 #include "gui/app/dialogservice.h"
 #include "gui/report/printerpagesink.h"
+#include "gui/report/printersetupdialog.h"
 
 #include "core/report/pageprinter.h"
 
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace kora::gui {
 
-ReportPrinter::ReportPrinter(DialogService& dialogs) : m_dialogs(dialogs) {}
+namespace {
+
+ReportPrinter::Printers installedPrinters() {
+    return {QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName()};
+}
+
+} // namespace
+
+ReportPrinter::ReportPrinter(DialogService& dialogs)
+    : m_dialogs(dialogs), m_printerList(installedPrinters) {}
 
 ReportPrinter::~ReportPrinter() = default;
 
@@ -27,8 +39,40 @@ bool ReportPrinter::askPrinter(QWidget* parent, Dialog dialog) {
     return m_dialogs.printDialog(parent, printer(), options);
 }
 
+bool ReportPrinter::printerSetup(QWidget* parent) {
+    QPrinter& target = printer();
+    const Printers installed = m_printerList();
+    const QString current = printerWithoutDialog();
+    PrinterSetupDialog dialog(installed.names, current, target.pageLayout(), parent);
+    CenterForm(dialog);
+    if (m_dialogs.execDialog(dialog) != QDialog::Accepted) return false;
+    m_setupPrinter = dialog.printerName();
+    if (!m_setupPrinter.isEmpty()) target.setPrinterName(m_setupPrinter);
+    target.setPageSize(dialog.pageSize());
+    target.setPageOrientation(dialog.orientation());
+    return true;
+}
+
 bool ReportPrinter::pageSetup(QWidget* parent) {
     return m_dialogs.pageSetupDialog(parent, printer());
+}
+
+QString ReportPrinter::printerWithoutDialog() const {
+    const Printers installed = m_printerList();
+    if (!m_setupPrinter.isEmpty() && installed.names.contains(m_setupPrinter))
+        return m_setupPrinter;
+    return installed.defaultName;
+}
+
+bool ReportPrinter::choosePrinterWithoutDialog(QWidget* parent) {
+    const QString name = printerWithoutDialog();
+    if (name.isEmpty()) return askPrinter(parent, Dialog::Full);
+    QPrinter& target = printer();
+    // The printer keeps the file of an earlier print to file; this print is not one.
+    target.setOutputFileName(QString());
+    target.setOutputFormat(QPrinter::NativeFormat);
+    target.setPrinterName(name);
+    return true;
 }
 
 void ReportPrinter::printPages(const std::string& text) {
@@ -37,6 +81,14 @@ void ReportPrinter::printPages(const std::string& text) {
         m_sinkFactory ? m_sinkFactory(target) : std::make_unique<PrinterPageSink>(target);
     PagePrinter pagePrinter(*sink);
     PrintPages(pagePrinter, text);
+    m_pagesPrinted = pagePrinter.page();
+}
+
+int ReportPrinter::paintPages(QPrinter& target, const std::string& text) const {
+    PrinterPageSink sink(target);
+    PagePrinter pagePrinter(sink);
+    PrintPages(pagePrinter, text);
+    return pagePrinter.page();
 }
 
 } // namespace kora::gui

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,7 +20,8 @@ class DialogService;
 
 // The program's printer: one QPrinter for the whole run, so a choice made in Printer Setup or a
 // print dialog holds for the next job, and the page printer that lays report text out on it.
-// Tests replace the page sink to record lines and pages instead of printing.
+// Tests replace the page sink to record lines and pages instead of printing, and the list of
+// installed printers.
 class ReportPrinter {
 public:
     enum class Dialog {
@@ -25,6 +29,13 @@ public:
         NoPageRange, // the results viewer: the text to print is already chosen
     };
     using SinkFactory = std::function<std::unique_ptr<PageSink>(QPrinter&)>;
+
+    // The printers installed on the machine and the default one (empty when there is none).
+    struct Printers {
+        QStringList names;
+        QString defaultName;
+    };
+    using PrinterList = std::function<Printers()>;
 
     explicit ReportPrinter(DialogService& dialogs);
     ~ReportPrinter();
@@ -37,19 +48,43 @@ public:
     // The print dialog; false when the user cancelled.
     bool askPrinter(QWidget* parent, Dialog dialog);
 
-    // The printer set-up dialog; false when the user cancelled.
+    // "Printer Setup": the printer for prints without a dialog, its paper and orientation;
+    // false when the user cancelled.
+    bool printerSetup(QWidget* parent);
+
+    // The page set-up dialog (paper, orientation, margins); false when cancelled.
     bool pageSetup(QWidget* parent);
+
+    // The printer a print without the print dialog goes to: the one chosen in Printer Setup
+    // while it is installed, else the default printer; empty when there is neither.
+    QString printerWithoutDialog() const;
+
+    // Readies the printer for a print without the print dialog: the printer above, never a
+    // file chosen for an earlier print. Without a printer the print dialog asks after all;
+    // false when the user cancelled it.
+    bool choosePrinterWithoutDialog(QWidget* parent);
 
     // Prints report text as one job: header, every CR LF line, page breaks, end of job.
     // Printer failures are raised as KoraError (482 "Printer error").
     void printPages(const std::string& text);
 
+    // Lays report text out on any printer as printPages does (the print preview); the number
+    // of pages.
+    int paintPages(QPrinter& target, const std::string& text) const;
+
+    // Pages of the last job printPages finished.
+    int pagesPrinted() const { return m_pagesPrinted; }
+
     void setSinkFactory(SinkFactory factory) { m_sinkFactory = std::move(factory); }
+    void setPrinterList(PrinterList list) { m_printerList = std::move(list); }
 
 private:
     DialogService& m_dialogs;
     std::unique_ptr<QPrinter> m_printer;
     SinkFactory m_sinkFactory;
+    PrinterList m_printerList;
+    QString m_setupPrinter; // chosen in Printer Setup; empty: the default printer
+    int m_pagesPrinted = 0;
 };
 
 } // namespace kora::gui

@@ -71,10 +71,6 @@ frmUpdate::frmUpdate(const QString& programName, const QString& buildString, con
     setFixedWidth(480);
 }
 
-void frmUpdate::setUpdateText(const QString& text) {
-    m_update->setText(text);
-}
-
 bool frmUpdate::disableReminder() const {
     return m_show->isChecked();
 }

@@ -21,9 +21,6 @@ public:
     frmUpdate(const QString& programName, const QString& buildString, const QDate& today,
               GuiMessenger& messenger, QWidget* parent = nullptr);
 
-    // Replaces the advice, as the start-up reminder does with its own text.
-    void setUpdateText(const QString& text);
-
     // "Disable reminder for annual program updates" is ticked.
     bool disableReminder() const;
 

@@ -1,9 +1,10 @@
 #include "gui/utilities/helpmenu.h"
 
-#include "core/base/messenger.h"
-#include "core/model/settings.h"
+#include "gui/app/centerform.h"
 #include "gui/app/dialogservice.h"
 #include "gui/app/guimessenger.h"
+#include "core/base/messenger.h"
+#include "core/model/settings.h"
 #include "gui/utilities/frmdisclaimer.h"
 #include "gui/utilities/frmresource.h"
 #include "gui/utilities/frmupdate.h"
@@ -19,6 +20,13 @@ namespace kora::gui {
 namespace {
 
 const std::string kPdfHelpFile = "KORA.PDF";
+
+// The Help windows open in the middle of the screen, also at start-up, before the main window
+// has its place.
+int runCentred(HelpMenuContext& context, QDialog& window) {
+    CenterForm(window);
+    return context.messenger.dialogs().execDialog(window);
+}
 
 QDate todayOf(const HelpMenuContext& context) {
     return context.today.isValid() ? context.today : QDate::currentDate();
@@ -36,14 +44,14 @@ void openPdfHelp(HelpMenuContext& context) {
 
 void showResources(HelpMenuContext& context) {
     frmResource window(context.documents, context.programFolder, context.messenger, context.owner);
-    context.messenger.dialogs().execDialog(window);
+    runCentred(context, window);
 }
 
-bool showUpdateWindow(HelpMenuContext& context, Settings& settings, const QString* reminder) {
+// The start-up reminder and Help > "Program Updates..." show the same window and advice.
+bool showUpdateWindow(HelpMenuContext& context, Settings& settings) {
     frmUpdate window(context.programName, context.buildString, todayOf(context), context.messenger,
                      context.owner);
-    if (reminder) window.setUpdateText(*reminder);
-    context.messenger.dialogs().execDialog(window);
+    runCentred(context, window);
     if (!window.disableReminder()) return false;
     settings.RemindAnnualUpdates = 0;
     return true;
@@ -53,7 +61,7 @@ bool showUpdateWindow(HelpMenuContext& context, Settings& settings, const QStrin
 
 bool ShowDisclaimer(HelpMenuContext& context, Settings& settings) {
     frmDisclaimer window(context.programName, context.owner);
-    context.messenger.dialogs().execDialog(window);
+    runCentred(context, window);
     if (!window.doNotShowAgain()) return false;
     settings.ShowDisclaim = 0;
     return true;
@@ -61,8 +69,7 @@ bool ShowDisclaimer(HelpMenuContext& context, Settings& settings) {
 
 bool RunUpdateReminder(HelpMenuContext& context, Settings& settings) {
     if (settings.RemindAnnualUpdates != 1 || !UpdateReminderDue(todayOf(context))) return false;
-    const QString reminder = UpdateReminderText();
-    return showUpdateWindow(context, settings, &reminder);
+    return showUpdateWindow(context, settings);
 }
 
 bool HelpMenuCommand(int index, HelpMenuContext& context, Settings& settings) {
@@ -82,7 +89,7 @@ bool HelpMenuCommand(int index, HelpMenuContext& context, Settings& settings) {
     case 6:
         return ShowDisclaimer(context, settings);
     case 8:
-        return showUpdateWindow(context, settings, nullptr);
+        return showUpdateWindow(context, settings);
     case 10:
         context.messenger.ShowMessage(AboutText(context.buildString).toStdString(), mb::Information,
                                       AboutTitle().toStdString());

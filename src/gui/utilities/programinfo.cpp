@@ -30,13 +30,6 @@ bool UpdateReminderDue(const QDate& today) {
     return ReleaseDate().daysTo(today) > 360;
 }
 
-QString UpdateReminderText() {
-    return QStringLiteral("This version was released over a year ago. ") +
-           QStringLiteral("Although major updates may not be scheduled, interim updates may be "
-                          "released with bug fixes. ") +
-           QStringLiteral("Check for updates by clicking on the URL below.");
-}
-
 QString UpdateInfoText(const QString& buildString) {
     return QStringLiteral("Current Program Version: ") + buildString + QLatin1Char('\n') +
            QStringLiteral("Current Revision Date: ") + ReleaseDateText();

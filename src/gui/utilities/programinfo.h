@@ -16,9 +16,6 @@ QString UpdatePageAddress();
 // The annual reminder is due once more than 360 days have passed since the release.
 bool UpdateReminderDue(const QDate& today);
 
-// The text the update window shows when the start-up reminder opens it.
-QString UpdateReminderText();
-
 // The update window's version lines: the version and the release date, one per line.
 QString UpdateInfoText(const QString& buildString);
 

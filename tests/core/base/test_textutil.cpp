@@ -12,6 +12,9 @@ TEST(PadTest, DotsAndBlanks) {
     EXPECT_EQ(PadLeft("12.35", 6), " 12.35");
     EXPECT_EQ(PadLeft("1234.57", 6), "1234.57");
     EXPECT_EQ(PadLeft("", 3), "   ");
+    // Widths count characters, not bytes.
+    EXPECT_EQ(PadDots("Fl\u00f6z", 6), "Fl\u00f6z..");
+    EXPECT_EQ(PadLeft("\u00e9", 3), "  \u00e9");
 }
 
 struct WrapCase {
@@ -47,9 +50,19 @@ INSTANTIATE_TEST_SUITE_P(
         // A text of exactly the width stays on one line.
         WrapCase{"123456789012345678901", 21, "123456789012345678901\r\n"},
         // The project-file line: the path without blanks is broken after the label.
-        WrapCase{
-            "Project File: /a/very/long/path/without/any/blank/in/it/at/all/x.KOR", 30,
-            "Project File:\r\n/a/very/long/path/without/any/\r\nblank/in/it/at/all/x.KOR\r\n"}));
+        WrapCase{"Project File: /a/very/long/path/without/any/blank/in/it/at/all/x.KOR", 30,
+                 "Project File:\r\n/a/very/long/path/without/any/\r\nblank/in/it/at/all/x.KOR\r\n"},
+        // Widths count characters, and a cut never splits one.
+        WrapCase{"\u00e4\u00e4\u00e4\u00e4 \u00e4\u00e4\u00e4\u00e4 \u00e4\u00e4\u00e4\u00e4 "
+                 "\u00e4\u00e4\u00e4\u00e4 eeee",
+                 21,
+                 "\u00e4\u00e4\u00e4\u00e4 \u00e4\u00e4\u00e4\u00e4 \u00e4\u00e4\u00e4\u00e4 "
+                 "\u00e4\u00e4\u00e4\u00e4\r\neeee\r\n"},
+        WrapCase{"/home/\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+                 "\u00e9\u00e9\u00e9\u00e9/x",
+                 21,
+                 "/home/\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+                 "\u00e9\u00e9\u00e9\r\n\u00e9/x\r\n"}));
 
 TEST(WrapTest, NoteOfAdvancedGeometryBreaksBelowSixty) {
     const std::string wrapped =

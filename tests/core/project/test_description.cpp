@@ -6,9 +6,11 @@ namespace kora {
 namespace {
 
 struct NormalizeCase {
-    const char* input;
-    const char* expected;
+    std::string input;
+    std::string expected;
 };
+
+const std::string A59(59, 'a');
 
 class NormalizeTest : public ::testing::TestWithParam<NormalizeCase> {};
 
@@ -31,7 +33,16 @@ INSTANTIATE_TEST_SUITE_P(
                       "aaaaaaaaaa bbbbbbbbbb cccccccccc dddddddddd eeeeeeeeee \r\nffffffffff"},
         // A word of 65 characters is cut at 60.
         NormalizeCase{"12345678901234567890123456789012345678901234567890123456789012345",
-                      "123456789012345678901234567890123456789012345678901234567890\r\n12345"}));
+                      "123456789012345678901234567890123456789012345678901234567890\r\n12345"},
+        // Lengths are characters: "é" is the 60th, and no character is cut.
+        NormalizeCase{A59 + "\u00e9bc", A59 + "\u00e9\r\nbc"},
+        NormalizeCase{A59 + "\u20ac", A59 + "\u20ac"},
+        NormalizeCase{A59.substr(0, 45) + " \U0001D11E" + std::string(13, 'x'),
+                      A59.substr(0, 45) + " \U0001D11E" + std::string(13, 'x')},
+        // A piece of blanks is dropped; a line reading as the end marker is shifted.
+        NormalizeCase{std::string(60, 'x') + std::string(61, ' ') + "y",
+                      std::string(60, 'x') + "\r\n y"},
+        NormalizeCase{"##EndDesc##\r\nx", " ##EndDesc##\r\nx"}));
 
 TEST(WrapDescriptionLineTest, BlankAtSixtyAndNoBlankAfterForty) {
     // Character 60 is a blank: the cut is at 60 and the blank ends the first piece.

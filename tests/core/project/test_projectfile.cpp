@@ -155,14 +155,23 @@ TEST(ProjectFileTest, TitleLineBreaksCannotShiftTheFile) {
 struct RoundTripCase {
     int units;
     int entries;
+    const char* title = nullptr;       // nullptr: fullProject's
+    const char* description = nullptr; // "~" stands for 57 characters of "a"
 };
 
 class ProjectRoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
 
 TEST_P(ProjectRoundTrip, EveryFieldComesBack) {
-    const auto [units, entries] = GetParam();
+    const auto [units, entries, title, description] = GetParam();
     TempFolder dir;
     ProjectRecord p = fullProject(units, entries);
+    if (title != nullptr) p.ProjectTitle = title;
+    if (description != nullptr) {
+        p.ProjectDescription = description;
+        for (auto at = p.ProjectDescription.find('~'); at != std::string::npos;
+             at = p.ProjectDescription.find('~'))
+            p.ProjectDescription.replace(at, 1, std::string(57, 'a'));
+    }
     p.ProjectPath = dir.file("round.kor");
     ScriptedMessenger m;
     ASSERT_TRUE(FileSave(p, m));
@@ -184,15 +193,26 @@ TEST_P(ProjectRoundTrip, EveryFieldComesBack) {
     }
     // Every field has its own value in fullProject, so a field read into the wrong place or
     // changed on the way shows as different bytes.
-    // Saving what was read gives the same bytes again.
-    EXPECT_EQ(ProjectFileText(q), ProjectFileText(p));
+    // Saving what was read gives the same bytes again, and they are valid UTF-8.
+    const std::string saved = test::ReadBytes(p.ProjectPath);
+    EXPECT_EQ(ProjectFileText(q), saved);
+    EXPECT_EQ(DecodeText(saved), saved);
+    EXPECT_EQ(q.ProjectTitle, p.ProjectTitle);
 }
 
 INSTANTIATE_TEST_SUITE_P(UnitsAndEntries, ProjectRoundTrip,
                          ::testing::Values(RoundTripCase{English, 2}, RoundTripCase{English, 3},
                                            RoundTripCase{English, 4}, RoundTripCase{English, 5},
                                            RoundTripCase{English, 6}, RoundTripCase{Metric, 2},
-                                           RoundTripCase{Metric, 4}, RoundTripCase{Metric, 6}));
+                                           RoundTripCase{Metric, 4}, RoundTripCase{Metric, 6},
+                                           // Characters of several bytes where lines are cut.
+                                           RoundTripCase{English, 3, "Flöz Ü – 北", "~éé\u00e9bc"},
+                                           RoundTripCase{Metric, 2, "é", "~ab𝄞𝄞 x\r\nü€"},
+                                           // Pieces of blanks, a line like the end marker.
+                                           RoundTripCase{English, 2, nullptr,
+                                                         "~abc                                 "
+                                                         "                                   z\n"
+                                                         "##EndDesc##\n ##EndDesc##"}));
 
 struct CorrectionCase {
     const char* name;
@@ -232,6 +252,12 @@ INSTANTIATE_TEST_SUITE_P(
                                      &ProjectRecord::ConfigMode, 3},
                       CorrectionCase{"UseCMRR2", "35\r\n 1 \r\n", "35\r\n 2 \r\n",
                                      &ProjectRecord::UseCMRR, 0},
+                      CorrectionCase{"AdvGeometry2", " 0 \r\n0\r\n0\r\n", " 2 \r\n0\r\n0\r\n",
+                                     &ProjectRecord::AdvGeometry, 0},
+                      CorrectionCase{"AdvGeometryMinus", " 0 \r\n0\r\n0\r\n", "-1 \r\n0\r\n0\r\n",
+                                     &ProjectRecord::AdvGeometry, 0},
+                      CorrectionCase{"AdvGeometry1", " 0 \r\n0\r\n0\r\n", " 1 \r\n0\r\n0\r\n",
+                                     &ProjectRecord::AdvGeometry, 1},
                       CorrectionCase{"IntegerRoundsToEven", "35\r\n 1 \r\n 0 \r\n",
                                      "35\r\n 1 \r\n 2.5 \r\n", &ProjectRecord::ConfigMode, 2}),
     [](const auto& param) { return std::string(param.param.name); });
@@ -305,6 +331,7 @@ struct DamageCase {
     std::string content;
     int number;
     const char* description;
+    int line; // where reading stopped; 0: the file could not be read at all
 };
 
 std::string withLine(std::string_view from, std::string_view to) {
@@ -334,6 +361,9 @@ TEST_P(DamagedFile, EndsInTheClassicErrorWithAConsistentProject) {
     } catch (const KoraError& e) {
         EXPECT_EQ(e.number(), c.number);
         EXPECT_EQ(e.description(), c.description);
+        EXPECT_EQ(e.where(), c.line == 0 ? std::string()
+                                         : "Reading stopped at line " + std::to_string(c.line) +
+                                               " of " + p.ProjectPath);
     }
     EXPECT_GE(p.NumEntries, 1);
     EXPECT_LE(p.NumEntries, 6);
@@ -345,28 +375,30 @@ TEST_P(DamagedFile, EndsInTheClassicErrorWithAConsistentProject) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, DamagedFile,
     ::testing::Values(
-        DamageCase{"Empty", "", 62, "Input past end of file"},
-        DamageCase{"TagOnly", "KORA_500\r\n", 62, "Input past end of file"},
+        DamageCase{"Empty", "", 62, "Input past end of file", 1},
+        DamageCase{"TagOnly", "KORA_500\r\n", 62, "Input past end of file", 2},
         DamageCase{"NoEndMarker", "KORA_500\r\n 0 \r\nT\r\n##StartDesc##\r\nsome text\r\n", 62,
-                   "Input past end of file"},
+                   "Input past end of file", 6},
         DamageCase{"Truncated", NewEnglishFile.substr(0, NewEnglishFile.find("900")), 62,
-                   "Input past end of file"},
+                   "Input past end of file", 14},
         DamageCase{"TextForNumber", withLine("##EndDesc##\r\n0\r\n", "##EndDesc##\r\nabc\r\n"), 13,
-                   "Type mismatch"},
-        DamageCase{"NumberWithJunk", withLine("900\r\n", "900x\r\n"), 13, "Type mismatch"},
-        DamageCase{"UnitsNotNumber", withLine(" 0 \r\n\r\n", "zero\r\n\r\n"), 13, "Type mismatch"},
-        DamageCase{"SevenEntries", withLine(" 2 \r\n", " 7 \r\n"), 9, "Subscript out of range"},
-        DamageCase{"NegativeEntries", withLine(" 2 \r\n", "-3 \r\n"), 9, "Subscript out of range"},
-        DamageCase{"HugeEntries", withLine(" 2 \r\n", " 99999 \r\n"), 6, "Overflow"},
-        DamageCase{"HugeReal", withLine("900\r\n", "1E+39\r\n"), 6, "Overflow"},
+                   "Type mismatch", 7},
+        DamageCase{"NumberWithJunk", withLine("900\r\n", "900x\r\n"), 13, "Type mismatch", 14},
+        DamageCase{"UnitsNotNumber", withLine(" 0 \r\n\r\n", "zero\r\n\r\n"), 13, "Type mismatch",
+                   2},
+        DamageCase{"SevenEntries", withLine(" 2 \r\n", " 7 \r\n"), 9, "Subscript out of range", 12},
+        DamageCase{"NegativeEntries", withLine(" 2 \r\n", "-3 \r\n"), 9, "Subscript out of range",
+                   12},
+        DamageCase{"HugeEntries", withLine(" 2 \r\n", " 99999 \r\n"), 6, "Overflow", 12},
+        DamageCase{"HugeReal", withLine("900\r\n", "1E+39\r\n"), 6, "Overflow", 14},
         DamageCase{
             "BinaryJunk",
             std::string("KORA_500\r\n 0 \r\n\x01\xff\r\n##EndDesc##\r\n\x00\x02\xfe\r\n", 37), 13,
-            "Type mismatch"},
+            "Type mismatch", 5},
         DamageCase{"HugeLine",
                    "KORA_500\r\n 0 \r\n" + std::string(2'000'000, 'x') + "\r\n##StartDesc##\r\n",
-                   62, "Input past end of file"},
-        DamageCase{"Directory", "", 75, "Path/File access error"}),
+                   62, "Input past end of file", 5},
+        DamageCase{"Directory", "", 75, "Path/File access error", 0}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(ProjectFileTest, MissingFileIsFileNotFound) {
@@ -422,7 +454,7 @@ TEST(ProjectFileTest, CorruptedFilesNeverBreakTheRecord) {
                 t.insert(at, 1, "0123456789 ,-.\r\nE"[gen() % 17]);
                 break;
             }
-            if (t.empty()) t = "x";
+            if (t.empty()) t.push_back('x');
         }
         inputs.push_back(t);
     }

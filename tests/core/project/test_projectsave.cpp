@@ -104,7 +104,14 @@ TEST(ProjectSaveTest, FailuresRaiseTheClassicErrorAndKeepTheProjectUnsaved) {
     EXPECT_EQ(errorNumberOf(seven, m), 9);
     EXPECT_EQ(ReadBytes(kept), "previous");
 
-    EXPECT_EQ(entries(dir), (std::vector<std::string>{"folder.kor", "seven.kor"}));
+    // A read-only file (mode 444) in a writable folder is refused as a read-only folder is.
+    const std::string locked = dir.write("locked.kor", "locked");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    ProjectRecord lockedProject = changedProject(locked);
+    EXPECT_EQ(errorNumberOf(lockedProject, m), 70);
+    EXPECT_EQ(ReadBytes(locked), "locked");
+
+    EXPECT_EQ(entries(dir), (std::vector<std::string>{"folder.kor", "locked.kor", "seven.kor"}));
 }
 
 // A write that fails part way (here: the process may not write files beyond 64 bytes, which

@@ -28,14 +28,14 @@ TEST(ConvertProjectUnitsTest, EnglishDefaultsThereAndBack) {
     EXPECT_EQ(p.EntryHeight, 304.8f);
     EXPECT_EQ(p.UnitSystem, Metric);
     EXPECT_FALSE(p.ProjectSaved);
-    EXPECT_EQ(p.ProjectPath, "Metric_gate.kor");
+    EXPECT_EQ(p.ProjectPath, "/home/u/MyTERVA/Metric_gate.kor");
 
     ASSERT_TRUE(ConvertProjectUnits(p, English));
     EXPECT_EQ(p.CoalStrength, 900.68f);
     EXPECT_EQ(p.UnitWeight, 162.02f);
     EXPECT_EQ(p.EntryHeight, 1000.0f);
     EXPECT_EQ(p.UnitSystem, English);
-    EXPECT_EQ(p.ProjectPath, "English_Metric_gate.kor");
+    EXPECT_EQ(p.ProjectPath, "/home/u/MyTERVA/English_Metric_gate.kor");
 }
 
 TEST(ConvertProjectUnitsTest, OnlyColumnsInUseAndLengthsChange) {
@@ -56,7 +56,7 @@ TEST(ConvertProjectUnitsTest, OnlyColumnsInUseAndLengthsChange) {
     p.AbutmentAngle = 21;
     p.CMRRValue = 35;
     ASSERT_TRUE(ConvertProjectUnits(p, Metric));
-    EXPECT_EQ(p.ProjectPath, "Metric_x.KOR");
+    EXPECT_EQ(p.ProjectPath, "C:\\data\\Metric_x.KOR");
     const std::vector<float> lengths = {p.EntryHeight, p.DepthOfCover,    p.PanelWidth,
                                         p.EntryWidth,  p.CrosscutSpacing, p.YieldPillarWidth};
     EXPECT_EQ(lengths, (std::vector<float>{3.05f, 6.10f, 9.14f, 12.19f, 15.24f, 18.29f}));

@@ -62,7 +62,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "2. a long second one\r\n3. x\r\n4. y\r\n"},
         // A message with its own line breaks counts as several lines, as in the history pane.
         CutBackCase{
-            "MultiLineMessage", 10, {"one\r\ntwo", "three"}, "1. one\r\ntwo\r\n2. three\r\n"}),
+            "MultiLineMessage", 10, {"one\r\ntwo", "three"}, "1. one\r\ntwo\r\n2. three\r\n"},
+        // The size is counted in characters: 18 of them (26 bytes) are below 20.
+        CutBackCase{"CharactersNotBytes",
+                    20,
+                    {"\u00e9\u00e9\u00e9\u00e9", "\u00e9\u00e9\u00e9\u00e9", "x"},
+                    "1. \u00e9\u00e9\u00e9\u00e9\r\n2. \u00e9\u00e9\u00e9\u00e9\r\n3. x\r\n"}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(HistoryTest, MultiLineMessageKeepsItsLastTwoLinesWhenCut) {

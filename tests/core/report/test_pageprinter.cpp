@@ -1,4 +1,4 @@
-#include "core/report/fontchoice.h"
+#include "core/base/fontchoice.h"
 #include "core/report/pageprinter.h"
 
 #include <gtest/gtest.h>
@@ -171,13 +171,15 @@ struct FontCase {
     std::string screen;
 };
 
-TEST(FontChoiceTest, FirstPreferredElseFirstOffered) {
+TEST(FontChoiceTest, FirstPreferredOrItsMetricFaceNeverAnyOtherFont) {
     const std::vector<FontCase> cases = {
-        {{"Liberation Mono", "Courier", "ARIAL"}, "Courier", "ARIAL"},
+        {{"Liberation Mono", "Courier", "ARIAL"}, "Liberation Mono", "ARIAL"},
         {{"Terminal", "System", "Courier New"}, "Courier New", "Courier New"},
-        {{"Terminal", "System"}, "Terminal", "System"},
-        {{"DejaVu Sans", "Noto"}, "DejaVu Sans", "DejaVu Sans"},
-        {{}, "", ""},
+        {{"Terminal", "System"}, "Courier New", "System"},
+        {{"DejaVu Math TeX Gyre", "Liberation Sans", "Arial"}, "Courier New", "Arial"},
+        {{"C059", "DejaVu Sans", "liberation mono"}, "liberation mono", "liberation mono"},
+        {{"DejaVu Sans", "Noto"}, "Courier New", "Arial"},
+        {{}, "Courier New", "Arial"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PickPrinterFont(c.fonts), c.printer);
@@ -185,6 +187,8 @@ TEST(FontChoiceTest, FirstPreferredElseFirstOffered) {
     }
     EXPECT_EQ(FindFont("courier NEW", {"Arial", "Courier New"}), 1);
     EXPECT_EQ(FindFont("Courier", {"Arial", "Courier New"}), -1);
+    EXPECT_EQ(MetricEquivalent("courier"), "Liberation Mono");
+    EXPECT_EQ(MetricEquivalent("Times New Roman"), "");
 }
 
 } // namespace

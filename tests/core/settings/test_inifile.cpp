@@ -29,6 +29,10 @@ TEST(IniFileTest, ReadsValuesLikeTheProfileFunctions) {
 
     const IniFile longValue = IniFile::fromText("[S]\r\nK=" + std::string(300, 'v') + "\r\n");
     EXPECT_EQ(longValue.readString("S", "K"), std::string(254, 'v'));
+    std::string accents;
+    for (int i = 0; i < 300; ++i) accents += "\u00e9";
+    EXPECT_EQ(IniFile::fromText("[S]\r\nK=" + accents + "\r\n").readString("S", "K"),
+              accents.substr(0, 2 * 254));
 }
 
 TEST(IniFileTest, WritesInPlaceAppendsKeysAndSections) {

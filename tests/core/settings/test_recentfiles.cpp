@@ -24,6 +24,13 @@ TEST(RecentFilesTest, NewPathsGoToTheFrontAndTheOldestFallsOff) {
     EXPECT_EQ(longPaths(r),
               (std::vector<std::string>{"/d/f.kor", "/d/e.kor", "/d/c.kor", "/d/b.kor"}));
     EXPECT_EQ(r.LastFile, (std::array<std::string, 4>{"f.kor", "e.kor", "c.kor", "b.kor"}));
+
+    // A removed entry leaves no gap.
+    EXPECT_TRUE(RemoveRecentFile(r, 2));
+    EXPECT_EQ(longPaths(r), (std::vector<std::string>{"/d/f.kor", "/d/c.kor", "/d/b.kor"}));
+    EXPECT_EQ(r.LastFile, (std::array<std::string, 4>{"f.kor", "c.kor", "b.kor", ""}));
+    EXPECT_FALSE(RemoveRecentFile(r, 4));
+    EXPECT_EQ(r.RecentCount, 3);
 }
 
 TEST(RecentFilesTest, AKnownPathIsSwappedWithTheFirstWithoutWriting) {

@@ -91,7 +91,10 @@ TEST(SettingsFileTest, AnUnwritableFileNeverStopsTheProgram) {
     TempFolder dir;
     ScriptedMessenger m;
     std::filesystem::create_directory(dir.file("KORA.INI"));
-    EXPECT_FALSE(EnsureSettingsFile(dir.file("KORA.INI"), defaultsFor(dir), RecentFiles{}, m));
+    std::string problem;
+    EXPECT_FALSE(
+        EnsureSettingsFile(dir.file("KORA.INI"), defaultsFor(dir), RecentFiles{}, m, &problem));
+    EXPECT_EQ(problem, "Path/File access error (75)");
     EXPECT_FALSE(SaveSettings(Settings{}, RecentFiles{}, dir.file("KORA.INI"), 2, m));
     const Settings s = readAll(dir.file("KORA.INI"), dir);
     EXPECT_EQ(s.MaxDisplaySize, 4096);
@@ -180,7 +183,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SettingsFileTest, FontChoice) {
     EXPECT_EQ(DefaultFontName({"DejaVu Sans", "Terminal", "Courier New"}), "Courier New");
-    EXPECT_EQ(DefaultFontName({"DejaVu Sans", "Liberation Mono"}), "DejaVu Sans");
+    EXPECT_EQ(DefaultFontName({"DejaVu Math TeX Gyre", "Liberation Mono"}), "Liberation Mono");
+    EXPECT_EQ(DefaultFontName({"DejaVu Math TeX Gyre", "DejaVu Sans"}), "Arial");
     EXPECT_EQ(DefaultFontName({}), "Arial");
 }
 

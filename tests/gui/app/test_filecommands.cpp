@@ -1,10 +1,8 @@
 #include "guiharness.h"
 
-#include "core/report/buildstring.h"
 #include "gui/dialogs/frmkoraparm.h"
-#include "gui/report/printpreview.h"
-
-#include <QPlainTextEdit>
+#include "core/report/buildstring.h"
+#include "gui/report/resultsviewer.h"
 
 #include <gtest/gtest.h>
 
@@ -98,8 +96,36 @@ TEST_F(FileCommands, OpenOverUnsavedChangesAsksAboutThePreviousProject) {
     ASSERT_FALSE(h.dialogs.messages.empty());
     EXPECT_EQ(h.dialogs.messages[0].text.toStdString(),
               "Save changes to: " + h.example(Standard) + "?");
-    EXPECT_EQ(h.dialogs.messages[0].style, mb::YesNo | mb::Question | mb::DefaultButton2);
+    EXPECT_EQ(h.dialogs.messages[0].style, mb::YesNoCancel | mb::Question | mb::DefaultButton2);
     EXPECT_EQ(h.state.project.ProjectPath, h.example(Sizing));
+}
+
+// Cancel, a cancelled Save As and a failed save each keep the changed project and its name.
+TEST_F(FileCommands, ACancelledOrFailedSaveCancelsTheOpen) {
+    const std::string locked = h.dataFolder() + "locked.KOR";
+    std::filesystem::copy_file(h.example(Standard), locked);
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+    struct Row {
+        const char* name;
+        std::string path; // the changed project's name
+        int answer;
+    };
+    const Row rows[] = {{"cancel", h.example(Standard), mb::AnswerCancel},
+                        {"save as cancelled", "Untitled", mb::AnswerYes},
+                        {"save refused", locked, mb::AnswerYes}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        h.state.project.ProjectPath = row.path;
+        h.state.project.EntryHeight = 9.5f;
+        h.state.project.ProjectSaved = false;
+        h.dialogs.messageAnswers = {row.answer};
+        open(h.example(Sizing));
+        EXPECT_EQ(h.state.project.ProjectPath, row.path);
+        EXPECT_EQ(h.state.project.EntryHeight, 9.5f);
+        EXPECT_FALSE(h.state.project.ProjectSaved);
+        EXPECT_TRUE(caption().endsWith(QLatin1Char('*')));
+    }
+    EXPECT_EQ(GuiHarness::readFile(locked), GuiHarness::readFile(h.example(Standard)));
 }
 
 TEST_F(FileCommands, OpenOverUnsavedChangesSavesThePreviousProjectOnYes) {
@@ -134,8 +160,11 @@ TEST_F(FileCommands, ARefusedOrDamagedFileLeavesAnEmptyUntitledProject) {
         ASSERT_FALSE(h.dialogs.messages.empty());
         if (!row.message.empty())
             EXPECT_EQ(h.dialogs.messages[0].text.toStdString(), row.message);
-        else
-            EXPECT_TRUE(h.dialogs.messages[0].text.startsWith(QStringLiteral("Error occurred: ")));
+        else // the classic text and number, then the file and the line where reading stopped
+            EXPECT_EQ(
+                h.dialogs.messages[0].text.toStdString(),
+                "Error occurred: Input past end of file (62)\r\nReading stopped at line 5 of " +
+                    path);
         EXPECT_TRUE(h.state.project.ProjectEmpty);
         // A later Save must not write an empty project over the file that was refused.
         EXPECT_EQ(h.state.project.ProjectPath, "Untitled");
@@ -214,15 +243,82 @@ TEST_F(FileCommands, RecentFilesReopenAndReorder) {
                                                     h.example(Advanced)}));
 }
 
-TEST_F(FileCommands, NewResetsTheProjectWithoutAsking) {
-    open(h.example(Standard));
-    h.state.project.ProjectSaved = false;
-    h.dialogs.messages.clear();
+TEST_F(FileCommands, NewAsksToSaveChangesFirst) {
+    const std::string path = h.dataFolder() + "changed.KOR";
+    const std::string original = GuiHarness::readFile(h.example(Standard));
+    struct Row {
+        int answer;
+        bool reset;
+        bool written;
+    };
+    const Row rows[] = {
+        {mb::AnswerCancel, false, false}, {mb::AnswerNo, true, false}, {mb::AnswerYes, true, true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.answer);
+        std::ofstream(path, std::ios::binary) << original;
+        open(path);
+        h.state.project.EntryHeight = 9.5f;
+        h.state.project.ProjectSaved = false;
+        h.dialogs.messages.clear();
+        h.dialogs.messageAnswers = {row.answer};
+        h.trigger("mnuFileItem_0");
+        ASSERT_FALSE(h.dialogs.messages.empty());
+        EXPECT_EQ(h.dialogs.messages[0].text.toStdString(), "Save changes to: " + path + "?");
+        EXPECT_EQ(h.dialogs.messages[0].style, mb::YesNoCancel | mb::Question);
+        EXPECT_EQ(h.state.project.ProjectPath, row.reset ? "Untitled" : path);
+        EXPECT_EQ(h.state.project.ProjectEmpty, row.reset);
+        EXPECT_EQ(h.state.project.EntryHeight, row.reset ? 0.0f : 9.5f);
+        EXPECT_EQ(GuiHarness::readFile(path).find("\r\n9.5\r\n") != std::string::npos, row.written);
+    }
+
+    // Yes, then a cancelled Save As: nothing is lost.
     h.trigger("mnuFileItem_0");
-    EXPECT_EQ(h.state.project.ProjectPath, "Untitled");
-    EXPECT_TRUE(h.state.project.ProjectEmpty);
-    EXPECT_EQ(caption(), QStringLiteral("KORA: Untitled"));
-    EXPECT_TRUE(h.dialogs.messages.empty());
+    h.state.project.EntryHeight = 3;
+    h.state.project.ProjectEmpty = false;
+    h.state.project.ProjectSaved = false;
+    h.dialogs.messageAnswers = {mb::AnswerYes};
+    h.trigger("mnuFileItem_0");
+    EXPECT_EQ(h.state.project.EntryHeight, 3.0f);
+    EXPECT_FALSE(h.state.project.ProjectEmpty);
+}
+
+TEST_F(FileCommands, ASizingRunIsNotListedForTheNextProject) {
+    const std::string block = "[PILLAR SIZING PARAMETERS]";
+    for (const char* command : {"mnuFileItem_0", "mnuFileItem_1"}) {
+        SCOPED_TRACE(command);
+        open(h.example(Sizing));
+        h.trigger("mnuCalcItem_3");
+        ASSERT_NE(h.window->resultsViewer(), nullptr);
+        h.window->resultsViewer()->close();
+        QApplication::processEvents();
+        h.window->LoadOutBuf0(false);
+        ASSERT_NE(h.state.report.OutBuf[0].find(block), std::string::npos);
+        if (std::string(command) == "mnuFileItem_1")
+            h.dialogs.fileAnswers.push_back(QString::fromStdString(h.example(Standard)));
+        h.trigger(command);
+        h.window->LoadOutBuf0(false);
+        EXPECT_EQ(h.state.report.OutBuf[0].find(block), std::string::npos);
+    }
+}
+
+TEST_F(FileCommands, AMissingRecentFileCanBeRemovedFromTheList) {
+    const std::string gone = h.dataFolder() + "gone.KOR";
+    std::filesystem::copy_file(h.example(Standard), gone);
+    open(gone);
+    open(h.example(Sizing));
+    std::filesystem::remove(gone);
+    for (int answer : {mb::AnswerNo, mb::AnswerYes}) {
+        h.dialogs.messages.clear();
+        h.dialogs.messageAnswers = {answer};
+        h.trigger("mnuFileArray_2");
+        ASSERT_EQ(h.dialogs.messages.size(), 1u);
+        EXPECT_EQ(h.dialogs.messages[0].text.toStdString(),
+                  "File not found: " + gone + "\r\nRemove it from the list of recent files?");
+        EXPECT_EQ(h.state.project.ProjectPath, h.example(Sizing));
+        EXPECT_EQ(h.state.recent.RecentCount, answer == mb::AnswerNo ? 2 : 1);
+    }
+    EXPECT_FALSE(h.window->action(QStringLiteral("mnuFileArray_2"))->isVisible());
+    EXPECT_NE(GuiHarness::readFile(h.state.iniPath).find("MaxLastFiles=1\r\n"), std::string::npos);
 }
 
 TEST_F(FileCommands, TheParametersDialogFollowsOpenAndNewWhenTheOptionIsOn) {
@@ -274,25 +370,6 @@ TEST_F(FileCommands, PrintAsksAboutAnEmptyProjectAndPrintsTheInputListing) {
     EXPECT_EQ(h.dialogs.printDialogs, dialogsBefore);
     ASSERT_EQ(h.jobs.size(), 2u);
     EXPECT_EQ(BodyLines(h.jobs[1]), lines);
-}
-
-TEST_F(FileCommands, PrinterSetupAndPrintPreview) {
-    h.trigger("mnuFileItem_5");
-    EXPECT_EQ(h.dialogs.pageSetupDialogs, 1);
-
-    open(h.example(Standard));
-    h.trigger("mnuFileItem_7");
-    PrintPreview* preview = h.window->printPreview();
-    ASSERT_NE(preview, nullptr);
-    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Print Preview"));
-    auto* text = preview->findChild<QPlainTextEdit*>(QStringLiteral("RichTextBox1"));
-    ASSERT_NE(text, nullptr);
-    EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("[PROJECT TITLE]")));
-    EXPECT_TRUE(historyHas(h, "Preview displayed"));
-    EXPECT_FALSE(h.window->isEnabled());
-    preview->close();
-    QApplication::processEvents();
-    EXPECT_TRUE(h.window->isEnabled());
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace kora::gui::test {
@@ -61,14 +62,21 @@ TEST(MainWindow, MenusCarryTheirCaptionsShortcutsHelpContextsAndEnabling) {
         {"mnuHelpItem_8", "Program Updates...", "", 5000, true},
         {"mnuHelpItem_10", "&About the Program...", "", 5000, true},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        QAction* a = w.action(QString::fromLatin1(r.name));
-        ASSERT_NE(a, nullptr);
-        EXPECT_EQ(a->text(), QString::fromLatin1(r.caption));
-        EXPECT_EQ(a->shortcut().toString(), QString::fromLatin1(r.key));
-        EXPECT_EQ(a->property("helpContext").toInt(), r.help);
-        EXPECT_EQ(a->isEnabled(), r.enabled);
+    // The same after a dialog has disabled and enabled the main window again.
+    for (bool blocked : {false, true}) {
+        if (blocked) {
+            w.setEnabled(false);
+            w.setEnabled(true);
+        }
+        for (const Row& r : rows) {
+            SCOPED_TRACE(testing::Message() << r.name << (blocked ? " after blocking" : ""));
+            QAction* a = w.action(QString::fromLatin1(r.name));
+            ASSERT_NE(a, nullptr);
+            EXPECT_EQ(a->text(), QString::fromLatin1(r.caption));
+            EXPECT_EQ(a->shortcut().toString(), QString::fromLatin1(r.key));
+            EXPECT_EQ(a->property("helpContext").toInt(), r.help);
+            EXPECT_EQ(a->isEnabled(), r.enabled);
+        }
     }
     for (const char* separator : {"mnuFileItem_4", "mnuFileItem_8", "mnuFileItem_10",
                                   "mnuCalcItem_2", "mnuUtilItem_4", "mnuHelpItem_9"})
@@ -127,8 +135,27 @@ TEST(MainWindow, InputCommandsOpenTheDescriptionAndParametersDialogs) {
     EXPECT_TRUE(w.isEnabled());
     EXPECT_EQ(w.parametersDialog(), nullptr);
 
+    // The hourglass shows while the dialog is built and first shown, and goes afterwards.
+    struct PointerWatch : QObject {
+        std::vector<Qt::CursorShape> seen;
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (o->objectName() == QStringLiteral("frmKORAParm") &&
+                (e->type() == QEvent::ChildAdded || e->type() == QEvent::Show)) {
+                const QCursor* c = QGuiApplication::overrideCursor();
+                seen.push_back(c ? c->shape() : Qt::ArrowCursor);
+            }
+            return false;
+        }
+    };
     for (const char* item : {"mnuEditItem_1", "Toolbar1_5"}) {
+        PointerWatch watch;
+        qApp->installEventFilter(&watch);
         h.trigger(item);
+        qApp->removeEventFilter(&watch);
+        ASSERT_FALSE(watch.seen.empty());
+        EXPECT_EQ(std::count(watch.seen.begin(), watch.seen.end(), Qt::WaitCursor),
+                  std::ptrdiff_t(watch.seen.size()));
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         ASSERT_NE(w.parametersDialog(), nullptr) << item;
         EXPECT_FALSE(w.isEnabled());
         w.parametersDialog()->reject();

@@ -3,8 +3,10 @@
 #include "gui/dialogs/frmkoraparm.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -58,6 +60,20 @@ TEST(Startup, AQuotedCommandLineOpensThatProject) {
     EXPECT_TRUE(w.isEnabled());
 }
 
+TEST(Startup, ARelativeCommandLineProjectIsTakenFromTheStartFolder) {
+    GuiHarness h;
+    const std::string folder = h.root.path().toStdString() + "/work";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(std::string(KORA_EXAMPLES_DIR) + "/" + Standard,
+                               folder + "/pit.KOR");
+    h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
+    QDir::setCurrent(QString::fromStdString(folder));
+    h.start("pit.KOR");
+    EXPECT_EQ(h.state.project.ProjectPath, folder + "/pit.KOR");
+    EXPECT_FALSE(h.state.project.ProjectEmpty);
+    EXPECT_EQ(h.state.recent.LastFileLong[0], folder + "/pit.KOR");
+}
+
 TEST(Startup, TheLastProjectOpensFirstAndTheCommandLineProjectAfterIt) {
     GuiHarness h;
     const std::string last = h.dataFolder() + Sizing;
@@ -86,6 +102,51 @@ TEST(Startup, TheLastProjectOpensFirstAndTheCommandLineProjectAfterIt) {
     EXPECT_EQ(h2.state.recent.LastFileLong[0], named);
     EXPECT_EQ(h2.state.recent.LastFileLong[1], h2.dataFolder() + Sizing);
     EXPECT_TRUE(h2.dialogs.messages.empty()) << h2.dialogs.messageTexts().join('|').toStdString();
+}
+
+// The last project opens the parameters dialog, then the command-line project replaces it: the
+// dialog left open must be the one of the project now loaded.
+TEST(Startup, AnOpenParametersDialogNeverOutlivesItsProject) {
+    GuiHarness h;
+    h.preset("Settings", "LoadLastInputFile", "1");
+    h.preset("KORAOptions", "ShowInputScreenOnLoad", "1");
+    h.preset("FileMenu", "MaxLastFiles", "1");
+    h.preset("FileMenu", "LastFile1", Sizing);
+    h.preset("FileMenu", "LastFileMode1", "1");
+    h.preset("FileMenu", "LastFileLong1", h.dataFolder() + Sizing);
+    const std::string named = h.dataFolder() + Standard;
+    MainWindow& w = h.start(named);
+
+    int shown = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (qobject_cast<frmKORAParm*>(top) != nullptr && top->isVisible()) ++shown;
+    EXPECT_EQ(shown, 1);
+    frmKORAParm* dialog = w.parametersDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), "7.5");
+    dialog->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    EXPECT_EQ(h.state.project.ProjectPath, named);
+    EXPECT_EQ(h.state.project.EntryHeight, 7.5f);
+}
+
+// A settings file that cannot be made (a folder in its place) is not read: the program runs on
+// the initial defaults and says so once in the history.
+TEST(Startup, ASettingsFileThatCannotBeMadeLeavesTheDefaults) {
+    GuiHarness h;
+    QDir().mkpath(QString::fromStdString(h.dataFolder() + "KORA.INI/x"));
+    h.start();
+    const Settings& s = h.state.settings;
+    EXPECT_EQ(s.EnableMainMenuToolbar, 1);
+    EXPECT_EQ(s.ShowDisclaim, 1);
+    EXPECT_EQ(s.RemindAnnualUpdates, 1);
+    EXPECT_EQ(s.ShowInputScreenOnStart, 1);
+    EXPECT_EQ(s.CopyExampleFiles, 1);
+    const std::string line = "The settings file " + h.state.iniPath +
+                             " could not be written: Path/File access error (75). The default "
+                             "settings are used.";
+    const std::string& log = h.state.history.text();
+    ASSERT_NE(log.find(line), std::string::npos) << log;
+    EXPECT_EQ(log.find(line), log.rfind(line));
 }
 
 TEST(Startup, WindowSettingsAreApplied) {
@@ -122,12 +183,19 @@ TEST(Startup, ASettingsFileOfAnotherVersionIsReplacedByDefaults) {
 TEST(Startup, TheDisclaimerShowsUntilTheUserTicksItOff) {
     GuiHarness h;
     h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
-    h.dialogs.dialogScripts.push_back([](QDialog& d) {
+    QRect shown;
+    h.dialogs.dialogScripts.push_back([&shown](QDialog& d) {
+        d.show(); // where it opens: centred on the screen, not over the unplaced main window
+        shown = d.frameGeometry();
         d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(true);
         d.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         return d.result();
     });
     h.start();
+    // Within the window frame, which is not known before the window opens.
+    const QPoint offCentre =
+        shown.center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 8) << shown.x() << "," << shown.y();
     EXPECT_EQ(h.dialogs.dialogsShown, std::vector<QString>{QStringLiteral("frmDisclaimer")});
     EXPECT_NE(GuiHarness::readFile(h.state.iniPath).find("ShowDisclaim=0"), std::string::npos);
 
@@ -158,17 +226,47 @@ TEST(Startup, TheUpdateReminderShowsFromThe361stDayAfterTheRelease) {
     }
 }
 
+// Sets an environment variable for the life of a test and puts the old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ~ScopedEnv() {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
 TEST(Startup, TheSystemEnvironmentFallsBackToTheHomeFolderWithoutDocuments) {
-    // The tests run with a home folder of their own that has no Documents or Desktop folder.
-    const QString home = QDir::homePath();
-    ASSERT_FALSE(QDir(home + "/Documents").exists());
+    // A fresh account: a home folder without Documents or Desktop folder and no folder settings.
+    QTemporaryDir fresh;
+    ASSERT_TRUE(fresh.isValid());
+    const ScopedEnv home("HOME", QFile::encodeName(fresh.path()));
+    const ScopedEnv config("XDG_CONFIG_HOME", QByteArray());
+    ASSERT_EQ(QDir::homePath(), fresh.path());
     const StartupEnvironment env = StartupEnvironment::fromSystem(
         {QStringLiteral("kora"), QStringLiteral("\"/p/a"), QStringLiteral("b.KOR\"")});
-    EXPECT_EQ(env.documentsFolder, home.toStdString());
+    EXPECT_EQ(env.documentsFolder, fresh.path().toStdString());
     EXPECT_EQ(env.commandLine, "\"/p/a b.KOR\"");
     EXPECT_EQ(CommandLineProject(env.commandLine), "/p/a b.KOR");
     EXPECT_FALSE(env.availableFonts.empty());
     EXPECT_EQ(env.programFolder.back(), '/');
+    // Once the account has a documents folder, that is the one.
+    ASSERT_TRUE(QDir(fresh.path()).mkdir(QStringLiteral("Documents")));
+    EXPECT_EQ(StartupEnvironment::fromSystem({QStringLiteral("kora")}).documentsFolder,
+              fresh.path().toStdString() + "/Documents");
 }
 
 TEST(Startup, CommandLineQuotesAreRemoved) {

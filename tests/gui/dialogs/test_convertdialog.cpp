@@ -81,11 +81,17 @@ TEST_F(FileConversion, ConvertsIntoTheOtherSystemOnly) {
                   QStringLiteral("Conversion Completed: The conversion form will be closed"));
         EXPECT_EQ(h.dialogs.messages.back().title, QStringLiteral("KORA"));
         EXPECT_EQ(h.state.project.UnitSystem, row.target);
-        EXPECT_EQ(h.state.project.ProjectPath, std::string(row.prefix) + row.project);
+        // The converted project belongs beside the original file.
+        const std::string converted = h.dataFolder() + row.prefix + row.project;
+        EXPECT_EQ(h.state.project.ProjectPath, converted);
         EXPECT_NE(h.state.project.CoalStrength, before.CoalStrength);
         EXPECT_FALSE(h.state.project.ProjectSaved);
         EXPECT_TRUE(h.window->windowTitle().endsWith(QLatin1Char('*')));
         EXPECT_NE(h.state.history.text().find("Loading File Conversion Form"), std::string::npos);
+        h.trigger("mnuFileItem_2");
+        EXPECT_TRUE(h.state.project.ProjectSaved);
+        EXPECT_EQ(h.state.recent.LastFileLong[0], converted);
+        EXPECT_EQ(GuiHarness::readFile(converted).substr(0, 8), "KORA_500");
     }
 }
 

@@ -6,6 +6,9 @@
 #include "core/model/unitsystems.h"
 #include "scriptedmessenger.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -157,11 +160,41 @@ TEST_F(DescriptionDialogTest, DescriptionStopsAtOneThousandCharacters) {
     QTest::keyClick(text, Qt::Key_Return);
     QTest::keyClicks(text, "z");
     EXPECT_EQ(text->toPlainText(), QString(998, 'a') + "\n");
-    // Pasting past the limit keeps what fits.
-    text->setPlainText(QString(990, 'a'));
-    text->moveCursor(QTextCursor::End);
-    text->insertPlainText(QString(20, 'p'));
-    EXPECT_EQ(text->toPlainText(), QString(990, 'a') + QString(10, 'p'));
+}
+
+QStringList* g_warnings = nullptr;
+void recordWarning(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type != QtDebugMsg && g_warnings != nullptr) g_warnings->append(text);
+}
+
+TEST_F(DescriptionDialogTest, APasteKeepsWhatFitsAtOnce) {
+    const QString lines = QStringLiteral("123456789\n").repeated(10000); // stored as 110,000
+    const struct {
+        QString before, pasted, after;
+    } cases[] = {
+        {QString(990, 'a'), QString(20, 'p'), QString(990, 'a') + QString(10, 'p')},
+        {QString(998, 'a'), QStringLiteral("b\nc"), QString(998, 'a') + "b"}, // no half CR LF
+        {QString(), QString(100000, 'x'), QString(1000, 'x')},
+        {QString(), lines, lines.left(90 * 10 + 9)},
+    };
+    auto d = open();
+    auto* text = child<QPlainTextEdit>(*d, "Text2");
+    QStringList warnings;
+    g_warnings = &warnings;
+    const QtMessageHandler previous = qInstallMessageHandler(recordWarning);
+    for (const auto& c : cases) {
+        text->setPlainText(c.before);
+        text->moveCursor(QTextCursor::End);
+        QApplication::clipboard()->setText(c.pasted);
+        QElapsedTimer clock;
+        clock.start();
+        text->paste();
+        EXPECT_LT(clock.elapsed(), 2000) << c.pasted.size(); // a freeze takes minutes
+        EXPECT_EQ(text->toPlainText(), c.after) << c.pasted.size();
+    }
+    qInstallMessageHandler(previous);
+    g_warnings = nullptr;
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
 }
 
 TEST_F(DescriptionDialogTest, HelpShowsTheHint) {

@@ -231,6 +231,8 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{{{"Text13", ""}}, nullptr, "Blank field not allowed", 2, "Text13"},
         CheckCase{{{"Text16", "0"}}, "Option1_1", "Invalid width of Yield Pillar(s)", 2, "Text16"},
         CheckCase{{{"Text16", ""}}, "Option1_2", "Invalid width of Yield Pillar(s)", 2, "Text16"},
+        CheckCase{
+            {{"Text16", "3x0"}}, "Option1_1", "Invalid width of Yield Pillar(s)", 2, "Text16"},
         CheckCase{{{"Text14_2", "0"}}, nullptr, "Invalid entry spacing", 0, "Text14_2"},
         CheckCase{{{"Text14_1", "20"}},
                   nullptr,
@@ -424,6 +426,59 @@ TEST_F(ParametersDialogTest, SinglePrecisionValuesLeftAsTheyAreAreNoChange) {
     EXPECT_TRUE(d->ParametersChanged());
 }
 
+TEST_F(ParametersDialogTest, LongValuesShowWholeAndStayUnlessTheirBoxIsEdited) {
+    makeValid();
+    const struct {
+        float ProjectRecord::*field;
+        float value;
+        const char* box;
+        const char* shown;
+        const char* typed; // typed over the whole text, or nullptr: left alone
+        float stored;
+    } cases[] = {
+        {&ProjectRecord::DepthOfCover, 1234.5678f, "Text2", "1234.568", nullptr, 1234.5678f},
+        {&ProjectRecord::PanelWidth, 12345678.f, "Text3", "1.234568E+07", nullptr, 12345678.f},
+        {&ProjectRecord::CMRRValue, 35.125f, "Text13", "35.125", nullptr, 35.125f}, // 5 typed
+        {&ProjectRecord::CoalStrength, 950.125f, "txtCoalStrength", "950.13", nullptr, 950.125f},
+        {&ProjectRecord::EntryHeight, 1.f / 3, "Text1", "0.3333333", nullptr, 1.f / 3},
+        {&ProjectRecord::CrosscutSpacing, 100.12345f, "Text5", "100.1235", "99.1234567", 99.1234f},
+    };
+    for (const auto& c : cases) project.*c.field = c.value;
+    auto d = open();
+    for (const auto& c : cases) EXPECT_EQ(text(*d, c.box), c.shown) << c.box;
+    EXPECT_FALSE(d->ParametersChanged());
+    QLineEdit* full = child(*d, "Text2");
+    full->setFocus();
+    full->end(false);
+    QTest::keyClicks(full, "9"); // the limit holds for typing
+    EXPECT_EQ(full->text(), "1234.568");
+    for (const auto& c : cases) {
+        if (c.typed == nullptr) continue;
+        child(*d, c.box)->selectAll();
+        QTest::keyClicks(child(*d, c.box), c.typed);
+        EXPECT_EQ(text(*d, c.box), QString::fromLatin1(c.typed).left(7));
+    }
+    EXPECT_TRUE(d->ParametersChanged());
+    press(*d, "Command2");
+    ASSERT_FALSE(d->isVisible());
+    for (const auto& c : cases) EXPECT_EQ(project.*c.field, c.stored) << c.box;
+}
+
+TEST_F(ParametersDialogTest, ABoxTheDialogFillsOnOpeningIsAChange) {
+    makeValid();
+    project.CenterDistance[2] = 0; // column 2 takes the spacing of column 1
+    auto d = open();
+    EXPECT_EQ(text(*d, "Text14_2"), "80");
+    EXPECT_TRUE(d->ParametersChanged());
+    messenger.answers = {7};
+    press(*d, "Command1");
+    ASSERT_EQ(messenger.boxes.size(), 1u);
+    EXPECT_EQ(messenger.boxes[0].text, "Changes in Input Data will be discarded. Proceed?");
+    press(*d, "Command2");
+    ASSERT_FALSE(d->isVisible());
+    EXPECT_EQ(project.CenterDistance[2], 80);
+}
+
 TEST_F(ParametersDialogTest, MoreEntriesStartFromColumnOneFewerKeepHiddenTexts) {
     makeValid();
     project.NumEntries = 2;
@@ -514,6 +569,7 @@ TEST_F(ParametersDialogTest, OutOfRangeCmrrFromTheProjectIsReportedWhileOpening)
     EXPECT_EQ(messenger.boxes[0].text, "Invalid CMRR");
     EXPECT_EQ(text(*d, "Text13"), "");
     EXPECT_EQ(text(*d, "Text19"), "1.76");
+    EXPECT_TRUE(d->ParametersChanged()); // emptied by the dialog, not as the project holds it
 }
 
 TEST_F(ParametersDialogTest, EnablingAdvancedGeometryFillsSpacingsButTheFlagFollowsTheData) {

@@ -154,6 +154,7 @@ TEST_F(PlanWindowTest, PrintsTheDrawingToPdf) {
     const QString path = dir.filePath("plan.pdf");
     {
         QPdfWriter pdf(path);
+        pdf.setPageSize(QPageSize(QPageSize::Letter));
         EXPECT_TRUE(w->printOn(pdf));
     }
     QFile file(path);

@@ -4,6 +4,7 @@
 
 #include "testprojects.h"
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kora::gui {
@@ -97,13 +99,22 @@ TEST(PlanPainterTest, LabelsAndCaptionAreWrittenInThePlanWindowCase) {
     const PlanDrawing withText = describe(g, true);
     PlanDrawing outlinesOnly = withText;
     outlinesOnly.Texts.clear();
-    const QImage a = render(withText, QSize(500, 500));
-    const QImage b = render(outlinesOnly, QSize(500, 500));
-    // The caption stands at the top left, from x = 10 world units.
-    const QRect captionBand(0, 0, 500, 30);
+    const QImage a = render(withText, QSize(900, 900));
+    const QImage b = render(outlinesOnly, QSize(900, 900));
+    // The caption stands at the top left, from x = 10 world units, as wide as the font says
+    // ("KORA: Actual Pillar Dimensions (width*length, ft). ..."), whichever face stands in for
+    // Arial on this machine.
+    const auto caption =
+        std::find_if(withText.Texts.begin(), withText.Texts.end(),
+                     [](const PlanText& t) { return t.Kind == PlanTextKind::Caption; });
+    ASSERT_NE(caption, withText.Texts.end());
+    const QFontMetricsF metrics(QFont("Arial", 9), &a);
+    const double advance = metrics.horizontalAdvance(QString::fromStdString(caption->Text));
+    const QRect captionBand(0, 0, 900, int(std::ceil(metrics.height())) + 4);
     const QRect ink = inkBox(a, captionBand);
     ASSERT_FALSE(ink.isEmpty());
-    EXPECT_GT(ink.width(), 200); // "KORA: Actual Pillar Dimensions (width*length, ft). ..."
+    EXPECT_NEAR(ink.width(), advance, 0.05 * advance + 3);
+    EXPECT_LE(ink.height(), metrics.height() + 2);
     EXPECT_TRUE(inkBox(b, captionBand).isEmpty());
     EXPECT_NE(a, b);
 }
@@ -159,6 +170,7 @@ TEST(PlanPainterTest, PrintsAsVectorPdf) {
     const PlanDrawing d = describe(ThreeEntryPlan(), true);
     {
         QPdfWriter pdf(path);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setResolution(1200);
         QPainter p(&pdf);
         PlanPainter(d, QFont("Arial", 9)).paint(p, QRectF(0, 0, pdf.width(), pdf.height()), false);

@@ -226,34 +226,5 @@ TEST_F(Output, ViewPlansShowsTheLayoutOfThisCalculation) {
     EXPECT_TRUE(v.isEnabled());
 }
 
-TEST(Printing, TheReportPrintsToAPdfFile) {
-    GuiHarness h;
-    h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
-    h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
-    h.start();
-    h.dialogs.fileAnswers.push_back(
-        QString::fromStdString(h.example("Example_3Entry_Standard.KOR")));
-    h.trigger("mnuFileItem_1");
-    h.trigger("mnuCalcItem_0");
-    ResultsViewer* v = h.window->resultsViewer();
-    ASSERT_NE(v, nullptr);
-
-    h.printer.setSinkFactory(nullptr); // the real printer
-    const QString pdf = h.root.path() + QStringLiteral("/report.pdf");
-    h.dialogs.printScripts.push_back([pdf](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    });
-    v->printAll();
-    const std::string bytes = GuiHarness::readFile(pdf.toStdString());
-    ASSERT_GT(bytes.size(), 2000u);
-    EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
-    std::size_t pages = 0;
-    for (std::size_t at = 0; (at = bytes.find("/Type /Page\n", at)) != std::string::npos; ++at)
-        ++pages;
-    EXPECT_GE(pages, 3u);
-}
-
 } // namespace
 } // namespace kora::gui::test

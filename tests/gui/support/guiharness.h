@@ -46,10 +46,12 @@ public:
         const QDir examples(QStringLiteral(KORA_EXAMPLES_DIR));
         for (const QString& name : examples.entryList({QStringLiteral("*.KOR")}, QDir::Files))
             QFile::copy(examples.filePath(name), QString::fromStdString(program) + name);
-        printer.setSinkFactory([this](QPrinter&) {
+        printer.setSinkFactory([this](QPrinter& target) {
             jobs.emplace_back();
+            jobs.back().outputFile = target.outputFileName().toStdString();
             return std::make_unique<RecordingPageSink>(jobs.back());
         });
+        printer.setPrinterList([this] { return printers; });
     }
 
     ~GuiHarness() { window.reset(); }
@@ -126,6 +128,7 @@ public:
     ScriptedDialogService dialogs;
     GuiMessenger messenger{state.history, dialogs};
     ReportPrinter printer{dialogs};
+    ReportPrinter::Printers printers{{QStringLiteral("Office")}, QStringLiteral("Office")};
     HelpSystem help{&dialogs};
     std::deque<RecordingPageSink::Job> jobs; // stable references for the sinks
     std::unique_ptr<MainWindow> window;

@@ -22,6 +22,7 @@ public:
         bool ended = false;
         std::string font;
         double points = 0;
+        std::string outputFile; // the printer's output file when the job started
     };
 
     explicit RecordingPageSink(Job& job) : m_job(job) {}

@@ -44,13 +44,6 @@ TEST(ProgramInfo, UpdateAdviceChangesOnTheThreeHundredSixtyFirstDay) {
     EXPECT_EQ(UpdateAdviceText(QDate(2030, 1, 1)), old);
 }
 
-TEST(ProgramInfo, StartUpReminderText) {
-    EXPECT_EQ(UpdateReminderText(),
-              QStringLiteral("This version was released over a year ago. Although major updates "
-                             "may not be scheduled, interim updates may be released with bug "
-                             "fixes. Check for updates by clicking on the URL below."));
-}
-
 TEST(ProgramInfo, UpdateInfoShowsVersionAndRevisionDateOnTwoLines) {
     EXPECT_EQ(
         UpdateInfoText(QStringLiteral("5.0.01")),

@@ -252,7 +252,13 @@ TEST(RunUpdateReminder, ShowsTheReminderOnlyWhenSwitchedOnAndDue) {
         EXPECT_EQ(RunUpdateReminder(context, settings), c.changed);
         EXPECT_EQ(dialogs.dialogsShown.size(), c.shown ? 1u : 0u);
         if (c.shown) {
-            EXPECT_EQ(shownText, UpdateReminderText());
+            EXPECT_EQ(shownText,
+                      QStringLiteral("This version was released over a year ago. Although major "
+                                     "updates may not be scheduled, interim updates may be "
+                                     "released with bug fixes. Check for an updated version by "
+                                     "visiting the program web page below.  \n\nYou may "
+                                     "manually update the program by downloading and installing "
+                                     "the new setup file."));
         }
         EXPECT_EQ(settings.RemindAnnualUpdates, c.changed ? 0 : c.reminder);
     }
@@ -264,8 +270,10 @@ TEST(RunUpdateReminder, WithoutAGivenDateTheCalendarDecides) {
     HelpSystem help;
     HelpMenuContext context{r.messenger, help};
     Settings settings;
+    // Today is years past the release of 20 August 2013, so the reminder is due.
+    ASSERT_GT(QDate(2013, 8, 20).daysTo(QDate::currentDate()), 361);
     RunUpdateReminder(context, settings);
-    EXPECT_EQ(dialogs.dialogsShown.size(), UpdateReminderDue(QDate::currentDate()) ? 1u : 0u);
+    EXPECT_EQ(dialogs.dialogsShown, std::vector<QString>{QStringLiteral("frmUpdate")});
 }
 
 // --- Help menu ----------------------------------------------------------------------------

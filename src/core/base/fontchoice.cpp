@@ -1,4 +1,4 @@
-#include "core/report/fontchoice.h"
+#include "core/base/fontchoice.h"
 
 #include <algorithm>
 #include <cctype>
@@ -18,10 +18,10 @@ bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
 std::string pickFirst(std::initializer_list<std::string_view> preferred,
                       const std::vector<std::string>& fonts) {
     for (std::string_view name : preferred) {
-        const int i = FindFont(name, fonts);
-        if (i >= 0) return fonts[static_cast<std::size_t>(i)];
+        std::string offered = OfferedFont(name, fonts);
+        if (!offered.empty()) return offered;
     }
-    return fonts.empty() ? std::string{} : fonts.front();
+    return std::string(*preferred.begin());
 }
 
 } // namespace
@@ -32,8 +32,22 @@ int FindFont(std::string_view name, const std::vector<std::string>& deviceFonts)
     return -1;
 }
 
+std::string_view MetricEquivalent(std::string_view name) {
+    if (sameNameIgnoringCase(name, "Courier New") || sameNameIgnoringCase(name, "Courier"))
+        return "Liberation Mono";
+    if (sameNameIgnoringCase(name, "Arial")) return "Liberation Sans";
+    return {};
+}
+
+std::string OfferedFont(std::string_view name, const std::vector<std::string>& deviceFonts) {
+    int i = FindFont(name, deviceFonts);
+    if (const std::string_view twin = MetricEquivalent(name); i < 0 && !twin.empty())
+        i = FindFont(twin, deviceFonts);
+    return i < 0 ? std::string{} : deviceFonts[static_cast<std::size_t>(i)];
+}
+
 std::string PickPrinterFont(const std::vector<std::string>& printerFonts) {
-    return pickFirst({"Courier New", "Courier", "Arial"}, printerFonts);
+    return pickFirst({"Courier New", "Courier"}, printerFonts);
 }
 
 std::string PickScreenFont(const std::vector<std::string>& screenFonts) {
