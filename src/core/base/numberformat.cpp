@@ -272,31 +272,49 @@ double LeadingNumber(std::string_view text) {
     const std::size_t i = skipBlanks(text, 0);
     const std::size_t n = numericPrefix(text, i);
     if (n == 0) return 0;
-    const std::string s(text.substr(i, n));
+    const std::string_view s = text.substr(i, n);
     // strtod is locale dependent for the decimal point; parse by hand in the C manner instead.
-    double mant = 0;
     std::size_t k = 0;
     bool neg = false;
     if (s[k] == '+' || s[k] == '-') neg = s[k++] == '-';
     std::string digits;
-    int pointShift = 0;
+    long long pointShift = 0;
     bool afterPoint = false;
     for (; k < s.size() && (std::isdigit(static_cast<unsigned char>(s[k])) || s[k] == '.'); ++k) {
         if (s[k] == '.') {
             afterPoint = true;
             continue;
         }
-        digits += s[k];
         if (afterPoint) --pointShift;
+        if (digits.empty() && s[k] == '0') continue; // leading zeros carry no value
+        digits += s[k];
     }
-    int exp10 = 0;
-    if (k < s.size() && (s[k] == 'e' || s[k] == 'E')) exp10 = std::atoi(s.c_str() + k + 1);
-    // Rebuild a canonical "digits e exponent" text that strtod reads identically in any locale
-    // (no decimal point involved).
-    const std::string canon = (digits.empty() ? std::string("0") : digits) + "e" +
-                              std::to_string(static_cast<long>(exp10) + pointShift);
-    mant = std::strtod(canon.c_str(), nullptr);
-    return neg ? -mant : mant;
+    // The exponent saturates instead of wrapping: far beyond any digit count the text can have,
+    // so that its sign alone decides between infinity and zero.
+    constexpr long long exponentLimit = 1'000'000'000'000LL;
+    long long exp10 = 0;
+    if (k < s.size() && (s[k] == 'e' || s[k] == 'E')) {
+        ++k;
+        bool negExp = false;
+        if (k < s.size() && (s[k] == '+' || s[k] == '-')) negExp = s[k++] == '-';
+        for (; k < s.size() && std::isdigit(static_cast<unsigned char>(s[k])); ++k)
+            exp10 = std::min(exp10 * 10 + (s[k] - '0'), exponentLimit);
+        if (negExp) exp10 = -exp10;
+    }
+    double value = 0;
+    if (!digits.empty()) {
+        // The value lies in [10^(magnitude-1), 10^magnitude): beyond the range of a double it is
+        // infinite (an overflow for the caller to report) or zero.
+        const long long exponent = exp10 + pointShift;
+        const long long magnitude = exponent + static_cast<long long>(digits.size());
+        if (magnitude > 400)
+            value = std::numeric_limits<double>::infinity();
+        else if (magnitude >= -400)
+            // A canonical "digits e exponent" text that strtod reads identically in any locale
+            // (no decimal point involved).
+            value = std::strtod((digits + "e" + std::to_string(exponent)).c_str(), nullptr);
+    }
+    return neg ? -value : value;
 }
 
 bool IsNumericText(std::string_view text) {

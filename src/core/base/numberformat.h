@@ -39,7 +39,8 @@ std::string ToDotDecimal(std::string text);
 
 // The leading numeric part of a text as the program reads numbers typed or stored as text:
 // leading blanks skipped, optional sign, digits with at most one ".", optional exponent; a text
-// without a leading number gives 0.
+// without a leading number gives 0. A value beyond the range of a double is infinite (its reader
+// reports the overflow), one too small for it is 0, whatever the size of the exponent.
 double LeadingNumber(std::string_view text);
 
 // True when the whole text (blanks around it allowed) is one number: optional sign, digits with

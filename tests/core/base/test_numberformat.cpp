@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <limits>
 
 namespace kora {
 namespace {
@@ -105,6 +106,8 @@ TEST(FileFormsTest, IntegersAndNativeReals) {
     EXPECT_EQ(FormatGeneralDouble(2.5e-20), "2.5E-20");
 }
 
+constexpr double inf = std::numeric_limits<double>::infinity();
+
 struct ReadCase {
     const char* text;
     double value;
@@ -119,16 +122,20 @@ TEST_P(ReadNumberTest, LeadingNumericPart) {
     EXPECT_EQ(IsNumericText(c.text), c.numeric) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ReadNumberTest,
-                         ::testing::Values(ReadCase{"12", 12, true}, ReadCase{"12abc", 12, false},
-                                           ReadCase{"abc", 0, false}, ReadCase{"", 0, false},
-                                           ReadCase{"  -3.5  ", -3.5, true},
-                                           ReadCase{".5", 0.5, true}, ReadCase{"1.", 1, true},
-                                           ReadCase{"1e3", 1000, true},
-                                           ReadCase{"2.5E-2x", 0.025, false},
-                                           ReadCase{"+7", 7, true}, ReadCase{"1.2.3", 1.2, false},
-                                           ReadCase{"-", 0, false}, ReadCase{"4e", 4, false},
-                                           ReadCase{"6.21", 6.21, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadNumberTest,
+    ::testing::Values(ReadCase{"12", 12, true}, ReadCase{"12abc", 12, false},
+                      ReadCase{"abc", 0, false}, ReadCase{"", 0, false},
+                      ReadCase{"  -3.5  ", -3.5, true}, ReadCase{".5", 0.5, true},
+                      ReadCase{"1.", 1, true}, ReadCase{"1e3", 1000, true},
+                      ReadCase{"2.5E-2x", 0.025, false}, ReadCase{"+7", 7, true},
+                      ReadCase{"1.2.3", 1.2, false}, ReadCase{"-", 0, false},
+                      ReadCase{"4e", 4, false}, ReadCase{"6.21", 6.21, true},
+                      // Exponents beyond any integer type saturate.
+                      ReadCase{"1e4294967296", inf, true}, ReadCase{"-1e4294967297", -inf, true},
+                      ReadCase{"1e99999999999999999999", inf, true},
+                      ReadCase{"1e2147483648", inf, true}, ReadCase{"1e-4294967296", 0, true},
+                      ReadCase{"0e4294967296", 0, true}, ReadCase{"0.00001e309", 1e304, true}));
 
 // Number text never follows the user's locale: under a comma-decimal locale
 // (scripts/install-deps.sh installs de_DE.UTF-8) nothing changes.
