@@ -47,11 +47,18 @@ bool keyValue(std::string_view line, std::string_view& key, std::string_view& va
     return true;
 }
 
-// A value is one line of the file.
-std::string oneLine(std::string_view value) {
+// A value is one line of the file, and reads back as it was written: one that begins or ends
+// with a blank, or that is enclosed in a pair of quotes, is enclosed in double quotes, which the
+// reader removes again.
+std::string storedValue(std::string_view value) {
     std::string s(value);
     for (char& c : s)
         if (c == '\r' || c == '\n') c = ' ';
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    const bool blankEdge = !s.empty() && (blank(s.front()) || blank(s.back()));
+    const bool quoted =
+        s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front();
+    if (blankEdge || quoted) s = '"' + s + '"';
     return s;
 }
 
@@ -128,7 +135,7 @@ std::string IniFile::readString(std::string_view section, std::string_view key) 
 }
 
 void IniFile::writeValue(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string line = std::string(key) + "=" + oneLine(value);
+    const std::string line = std::string(key) + "=" + storedValue(value);
     Range r{};
     if (!findSection(section, r)) {
         m_lines.push_back(std::string(1, '[').append(section).append("]"));

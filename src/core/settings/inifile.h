@@ -27,7 +27,8 @@ public:
     // True when the section holds the key.
     bool hasKey(std::string_view section, std::string_view key) const;
 
-    // Sets the key's value, in place when the key exists.
+    // Sets the key's value, in place when the key exists. A value that readString would change
+    // (blanks at its ends, enclosing quotes) is stored in double quotes, so it reads back as given.
     void writeValue(std::string_view section, std::string_view key, std::string_view value);
 
     // The file text, every line ending in CR LF.

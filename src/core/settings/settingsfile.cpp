@@ -1,9 +1,9 @@
 #include "core/settings/settingsfile.h"
 
-#include "core/project/projectfile.h"
 #include "core/base/fontchoice.h"
 #include "core/base/numberformat.h"
 #include "core/base/textutil.h"
+#include "core/project/projectfile.h"
 #include "core/settings/inifile.h"
 #include "core/settings/pathchecks.h"
 
@@ -212,7 +212,9 @@ void writeGraph(const Settings& s, IniFile& ini) {
     ini.writeValue("Graph", "YAxisTitle0", s.YAxisTitle0);
 }
 
-void writeParts(const Settings& s, const RecentFiles& r, IniFile& ini, int which) {
+} // namespace
+
+void WriteSettings(const Settings& s, const RecentFiles& r, IniFile& ini, int which) {
     const bool all = which == settingsPart::All;
     if (all || which == settingsPart::Settings) writeKeys(s, ini, "Settings", settingsKeys);
     if (all || which == settingsPart::FileMenu) writeFileMenu(r, ini);
@@ -220,8 +222,6 @@ void writeParts(const Settings& s, const RecentFiles& r, IniFile& ini, int which
     if (all || which == settingsPart::Graph) writeGraph(s, ini);
     if (all || which == settingsPart::Options) writeKeys(s, ini, "KORAOptions", optionKeys);
 }
-
-} // namespace
 
 std::int16_t ClampToLow(double value, int low, int high) {
     const double v = std::nearbyint(value);
@@ -244,7 +244,12 @@ bool WriteIniVersion(const std::string& iniPath) {
 void ReadSettings(Settings& settings, RecentFiles& recent, const std::string& iniPath, int which,
                   const std::vector<std::string>& availableFonts,
                   const std::string& userDataFolder) {
-    const IniFile ini(iniPath);
+    ReadSettings(settings, recent, IniFile(iniPath), which, availableFonts, userDataFolder);
+}
+
+void ReadSettings(Settings& settings, RecentFiles& recent, const IniFile& ini, int which,
+                  const std::vector<std::string>& availableFonts,
+                  const std::string& userDataFolder) {
     const ReadContext c{ini, availableFonts, userDataFolder};
     const bool all = which == settingsPart::All;
     if (all || which == settingsPart::Settings) readKeys(settings, c, "Settings", settingsKeys);
@@ -259,13 +264,15 @@ bool SaveSettings(const Settings& settings, const RecentFiles& recent, const std
                   int which, Messenger& messenger) {
     messenger.AddHistory("Saving default settings to file: " + iniPath);
     IniFile ini(iniPath);
-    writeParts(settings, recent, ini, which);
-    try {
-        ini.save(iniPath);
-    } catch (const KoraError&) {
-        return false;
+    WriteSettings(settings, recent, ini, which);
+    for (;;) {
+        try {
+            ini.save(iniPath);
+            return true;
+        } catch (const KoraError& e) {
+            if (HandleError(messenger, e) != errorAnswer::Retry) return false;
+        }
     }
-    return true;
 }
 
 bool EnsureSettingsFile(const std::string& iniPath, const Settings& defaults,
@@ -279,7 +286,7 @@ bool EnsureSettingsFile(const std::string& iniPath, const Settings& defaults,
     messenger.AddHistory("Saving default settings to file: " + iniPath);
     IniFile ini;
     ini.writeValue("Version", "INIFileVersion", SettingsVersion);
-    writeParts(defaults, recent, ini, settingsPart::All);
+    WriteSettings(defaults, recent, ini, settingsPart::All);
     try {
         ini.save(iniPath);
     } catch (const KoraError& e) {

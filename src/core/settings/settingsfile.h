@@ -10,6 +10,8 @@
 
 namespace kora {
 
+class IniFile;
+
 // KORA.INI: the program's preferences in the sections "Version", "Settings", "FileMenu",
 // "TextBrowse", "Graph" and "KORAOptions". Reading never fails: a missing key reads as empty,
 // numbers come from the leading numeric part of the stored text, and a value outside its range
@@ -48,9 +50,18 @@ void ReadSettings(Settings& settings, RecentFiles& recent, const std::string& in
                   const std::vector<std::string>& availableFonts,
                   const std::string& userDataFolder);
 
+// The same on settings text already in memory.
+void ReadSettings(Settings& settings, RecentFiles& recent, const IniFile& ini, int which,
+                  const std::vector<std::string>& availableFonts,
+                  const std::string& userDataFolder);
+
+// Writes one part (settingsPart) of the settings into the INI text, changing only its keys.
+void WriteSettings(const Settings& settings, const RecentFiles& recent, IniFile& ini, int which);
+
 // Logs "Saving default settings to file: " + path and writes one part (settingsPart) of the
-// settings file, changing only its keys. Returns false when the file could not be written (the
-// program goes on with the settings in memory).
+// settings file, changing only its keys. A failed write is reported through HandleError (Retry
+// writes again) and leaves the previous file as it was; the result is then false and the program
+// goes on with the settings in memory.
 bool SaveSettings(const Settings& settings, const RecentFiles& recent, const std::string& iniPath,
                   int which, Messenger& messenger);
 

@@ -48,6 +48,15 @@ TEST(IniFileTest, WritesInPlaceAppendsKeysAndSections) {
               "[FileMenu]\r\nMaxLastFiles=2\r\n");
 }
 
+TEST(IniFileTest, EveryValueReadsBackAsWritten) {
+    IniFile ini;
+    for (const char* v : {" lead", "trail\t", "'quoted'", "\"a, b\"", "\"", "'x\"", "plain"}) {
+        ini.writeValue("S", "K", v);
+        EXPECT_EQ(IniFile::fromText(ini.text()).readString("S", "K"), v) << ini.text();
+    }
+    EXPECT_EQ(ini.text(), "[S]\r\nK=plain\r\n");
+}
+
 TEST(IniFileTest, ProfileFunctionsOverAFile) {
     TempFolder dir;
     const std::string path = dir.file("KORA.INI");
