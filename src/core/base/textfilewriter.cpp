@@ -4,6 +4,7 @@
 #include "core/base/textfile.h"
 
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <random>
 
@@ -46,16 +47,27 @@ bool isReadOnlyFile(const fs::path& file) {
 #endif
 }
 
+// The file a symbolic link names, following a chain of links; a link to no file yet gives the
+// path of the file it would be, so that the save creates it there and the link stays.
+fs::path followLinks(fs::path target) {
+    std::error_code ec;
+    for (int depth = 0; fs::is_symlink(target, ec); ++depth) {
+        const fs::path next = fs::read_symlink(target, ec);
+        // A loop of links fails as opening it would (ELOOP).
+        if (ec || depth == 40) throw KoraError(err::PathFileAccessError, "Path/File access error");
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    const fs::path resolved = fs::weakly_canonical(target, ec);
+    return ec ? target : resolved;
+}
+
 } // namespace
 
 TextFileWriter::TextFileWriter(const std::string& path) {
     CheckFileName(path);
     fs::path target(path);
     std::error_code ec;
-    if (fs::is_symlink(target, ec)) {
-        const fs::path resolved = fs::canonical(target, ec);
-        if (!ec) target = resolved;
-    }
+    if (fs::is_symlink(target, ec)) target = followLinks(target);
     if (fs::is_directory(target, ec))
         throw KoraError(err::PathFileAccessError, "Path/File access error");
     // The rename below would replace a read-only file in a writable folder: refuse it as a
@@ -97,24 +109,30 @@ void TextFileWriter::fail(int errorNumber) {
 void TextFileWriter::write(std::string_view text) {
     if (m_file == nullptr || text.empty()) return;
     errno = 0;
-    if (std::fwrite(text.data(), 1, text.size(), m_file) != text.size()) fail(lastError());
+    if (filestep::Write(text.data(), text.size(), m_file) != text.size()) fail(lastError());
 }
 
 void TextFileWriter::commit() {
     if (m_file == nullptr) return;
     errno = 0;
-    if (std::fflush(m_file) != 0) fail(lastError());
+    if (filestep::Flush(m_file) != 0) fail(lastError());
     std::FILE* f = m_file;
     m_file = nullptr;
-    if (std::fclose(f) != 0) fail(lastError());
+    errno = 0;
+    if (filestep::Close(f) != 0) fail(lastError());
 
     // Keep the permissions of the file being replaced.
     std::error_code ec;
     const auto st = fs::status(m_path, ec);
     if (!ec && fs::exists(st)) fs::permissions(m_temp, st.permissions(), ec);
 
-    fs::rename(m_temp, m_path, ec);
-    if (ec) fail(ec.value() != 0 ? ec.value() : EIO);
+    if (const int code = filestep::Rename(m_temp, m_path); code != 0) fail(code);
+}
+
+void IgnoreFileSizeSignal() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 } // namespace kora

@@ -1,5 +1,6 @@
 #include "gui/app/runkora.h"
 
+#include "core/base/textfilewriter.h"
 #include "gui/app/appstate.h"
 #include "gui/app/guimessenger.h"
 #include "gui/app/mainwindow.h"
@@ -23,6 +24,8 @@ int RunKora(QApplication& app, const StartupEnvironment& env, QObject* observer)
     // Numbers are read and written with "." whatever the user's locale; only this process is
     // affected, the user's own settings stay as they are.
     std::setlocale(LC_NUMERIC, "C");
+    // A file-size limit makes a save fail with "Disk full" instead of ending the program.
+    IgnoreFileSizeSignal();
 
     AppState state;
     QtDialogService dialogs;
