@@ -47,7 +47,8 @@ std::string benchFolder() {
 }
 
 using Study = bool (*)(const kora::ProjectRecord&, kora::WorkingSet&, kora::PlanGeometry&,
-                       kora::GraphCurves&, const std::string&, kora::Messenger&, std::string*);
+                       kora::GraphCurves&, const std::string&, kora::Messenger&,
+                       kora::StudyOutcome*);
 
 // One study of the 5-column project per iteration, its file written to a temporary folder.
 void runStudy(benchmark::State& state, Study study) {

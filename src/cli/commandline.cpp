@@ -115,12 +115,13 @@ private:
 
     int study() {
         if (!open()) return ExitRefused;
-        std::string path;
+        StudyOutcome written;
         const bool done = m_o.study == "partial"
-                              ? DoParametricPartial(m_s, m_o.outputDir, m_messenger, &path)
-                              : DoParametricSolid(m_s, m_o.outputDir, m_messenger, &path);
+                              ? DoParametricPartial(m_s, m_o.outputDir, m_messenger, &written)
+                              : DoParametricSolid(m_s, m_o.outputDir, m_messenger, &written);
         if (!done) return ExitRefused;
-        m_out << path << '\n';
+        if (!written.skipped.empty()) m_err << written.skipped << '\n';
+        m_out << written.path << '\n';
         m_out.flush();
         return ExitDone;
     }
@@ -144,7 +145,7 @@ private:
 
     int saveAs() {
         m_s.project.ProjectPath = m_o.output;
-        return FileSave(m_s.project, m_messenger) ? ExitDone : ExitError;
+        return FileSave(m_s.project, m_messenger) ? ExitDone : ExitRefused;
     }
 
     const Options& m_o;

@@ -10,13 +10,13 @@ bool ChartSweep(int index, KoraState& s, Messenger& messenger) {
 }
 
 bool DoParametricPartial(KoraState& s, const std::string& folder, Messenger& messenger,
-                         std::string* writtenPath) {
-    return DoParametricPartial(s.project, s.work, s.plan, s.curves, folder, messenger, writtenPath);
+                         StudyOutcome* outcome) {
+    return DoParametricPartial(s.project, s.work, s.plan, s.curves, folder, messenger, outcome);
 }
 
 bool DoParametricSolid(KoraState& s, const std::string& folder, Messenger& messenger,
-                       std::string* writtenPath) {
-    return DoParametricSolid(s.project, s.work, s.plan, s.curves, folder, messenger, writtenPath);
+                       StudyOutcome* outcome) {
+    return DoParametricSolid(s.project, s.work, s.plan, s.curves, folder, messenger, outcome);
 }
 
 } // namespace kora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/engine/sweeps.h"
+
 #include <string>
 
 namespace kora {
@@ -11,8 +13,8 @@ class Messenger;
 // and chart curves (see core/engine/sweeps.h).
 bool ChartSweep(int index, KoraState& state, Messenger& messenger);
 bool DoParametricPartial(KoraState& state, const std::string& folder, Messenger& messenger,
-                         std::string* writtenPath = nullptr);
+                         StudyOutcome* outcome = nullptr);
 bool DoParametricSolid(KoraState& state, const std::string& folder, Messenger& messenger,
-                       std::string* writtenPath = nullptr);
+                       StudyOutcome* outcome = nullptr);
 
 } // namespace kora

@@ -50,20 +50,57 @@ constexpr StudyPlan PartialStudy{PartialStudyFileName, 60, 500, 2, true, true, 5
 constexpr StudyPlan SolidStudy{SolidStudyFileName, 60, 220, 5, false, false, 700, 500 / 25 + 2};
 constexpr float SolidCrosscutSpacing = 5000;
 
+// The partial study derives no crosscut spacing from a centre distance C unless 0.5 C exceeds the
+// entry width: such centre distances are skipped. Says how many in the history and in
+// `outcome`; refuses the study (false) with a message when none is left.
+bool checkSkippedCentres(const StudyPlan& plan, double entryWidth, Messenger& m,
+                         StudyOutcome* outcome) {
+    if (!plan.derivedCrosscut) return true;
+    int all = 0, skipped = 0, lastSkipped = 0;
+    for (int c = plan.firstCenter; c <= plan.lastCenter; c += plan.centerStep) {
+        ++all;
+        if (0.5 * c - entryWidth <= 0) {
+            ++skipped;
+            lastSkipped = c;
+        }
+    }
+    const std::string width = FormatGeneral(static_cast<float>(entryWidth)) + " ft";
+    if (skipped == all) {
+        m.ShowMessage("Partial study not written: no centre distance from " +
+                          std::to_string(plan.firstCenter) + " to " +
+                          std::to_string(plan.lastCenter) +
+                          " ft is more than twice the entry width (" + width + ")",
+                      mb::Exclamation);
+        return false;
+    }
+    if (skipped > 0) {
+        std::string range = std::to_string(plan.firstCenter);
+        if (lastSkipped != plan.firstCenter) range += " to " + std::to_string(lastSkipped);
+        const std::string note = "Partial study: " + std::to_string(skipped) + " of " +
+                                 std::to_string(all) + " centre distances (" + range +
+                                 " ft) skipped: no crosscut spacing follows unless half the "
+                                 "centre distance exceeds the entry width (" +
+                                 width + ")";
+        m.AddHistory(note);
+        if (outcome != nullptr) outcome->skipped = note;
+    }
+    return true;
+}
+
 bool runStudy(const StudyPlan& plan, const ProjectRecord& p, WorkingSet& w, PlanGeometry& geom,
-              GraphCurves& curves, const std::string& folder, Messenger& m,
-              std::string* writtenPath) {
+              GraphCurves& curves, const std::string& folder, Messenger& m, StudyOutcome* outcome) {
     if (!SetWorkParms(p, w, geom, m)) return false;
     if (!plan.derivedCrosscut) w.WkXcutSpacing = SolidCrosscutSpacing;
     const double we = w.WkEntryWidth;
     const int lastEntries = plan.allEntryCounts ? p.NumEntries : 2;
+    if (!checkSkippedCentres(plan, we, m, outcome)) return false;
 
     const std::string path = (std::filesystem::path(folder) / plan.fileName).string();
     TextFileWriter file(path);
     for (int c = plan.firstCenter; c <= plan.lastCenter; c += plan.centerStep) {
         if (plan.derivedCrosscut) {
             const double divisor = 0.5 * c - we;
-            if (divisor <= 0) continue; // no crosscut spacing follows from this centre distance
+            if (divisor <= 0) continue; // skipped: no crosscut spacing follows
             w.WkXcutSpacing = static_cast<float>((c - we) * we / divisor);
         }
         for (int j = 1; j <= 5; ++j) w.PillarCenters[j] = static_cast<float>(c);
@@ -87,8 +124,12 @@ bool runStudy(const StudyPlan& plan, const ProjectRecord& p, WorkingSet& w, Plan
                  w.WkDepth += 25) {
                 CalcSFStandard(w);
                 // Infinite or undefined factors (absurd strengths or weights) make the study
-                // meaningless: abandon it; the file is not written.
-                if (!ResultsFinite(w)) throw KoraError(err::Overflow, "Overflow");
+                // meaningless: the project is refused as a calculation refuses it, and the file
+                // is not written.
+                if (!ResultsFinite(w)) {
+                    HandleError(m, err::Overflow, "Overflow");
+                    return false;
+                }
                 storePoint(curves, w, projectLength(p, w.WkDepth), 4);
                 file.write(StudyLine(w.WkDepth, static_cast<float>(systemWidth), w.SFClassic[5],
                                      w.SFRevised[5], w.WkXcutSpacing, extraction));
@@ -96,7 +137,7 @@ bool runStudy(const StudyPlan& plan, const ProjectRecord& p, WorkingSet& w, Plan
         }
     }
     file.commit();
-    if (writtenPath != nullptr) *writtenPath = path;
+    if (outcome != nullptr) outcome->path = path;
     return true;
 }
 
@@ -175,14 +216,14 @@ bool ChartSweep(int index, const ProjectRecord& p, WorkingSet& w, PlanGeometry& 
 
 bool DoParametricPartial(const ProjectRecord& p, WorkingSet& w, PlanGeometry& geom,
                          GraphCurves& curves, const std::string& folder, Messenger& m,
-                         std::string* writtenPath) {
-    return runStudy(PartialStudy, p, w, geom, curves, folder, m, writtenPath);
+                         StudyOutcome* outcome) {
+    return runStudy(PartialStudy, p, w, geom, curves, folder, m, outcome);
 }
 
 bool DoParametricSolid(const ProjectRecord& p, WorkingSet& w, PlanGeometry& geom,
                        GraphCurves& curves, const std::string& folder, Messenger& m,
-                       std::string* writtenPath) {
-    return runStudy(SolidStudy, p, w, geom, curves, folder, m, writtenPath);
+                       StudyOutcome* outcome) {
+    return runStudy(SolidStudy, p, w, geom, curves, folder, m, outcome);
 }
 
 } // namespace kora

@@ -28,18 +28,25 @@ bool ChartSweep(int index, const ProjectRecord& project, WorkingSet& work, PlanG
 //
 // The partial study derives the crosscut spacing from each centre distance C as
 // (C - entry width) x entry width / (0.5 C - entry width); centre distances for which the divisor
-// is zero or negative (entry widths of 30 ft or more) give no meaningful spacing and are skipped.
-// The solid study uses 5000 ft crosscut spacing (no crosscuts).
+// is zero or negative (entry widths of 30 ft or more) give no meaningful spacing and are skipped,
+// with a note in the history that says how many and why. When every centre distance would be
+// skipped the study is refused with a message. The solid study uses 5000 ft crosscut spacing (no
+// crosscuts).
 //
-// False when the project is refused (nothing is written). A file that cannot be created or
-// written throws KoraError (76, 70, 61, 75, ...) for the command's error handler to report with
-// HandleError. On success `writtenPath`, when given, receives the path of the file.
+// False when the project is refused (its check failed, nothing to write, or stability factors
+// that overflow, reported as "Overflow" through HandleError); nothing is written then. A file that
+// cannot be created or written throws KoraError (76, 70, 61, 75, ...) for the command's error
+// handler to report with HandleError; the previous file stays as it was.
+struct StudyOutcome {
+    std::string path;    // the file written
+    std::string skipped; // the note on skipped centre distances; empty when none was skipped
+};
 bool DoParametricPartial(const ProjectRecord& project, WorkingSet& work, PlanGeometry& plan,
                          GraphCurves& curves, const std::string& folder, Messenger& messenger,
-                         std::string* writtenPath = nullptr);
+                         StudyOutcome* outcome = nullptr);
 bool DoParametricSolid(const ProjectRecord& project, WorkingSet& work, PlanGeometry& plan,
                        GraphCurves& curves, const std::string& folder, Messenger& messenger,
-                       std::string* writtenPath = nullptr);
+                       StudyOutcome* outcome = nullptr);
 
 inline constexpr const char* PartialStudyFileName = "SF-width-Partial.txt";
 inline constexpr const char* SolidStudyFileName = "SF-width-Solid.txt";

@@ -675,7 +675,7 @@ std::optional<std::string> MainWindow::runParametricStudy(ParametricStudy study)
     // The study file goes to the user's data folder, beside the projects, where the user can
     // always write (the program's own folder rarely is writable).
     AppState& s = m_state;
-    std::string written;
+    StudyOutcome written;
     bool done = false;
     Guarded(m_messenger, [&] {
         WaitCursor wait;
@@ -684,7 +684,7 @@ std::optional<std::string> MainWindow::runParametricStudy(ParametricStudy study)
                    : DoParametricSolid(s, s.folders.UserDataFolder, m_messenger, &written);
     });
     if (!done) return std::nullopt;
-    return written;
+    return written.path;
 }
 
 void MainWindow::openFileConversion() {

@@ -226,10 +226,11 @@ TEST(StudyLineTest, NumberFieldsAndExtractionRatio) {
 }
 
 TEST_F(StudyTest, SolidStudyLinesAndFirstLine) {
-    std::string path;
-    ASSERT_TRUE(DoParametricSolid(WorkedExample(), w, plan, curves, dir.string(), m, &path));
-    EXPECT_EQ(path, (dir / "SF-width-Solid.txt").string());
-    const auto lines = readLines(path);
+    StudyOutcome written;
+    ASSERT_TRUE(DoParametricSolid(WorkedExample(), w, plan, curves, dir.string(), m, &written));
+    EXPECT_EQ(written.path, (dir / "SF-width-Solid.txt").string());
+    EXPECT_EQ(written.skipped, "");
+    const auto lines = readLines(written.path);
     ASSERT_EQ(lines.size(), 693u); // 33 centre distances x 21 depths
 
     // C = 60 ft, e = 2, H = 200 ft: system width less one entry 40 ft, no crosscuts (5000 ft),
@@ -262,8 +263,7 @@ TEST_F(StudyTest, PartialStudyLinesAndCrosscutSpacing) {
     ProjectRecord p = WorkedExample();
     p.NumEntries = 4;
     p.CenterDistance[3] = 100;
-    std::string path;
-    ASSERT_TRUE(DoParametricPartial(p, w, plan, curves, dir.string(), m, &path));
+    ASSERT_TRUE(DoParametricPartial(p, w, plan, curves, dir.string(), m));
     std::string raw;
     const auto lines = readLines(dir / "SF-width-Partial.txt", &raw);
     ASSERT_EQ(lines.size(), 221u * 3u * 13u);
@@ -297,13 +297,34 @@ TEST_F(StudyTest, WideEntriesSkipCentreDistancesWithoutCrosscutSpacing) {
     struct Case {
         float entryWidth;
         std::size_t centres; // centre distances with 0.5 C > entry width
+        std::string note;    // in the history and the outcome; for none left, the refusal
     };
-    for (const Case& c : {Case{29.9f, 221}, Case{30, 220}, Case{35, 215}, Case{250, 0}}) {
+    const std::string why = " ft) skipped: no crosscut spacing follows unless half the centre "
+                            "distance exceeds the entry width (";
+    const Case cases[] = {
+        {29.9f, 221, ""},
+        {30, 220, "Partial study: 1 of 221 centre distances (60" + why + "30 ft)"},
+        {35, 215, "Partial study: 6 of 221 centre distances (60 to 70" + why + "35 ft)"},
+        {250, 0,
+         "Partial study not written: no centre distance from 60 to 500 ft is more than "
+         "twice the entry width (250 ft)"}};
+    for (const Case& c : cases) {
         ProjectRecord p = WorkedExample();
         p.EntryWidth = c.entryWidth;
         p.CenterDistance[1] = p.CenterDistance[2] = 600;
         p.CrosscutSpacing = 600;
-        ASSERT_TRUE(DoParametricPartial(p, w, plan, curves, dir.string(), m));
+        m.history.clear();
+        StudyOutcome written;
+        fs::remove(dir / "SF-width-Partial.txt");
+        EXPECT_EQ(DoParametricPartial(p, w, plan, curves, dir.string(), m, &written),
+                  c.centres > 0);
+        EXPECT_EQ(m.history.empty() ? "" : m.history.back(),
+                  c.centres == 0 ? "Message: " + c.note : c.note);
+        if (c.centres == 0) {
+            EXPECT_FALSE(fs::exists(dir / "SF-width-Partial.txt"));
+            continue;
+        }
+        EXPECT_EQ(written.skipped, c.note);
         const auto lines = readLines(dir / "SF-width-Partial.txt");
         EXPECT_EQ(lines.size(), c.centres * 2 * 13) << c.entryWidth;
         for (const auto& line : lines) {
@@ -340,30 +361,28 @@ TEST_F(StudyTest, ReplacesAnExistingFileAndWritesNothingForARefusedProject) {
     EXPECT_EQ(readLines(dir / "SF-width-Solid.txt").size(), 693u);
 }
 
-TEST_F(StudyTest, OverflowingFactorsAbandonTheStudyWithoutAFile) {
+TEST_F(StudyTest, OverflowingFactorsRefuseTheStudyWithoutAFile) {
     ProjectRecord p = WorkedExample();
     p.CoalStrength = 3e38f;
-    try {
-        DoParametricSolid(p, w, plan, curves, dir.string(), m);
-        ADD_FAILURE() << "no error";
-    } catch (const KoraError& e) {
-        EXPECT_EQ(e.number(), err::Overflow);
-    }
+    EXPECT_FALSE(DoParametricSolid(p, w, plan, curves, dir.string(), m));
+    EXPECT_EQ(m.texts(),
+              std::vector<std::string>{"Error occurred: Overflow (6). Procedure Terminated"});
     EXPECT_FALSE(fs::exists(dir / "SF-width-Solid.txt"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 0);
 }
 
 TEST_F(StudyTest, UnwritableFolderIsAnErrorForTheCommandHandler) {
-    std::string path = "unchanged";
+    StudyOutcome written{"unchanged", ""};
     try {
         DoParametricSolid(WorkedExample(), w, plan, curves, (dir / "no such folder").string(), m,
-                          &path);
+                          &written);
         ADD_FAILURE() << "no error";
     } catch (const KoraError& e) {
         EXPECT_EQ(e.number(), err::PathNotFound);
         EXPECT_EQ(HandleError(m, e), errorAnswer::Terminated);
         EXPECT_EQ(m.texts().back(), "Error occurred: Path not found (76). Procedure Terminated");
     }
-    EXPECT_EQ(path, "unchanged");
+    EXPECT_EQ(written.path, "unchanged");
 }
 
 } // namespace
