@@ -55,14 +55,16 @@ protected:
         fs::create_directories(dir / "work");
     }
 
-    // Runs kora-cli with the arguments in the folder `work` below the test folder.
-    Result run(std::initializer_list<std::string> args) {
+    // Runs kora-cli with the arguments in the folder `work` below the test folder, after the
+    // shell command `shell` when one is given.
+    Result run(std::initializer_list<std::string> args, const std::string& shell = {}) {
         std::string cmd;
         auto word = [&cmd](const char* before, const std::string& text) {
             cmd += before;
             cmd += quoted(text);
         };
         word("cd ", (dir / "work").string());
+        if (!shell.empty()) cmd += " && " + shell;
         word(" && ", KORA_CLI_PATH);
         for (const auto& a : args) word(" ", a);
         word(" >", (dir / "out").string());
@@ -97,6 +99,12 @@ bool onlyCrLfLineEnds(const std::string& text) {
         if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) return false;
     }
     return !text.empty() && text.ends_with("\r\n");
+}
+
+// The text with the first line that reads `line` replaced by `by`.
+std::string withLine(std::string text, const std::string& line, const std::string& by) {
+    text.replace(text.find("\r\n" + line + "\r\n") + 2, line.size(), by);
+    return text;
 }
 
 bool startsWith(const std::string& s, const std::string& prefix) {
@@ -166,6 +174,7 @@ TEST_F(CliTest, ReportOptionsComeFromTheSettingsFile) {
 }
 
 TEST_F(CliTest, RefusedProjectsExitTwoWithTheirMessages) {
+    const std::string overflow = "Error occurred: Overflow (6). Procedure Terminated\n";
     writeFile(dir / "notkora.KOR", "KORA_400\r\n 0 \r\n");
     std::string zeroHeight = readFile(standardExample);
     zeroHeight.replace(zeroHeight.find("\r\n7.5\r\n"), 7, "\r\n0\r\n");
@@ -174,6 +183,15 @@ TEST_F(CliTest, RefusedProjectsExitTwoWithTheirMessages) {
     badCentre.replace(badCentre.find("\r\n0\r\n"), 5, "\r\n7.5\r\n");
     badCentre.replace(badCentre.find("\r\n 110 \r\n"), 9, "\r\n-5\r\n");
     writeFile(dir / "centre.KOR", badCentre);
+    writeFile(dir / "overflow.KOR", withLine(readFile(standardExample), "900", "3E+38"));
+    std::string wide = withLine(readFile(standardExample), "18", "250");
+    for (const char* centre : {" 90 ", " 110 "}) wide = withLine(wide, centre, " 600 ");
+    writeFile(dir / "wide.KOR", wide);
+    // A description of Latin-1 letters reads fine but would be saved as 18 MiB of UTF-8.
+    std::string latin1;
+    for (int i = 0; i < 160'000; ++i) latin1 += std::string(58, '\xe9') + "\r\n";
+    writeFile(dir / "huge.KOR",
+              withLine(readFile(standardExample), "##EndDesc##", latin1 + "##EndDesc##"));
 
     struct Case {
         std::initializer_list<std::string> args;
@@ -192,6 +210,15 @@ TEST_F(CliTest, RefusedProjectsExitTwoWithTheirMessages) {
         {{"report", standardExample, "--mode", "advanced"}, "Advanced geometry not defined\n"},
         {{"convert", standardExample, "--to", "english", "--output", (dir / "x.KOR").string()},
          "The project is already in English units\n"},
+        {{"report", (dir / "overflow.KOR").string()}, overflow},
+        {{"graph", (dir / "overflow.KOR").string(), "--index", "1"}, overflow},
+        {{"study", "solid", (dir / "overflow.KOR").string()}, overflow},
+        {{"study", "partial", (dir / "wide.KOR").string()},
+         "Partial study not written: no centre distance from 60 to 500 ft is more than twice the "
+         "entry width (250 ft)\n"},
+        {{"resave", (dir / "huge.KOR").string(), "--output", (dir / "x.KOR").string()},
+         "The project file would be larger than 16 MiB and could not be opened again: shorten "
+         "the description\n"},
     };
     for (const auto& c : cases) {
         const Result r = run(c.args);
@@ -201,6 +228,7 @@ TEST_F(CliTest, RefusedProjectsExitTwoWithTheirMessages) {
     }
     EXPECT_FALSE(fs::exists(dir / "x.KOR"));
     EXPECT_FALSE(fs::exists(dir / "work" / "SF-width-Partial.txt"));
+    EXPECT_FALSE(fs::exists(dir / "work" / "SF-width-Solid.txt"));
 }
 
 TEST_F(CliTest, UsageAndFileErrorsExitOne) {
@@ -234,6 +262,25 @@ TEST_F(CliTest, UsageAndFileErrorsExitOne) {
             << "expected " << c.errStart << ", got " << r.err;
         EXPECT_EQ(r.out, "") << c.errStart;
     }
+}
+
+// Under a file-size limit a save fails as on a full disk: no process killed by SIGXFSZ, no
+// temporary file beside the project, the previous file as it was.
+TEST_F(CliTest, AFileSizeLimitEndsInDiskFull) {
+    std::string description;
+    for (int i = 0; i < 100; ++i) description += std::string(60, 'd') + "\r\n";
+    writeFile(dir / "work" / "big.KOR",
+              withLine(readFile(standardExample), "##EndDesc##", description + "##EndDesc##"));
+    writeFile(dir / "work" / "out.KOR", "previous");
+    writeFile(dir / "work" / "SF-width-Solid.txt", "previous");
+    for (const Result& r : {run({"resave", "big.KOR", "--output", "out.KOR"}, "ulimit -f 4"),
+                            run({"study", "solid", "big.KOR"}, "ulimit -f 4")}) {
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "Error occurred: Disk full (61)\n");
+    }
+    EXPECT_EQ(readFile(dir / "work" / "out.KOR"), "previous");
+    EXPECT_EQ(readFile(dir / "work" / "SF-width-Solid.txt"), "previous");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "work"), fs::directory_iterator()), 3);
 }
 
 TEST_F(CliTest, HelpListsTheCommands) {
@@ -288,6 +335,16 @@ TEST_F(CliTest, StudiesWriteTheirFileAndPrintItsPath) {
     // C = 60 ft with 18 ft entries: crosscuts at 42 x 18 / 12 = 63 ft.
     EXPECT_TRUE(startsWith(lines[0], " 200 \t 42 \t")) << lines[0];
     EXPECT_EQ(split(lines[0], "\t")[4], " 63 ");
+
+    // Centre distances without a crosscut spacing are skipped, and the note says so.
+    writeFile(dir / "work" / "wide.KOR", withLine(readFile(standardExample), "18", "35"));
+    const Result wide = run({"study", "partial", "wide.KOR"});
+    ASSERT_EQ(wide.status, 0) << wide.err;
+    EXPECT_EQ(wide.err, "Partial study: 6 of 221 centre distances (60 to 70 ft) skipped: no "
+                        "crosscut spacing follows unless half the centre distance exceeds the "
+                        "entry width (35 ft)\n");
+    EXPECT_EQ(split(readFile(dir / "work" / "SF-width-Partial.txt"), "\r\n").size(),
+              215u * 2u * 13u);
 }
 
 TEST_F(CliTest, ResaveKeepsTheExamplesByteForByte) {

@@ -194,11 +194,21 @@ std::string ProjectFileText(const ProjectRecord& p) {
     return s;
 }
 
+bool ProjectFileFits(const ProjectRecord& p) {
+    return ProjectFileText(p).size() <= MaxTextFileBytes;
+}
+
 bool FileSave(ProjectRecord& p, Messenger& messenger) {
     messenger.AddHistory("Saving: " + p.ProjectPath);
     try {
         p.ProjectDescription = NormalizeDescription(p.ProjectDescription);
-        WriteTextFileAtomically(p.ProjectPath, ProjectFileText(p));
+        const std::string text = ProjectFileText(p);
+        if (text.size() > MaxTextFileBytes) {
+            messenger.ShowMessage(ProjectTooLargeMessage, mb::OK | mb::Exclamation);
+            p.ProjectSaved = false;
+            return false;
+        }
+        WriteTextFileAtomically(p.ProjectPath, text);
     } catch (const KoraError&) {
         p.ProjectSaved = false;
         throw;

@@ -25,10 +25,18 @@ void FileNew(ProjectRecord& p, ReportBuffer& out, const Settings& settings, Mess
 // Raises KoraError 9 when NumEntries is above what the per-column arrays hold.
 std::string ProjectFileText(const ProjectRecord& p);
 
+// True when the project's file stays within the size the reader accepts (MaxTextFileBytes), so
+// that it could be opened again; a description of megabytes read from a file may not.
+bool ProjectFileFits(const ProjectRecord& p);
+inline constexpr const char* ProjectTooLargeMessage =
+    "The project file would be larger than 16 MiB and could not be opened again: shorten the "
+    "description";
+
 // Writes the project to p.ProjectPath, replacing the previous file only once the new one is
 // completely written. Normalises the description in memory first, as saving always has.
-// Returns true and marks the project saved; on failure raises KoraError, leaves the previous
-// file as it was and the project marked unsaved.
+// Returns true and marks the project saved. A project too large to be opened again is refused
+// with ProjectTooLargeMessage: false, nothing written. A failed write raises KoraError, leaves
+// the previous file as it was and the project marked unsaved.
 bool FileSave(ProjectRecord& p, Messenger& messenger);
 
 // Reads the project file content (the bytes of a file) into the record, which FileNew has just

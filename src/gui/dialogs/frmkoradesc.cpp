@@ -177,6 +177,18 @@ void frmKORADesc::limitDescription(int position, int added) {
 
 void frmKORADesc::done(int) {
     if (m_unloaded) return;
+    if (m_accepted) {
+        // A description read from a file may be too long to be saved and opened again: the
+        // dialog stays open for the user to shorten it.
+        ProjectRecord described = m_project;
+        described.ProjectTitle = m_title->text().toStdString();
+        described.ProjectDescription = fromEditor(m_description->toPlainText());
+        if (!ProjectFileFits(described)) {
+            m_messenger.ShowMessage(ProjectTooLargeMessage, mb::OK | mb::Exclamation);
+            m_accepted = m_nextForm = false;
+            return;
+        }
+    }
     m_unloaded = true;
     if (m_accepted) {
         const int chosen = m_units[1]->isChecked() ? 1 : 0;

@@ -1,13 +1,12 @@
 #include "core/project/projectfile.h"
 
+#include "core/base/textfile.h"
 #include "scriptedmessenger.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 
 namespace kora {
 namespace {
@@ -76,6 +75,13 @@ TEST(ProjectSaveTest, FollowsASymbolicLink) {
     ASSERT_TRUE(FileSave(p, m));
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadBytes(real), ProjectFileText(p));
+    // A link to no file yet creates the file it names and stays a link.
+    const std::string dangling = dir.file("dangling.kor");
+    fs::create_symlink("new.kor", dangling);
+    p.ProjectPath = dangling;
+    ASSERT_TRUE(FileSave(p, m));
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(ReadBytes(dir.file("new.kor")), ProjectFileText(p));
 }
 
 struct FailureCase {
@@ -114,29 +120,20 @@ TEST(ProjectSaveTest, FailuresRaiseTheClassicErrorAndKeepTheProjectUnsaved) {
     EXPECT_EQ(entries(dir), (std::vector<std::string>{"folder.kor", "locked.kor", "seven.kor"}));
 }
 
-// A write that fails part way (here: the process may not write files beyond 64 bytes, which
-// holds even for root) leaves the previous file exactly as it was.
-TEST(ProjectSaveTest, AFailedWriteKeepsThePreviousFile) {
+TEST(ProjectSaveTest, AProjectTooLargeToOpenAgainIsRefused) {
     TempFolder dir;
-    const std::string previous = "KORA_500\r\n previous project \r\n";
-    const std::string path = dir.write("keep.kor", previous);
+    const std::string path = dir.write("big.kor", "previous");
     ProjectRecord p = changedProject(path);
+    for (int i = 0; i < 300'000; ++i) p.ProjectDescription += std::string(58, 'x') + "\r\n";
+    EXPECT_FALSE(ProjectFileFits(p));
     ScriptedMessenger m;
-
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int number = errorNumberOf(p, m);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_EQ(number, 61);
+    EXPECT_FALSE(FileSave(p, m));
     EXPECT_FALSE(p.ProjectSaved);
-    EXPECT_EQ(ReadBytes(path), previous);
-    EXPECT_EQ(entries(dir), std::vector<std::string>{"keep.kor"});
+    EXPECT_EQ(m.texts(), std::vector<std::string>{ProjectTooLargeMessage});
+    EXPECT_EQ(ReadBytes(path), "previous");
+    EXPECT_EQ(entries(dir), std::vector<std::string>{"big.kor"});
+    p.ProjectDescription.resize(MaxTextFileBytes - 1000);
+    EXPECT_TRUE(ProjectFileFits(p));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "core/model/reportbuffer.h"
 #include "core/model/settings.h"
 #include "core/model/unitsystems.h"
+#include "core/project/projectfile.h"
 #include "scriptedmessenger.h"
 
 #include <QApplication>
@@ -195,6 +196,23 @@ TEST_F(DescriptionDialogTest, APasteKeepsWhatFitsAtOnce) {
     qInstallMessageHandler(previous);
     g_warnings = nullptr;
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+}
+
+TEST_F(DescriptionDialogTest, ADescriptionTooLargeToOpenAgainIsRefused) {
+    std::string line; // 58 euro signs, 174 bytes of UTF-8
+    for (int i = 0; i < 58; ++i) line += "\u20ac";
+    for (int i = 0; i < 100'000; ++i) project.ProjectDescription += line + "\r\n";
+    project.ProjectTitle = "Kept";
+    auto d = open();
+    QTest::mouseClick(child<QPushButton>(*d, "Command2"), Qt::LeftButton);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(messenger.texts(), std::vector<std::string>{ProjectTooLargeMessage});
+    EXPECT_EQ(project.ProjectTitle, "Kept");
+    EXPECT_TRUE(project.ProjectSaved);
+    child<QPlainTextEdit>(*d, "Text2")->setPlainText(QStringLiteral("short"));
+    QTest::mouseClick(child<QPushButton>(*d, "Command2"), Qt::LeftButton);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(project.ProjectDescription, "short");
 }
 
 TEST_F(DescriptionDialogTest, HelpShowsTheHint) {
