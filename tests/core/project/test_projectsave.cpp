@@ -1,6 +1,5 @@
 #include "core/project/projectfile.h"
 
-#include "core/base/textfile.h"
 #include "scriptedmessenger.h"
 #include "tempfolder.h"
 
@@ -118,22 +117,6 @@ TEST(ProjectSaveTest, FailuresRaiseTheClassicErrorAndKeepTheProjectUnsaved) {
     EXPECT_EQ(ReadBytes(locked), "locked");
 
     EXPECT_EQ(entries(dir), (std::vector<std::string>{"folder.kor", "locked.kor", "seven.kor"}));
-}
-
-TEST(ProjectSaveTest, AProjectTooLargeToOpenAgainIsRefused) {
-    TempFolder dir;
-    const std::string path = dir.write("big.kor", "previous");
-    ProjectRecord p = changedProject(path);
-    for (int i = 0; i < 300'000; ++i) p.ProjectDescription += std::string(58, 'x') + "\r\n";
-    EXPECT_FALSE(ProjectFileFits(p));
-    ScriptedMessenger m;
-    EXPECT_FALSE(FileSave(p, m));
-    EXPECT_FALSE(p.ProjectSaved);
-    EXPECT_EQ(m.texts(), std::vector<std::string>{ProjectTooLargeMessage});
-    EXPECT_EQ(ReadBytes(path), "previous");
-    EXPECT_EQ(entries(dir), std::vector<std::string>{"big.kor"});
-    p.ProjectDescription.resize(MaxTextFileBytes - 1000);
-    EXPECT_TRUE(ProjectFileFits(p));
 }
 
 } // namespace
