@@ -1,20 +1,20 @@
-#include "gui/app/mainwindow.h"
+#include "gui/app/frmmain.h"
 
 #include "gui/app/appstate.h"
-#include "gui/app/centerform.h"
-#include "gui/app/commandguard.h"
-#include "gui/app/dialogservice.h"
-#include "gui/app/guimessenger.h"
 #include "gui/app/picturebox.h"
-#include "gui/app/waitcursor.h"
-#include "gui/dialogs/convertdialog.h"
+#include "gui/common/centerform.h"
+#include "gui/common/commandguard.h"
+#include "gui/common/dialogservice.h"
+#include "gui/common/guimessenger.h"
+#include "gui/common/waitcursor.h"
+#include "gui/dialogs/frmconvert.h"
 #include "gui/dialogs/frmkoradesc.h"
 #include "gui/dialogs/frmkoraparm.h"
 #include "gui/graphics/frmpicture.h"
-#include "gui/report/printpreview.h"
+#include "gui/report/frmpreview.h"
+#include "gui/report/frmrestxtplt.h"
 #include "gui/report/reportfont.h"
 #include "gui/report/reportprinter.h"
-#include "gui/report/resultsviewer.h"
 #include "gui/utilities/helpmenu.h"
 #include "gui/utilities/helpsystem.h"
 
@@ -82,8 +82,7 @@ QString menuText(const std::string& text) {
 
 } // namespace
 
-MainWindow::MainWindow(AppState& state, GuiMessenger& messenger, ReportPrinter& printer,
-                       HelpSystem& help)
+frmMain::frmMain(AppState& state, GuiMessenger& messenger, ReportPrinter& printer, HelpSystem& help)
     : m_state(state), m_messenger(messenger), m_printer(printer), m_help(help),
       m_helpContext(std::make_unique<HelpMenuContext>(HelpMenuContext{messenger, help})) {
     m_helpContext->owner = this;
@@ -103,25 +102,25 @@ MainWindow::MainWindow(AppState& state, GuiMessenger& messenger, ReportPrinter& 
     resize(980, 700);
 }
 
-MainWindow::~MainWindow() {
+frmMain::~frmMain() {
     m_messenger.setPane(nullptr);
     delete m_viewer.data();
     delete m_parameters.data();
 }
 
-ResultsViewer* MainWindow::resultsViewer() const {
+frmResTxtPlt* frmMain::resultsViewer() const {
     return m_viewer.data();
 }
 
-frmKORAParm* MainWindow::parametersDialog() const {
+frmKORAParm* frmMain::parametersDialog() const {
     return m_parameters.data();
 }
 
-QAction* MainWindow::action(const QString& name) const {
+QAction* frmMain::action(const QString& name) const {
     return findChild<QAction*>(name);
 }
 
-void MainWindow::buildMenus() {
+void frmMain::buildMenus() {
     struct Item {
         int index;
         const char* caption; // nullptr: separator
@@ -248,7 +247,7 @@ void MainWindow::buildMenus() {
              [this](int i) { mnuHelpItem_Click(i); });
 }
 
-void MainWindow::buildToolbar() {
+void frmMain::buildToolbar() {
     m_toolbar = addToolBar(QStringLiteral("Toolbar"));
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setMovable(false);
@@ -280,7 +279,7 @@ void MainWindow::buildToolbar() {
     }
 }
 
-void MainWindow::buildClientArea() {
+void frmMain::buildClientArea() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("ClientArea"));
     auto* column = new QVBoxLayout(central);
@@ -310,13 +309,13 @@ void MainWindow::buildClientArea() {
     setCentralWidget(central);
 }
 
-void MainWindow::ApplyWindowSettings() {
+void frmMain::ApplyWindowSettings() {
     // The version label sits at the top right of the client area, just below the toolbar when
     // the toolbar is shown and at the top of the window otherwise.
     m_toolbar->setVisible(m_state.settings.EnableMainMenuToolbar == 1);
 }
 
-void MainWindow::ApplyHistorySetting() {
+void frmMain::ApplyHistorySetting() {
     const bool on = m_state.settings.DisplayHistoryWin == 1;
     m_state.history.setEnabled(on);
     m_txtMain->setVisible(on);
@@ -325,7 +324,7 @@ void MainWindow::ApplyHistorySetting() {
     if (on) m_messenger.refreshPane();
 }
 
-void MainWindow::ApplyDisplayFont() {
+void frmMain::ApplyDisplayFont() {
     const Settings& s = m_state.settings;
     QFont font = DeviceFont(QString::fromStdString(s.DisplayFontName));
     font.setPointSizeF(s.DisplayFontSize > 0 ? s.DisplayFontSize : 10.0);
@@ -334,7 +333,7 @@ void MainWindow::ApplyDisplayFont() {
     m_txtMain->setFont(font);
 }
 
-void MainWindow::RefreshRecentFiles() {
+void frmMain::RefreshRecentFiles() {
     const RecentFiles& r = m_state.recent;
     bool any = false;
     for (int k = 1; k <= 4; ++k) {
@@ -348,17 +347,17 @@ void MainWindow::RefreshRecentFiles() {
     m_recent[0]->setVisible(any);
 }
 
-void MainWindow::SetCaption() {
+void frmMain::SetCaption() {
     const std::string base = property("tag").toString().toStdString();
     setWindowTitle(QString::fromStdString(
         CaptionText(base, m_state.project.ProjectPath, m_state.project.ProjectSaved)));
 }
 
-void MainWindow::SetCalcAdv() {
+void frmMain::SetCalcAdv() {
     action(QStringLiteral("mnuCalcItem_1"))->setEnabled(m_state.project.AdvGeometry != 0);
 }
 
-void MainWindow::SetGraphMenus() {
+void frmMain::SetGraphMenus() {
     for (const char* name : {"mnuCalcItem_5_Menu", "mnuCalcItem_6_Menu"}) {
         auto* sub = findChild<QMenu*>(QString::fromLatin1(name));
         // The submenu itself is switched too: Qt gives a submenu's entry the state of the submenu
@@ -369,20 +368,20 @@ void MainWindow::SetGraphMenus() {
     }
 }
 
-void MainWindow::LoadOutBuf0(bool mode) {
+void frmMain::LoadOutBuf0(bool mode) {
     kora::LoadOutBuf0(mode, m_state.project, m_state.work, m_state.settings, m_state.report);
 }
 
-void MainWindow::FileNew(bool resetNameFlag, bool resetUnits) {
+void frmMain::FileNew(bool resetNameFlag, bool resetUnits) {
     kora::FileNew(m_state, m_messenger, resetNameFlag, resetUnits);
     SetCalcAdv();
 }
 
-void MainWindow::logCancelled() {
+void frmMain::logCancelled() {
     HandleError(m_messenger, err::DialogCancelled, "Cancel was selected.");
 }
 
-bool MainWindow::ShowFileDialog(int mode, const std::string& folder) {
+bool frmMain::ShowFileDialog(int mode, const std::string& folder) {
     ProjectRecord& p = m_state.project;
     const Settings& s = m_state.settings;
     FileDialogRequest request;
@@ -414,7 +413,7 @@ bool MainWindow::ShowFileDialog(int mode, const std::string& folder) {
     return true;
 }
 
-bool MainWindow::FileMenuSave(bool forceDialog) {
+bool frmMain::FileMenuSave(bool forceDialog) {
     ProjectRecord& p = m_state.project;
     const std::string before = p.ProjectPath;
     bool named = false;
@@ -432,27 +431,27 @@ bool MainWindow::FileMenuSave(bool forceDialog) {
     return done && saved;
 }
 
-void MainWindow::writeFileMenuSection() {
+void frmMain::writeFileMenuSection() {
     Guarded(m_messenger, [&] {
         SaveSettings(m_state.settings, m_state.recent, m_state.iniPath, SettingsSectionFileMenu,
                      m_messenger);
     });
 }
 
-void MainWindow::writeSettingsSection() {
+void frmMain::writeSettingsSection() {
     Guarded(m_messenger, [&] {
         SaveSettings(m_state.settings, m_state.recent, m_state.iniPath, SettingsSectionSettings,
                      m_messenger);
     });
 }
 
-void MainWindow::recordRecentFile() {
+void frmMain::recordRecentFile() {
     if (UpdateRecentFiles(m_state.recent, m_state.project.ProjectPath, m_state.settings))
         writeFileMenuSection();
     RefreshRecentFiles();
 }
 
-bool MainWindow::saveChangesFirst(int defaultButton) {
+bool frmMain::saveChangesFirst(int defaultButton) {
     ProjectRecord& p = m_state.project;
     if (p.ProjectSaved) return true;
     const int answer = m_messenger.ShowMessage("Save changes to: " + p.ProjectPath + "?",
@@ -465,13 +464,13 @@ bool MainWindow::saveChangesFirst(int defaultButton) {
     return true;
 }
 
-void MainWindow::closeInputDialogs() {
+void frmMain::closeInputDialogs() {
     if (m_description) m_description->reject();
     if (m_parameters) m_parameters->discard();
     m_parameters = nullptr;
 }
 
-void MainWindow::LoadProjFile() {
+void frmMain::LoadProjFile() {
     ProjectRecord& p = m_state.project;
     if (!p.ProjectSaved) {
         // The question is about the project in memory; a cancelled or failed save keeps it, and
@@ -504,7 +503,7 @@ void MainWindow::LoadProjFile() {
     if (m_state.settings.ShowInputScreenOnLoad == 1) mnuEditItem_Click(1);
 }
 
-void MainWindow::mnuFileItem_Click(int index) {
+void frmMain::mnuFileItem_Click(int index) {
     ProjectRecord& p = m_state.project;
     Guarded(m_messenger, [&] {
         switch (index) {
@@ -534,7 +533,7 @@ void MainWindow::mnuFileItem_Click(int index) {
             break;
         case 7: {
             LoadOutBuf0(false);
-            PrintPreview preview(m_state.report.OutBuf[0], m_messenger, m_printer, this);
+            frmPreview preview(m_state.report.OutBuf[0], m_messenger, m_printer, this);
             CenterForm(preview);
             m_messenger.AddHistory("Preview displayed");
             m_messenger.dialogs().execDialog(preview);
@@ -549,7 +548,7 @@ void MainWindow::mnuFileItem_Click(int index) {
     });
 }
 
-void MainWindow::mnuFileArray_Click(int index) {
+void frmMain::mnuFileArray_Click(int index) {
     if (index < 1 || index > 4) return;
     ProjectRecord& p = m_state.project;
     Guarded(m_messenger, [&] {
@@ -571,7 +570,7 @@ void MainWindow::mnuFileArray_Click(int index) {
     });
 }
 
-void MainWindow::printInputListing(bool withDialog) {
+void frmMain::printInputListing(bool withDialog) {
     if (m_state.project.ProjectEmpty) {
         const int answer = m_messenger.ShowMessage("Current file is empty. Continue?",
                                                    mb::YesNo | mb::Question | mb::DefaultButton2);
@@ -590,14 +589,14 @@ void MainWindow::printInputListing(bool withDialog) {
     });
 }
 
-void MainWindow::mnuEditItem_Click(int index) {
+void frmMain::mnuEditItem_Click(int index) {
     Guarded(m_messenger, [&] {
         if (index == 0) openDescriptionDialog();
         if (index == 1) openParametersDialog();
     });
 }
 
-void MainWindow::openDescriptionDialog() {
+void frmMain::openDescriptionDialog() {
     DescriptionHooks hooks;
     hooks.setCaption = [this] { SetCaption(); };
     frmKORADesc dialog(m_state.project, m_state.report, m_state.settings, m_messenger,
@@ -611,7 +610,7 @@ void MainWindow::openDescriptionDialog() {
     if (dialog.nextFormChosen()) openParametersDialog();
 }
 
-void MainWindow::openParametersDialog() {
+void frmMain::openParametersDialog() {
     if (m_parameters) {
         m_parameters->raise();
         m_parameters->activateWindow();
@@ -644,7 +643,7 @@ void MainWindow::openParametersDialog() {
     dialog->activateWindow();
 }
 
-void MainWindow::mnuCalcItem_Click(int index) {
+void frmMain::mnuCalcItem_Click(int index) {
     AppState& s = m_state;
     // The Output menu's calculation items are numbered as the commands.
     const auto command = static_cast<OutputCommand>(index);
@@ -655,7 +654,7 @@ void MainWindow::mnuCalcItem_Click(int index) {
         }))
         return;
     if (!show) return;
-    auto* viewer = new ResultsViewer(s.report, m_messenger, m_printer, this);
+    auto* viewer = new frmResTxtPlt(s.report, m_messenger, m_printer, this);
     viewer->setWindowTitle(viewer->windowTitle() + QStringLiteral(": ") +
                            QString::fromStdString(OutputCaptionSuffix(command)));
     // The plan of this calculation, kept with the viewer: later calculations do not change it.
@@ -671,7 +670,7 @@ void MainWindow::mnuCalcItem_Click(int index) {
     viewer->openOnResults();
 }
 
-std::optional<std::string> MainWindow::runParametricStudy(ParametricStudy study) {
+std::optional<std::string> frmMain::runParametricStudy(ParametricStudy study) {
     // The study file goes to the user's data folder, beside the projects, where the user can
     // always write (the program's own folder rarely is writable).
     AppState& s = m_state;
@@ -687,12 +686,12 @@ std::optional<std::string> MainWindow::runParametricStudy(ParametricStudy study)
     return written;
 }
 
-void MainWindow::openFileConversion() {
+void frmMain::openFileConversion() {
     ProjectRecord& p = m_state.project;
     if (p.ProjectEmpty) {
         m_messenger.ShowMessage("Current file is empty", mb::DefaultButton2);
     } else if (p.ProjectSaved) {
-        ConvertDialog dialog(p, m_state.ConvertFileOption, m_messenger, this);
+        frmConvert dialog(p, m_state.ConvertFileOption, m_messenger, this);
         m_messenger.dialogs().execDialog(dialog);
         SetCaption();
         SetCalcAdv();
@@ -701,7 +700,7 @@ void MainWindow::openFileConversion() {
     }
 }
 
-void MainWindow::toggleHistoryPane() {
+void frmMain::toggleHistoryPane() {
     const bool show = !m_txtMain->isVisible();
     m_txtMain->setVisible(show);
     action(QStringLiteral("mnuUtilItem_6"))
@@ -712,12 +711,12 @@ void MainWindow::toggleHistoryPane() {
     if (show) m_messenger.refreshPane();
 }
 
-void MainWindow::copyHistory() {
+void frmMain::copyHistory() {
     if (!m_txtMain->isVisible()) return;
     QGuiApplication::clipboard()->setText(m_txtMain->toPlainText());
 }
 
-void MainWindow::mnuUtilItem_Click(int index) {
+void frmMain::mnuUtilItem_Click(int index) {
     Guarded(m_messenger, [&] {
         switch (index) {
         case 3:
@@ -738,18 +737,18 @@ void MainWindow::mnuUtilItem_Click(int index) {
     });
 }
 
-void MainWindow::mnuHelpItem_Click(int index) {
+void frmMain::mnuHelpItem_Click(int index) {
     Guarded(m_messenger, [&] {
         if (HelpMenuCommand(index, *m_helpContext, m_state.settings)) writeSettingsSection();
     });
 }
 
-void MainWindow::setProgramInfo(const std::string& programFolder, const QDate& today) {
+void frmMain::setProgramInfo(const std::string& programFolder, const QDate& today) {
     m_helpContext->programFolder = QString::fromStdString(programFolder);
     m_helpContext->today = today;
 }
 
-void MainWindow::ShowStartupNotices() {
+void frmMain::ShowStartupNotices() {
     if (m_state.settings.ShowDisclaim == 1 && ShowDisclaimer(*m_helpContext, m_state.settings))
         writeSettingsSection();
     CenterForm(*this);
@@ -757,7 +756,7 @@ void MainWindow::ShowStartupNotices() {
     if (RunUpdateReminder(*m_helpContext, m_state.settings)) writeSettingsSection();
 }
 
-void MainWindow::Toolbar1_ButtonClick(int button) {
+void frmMain::Toolbar1_ButtonClick(int button) {
     switch (button) {
     case 1:
         mnuFileItem_Click(1);
@@ -779,11 +778,11 @@ void MainWindow::Toolbar1_ButtonClick(int button) {
     }
 }
 
-bool MainWindow::QueryUnload() {
+bool frmMain::QueryUnload() {
     return saveChangesFirst(0);
 }
 
-void MainWindow::formUnload() {
+void frmMain::formUnload() {
     if (m_unloaded) return;
     m_unloaded = true;
     if (m_parameters) m_parameters->close();
@@ -792,7 +791,7 @@ void MainWindow::formUnload() {
     writeFileMenuSection();
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
+void frmMain::closeEvent(QCloseEvent* event) {
     if (!m_unloaded && !QueryUnload()) {
         event->ignore();
         return;

@@ -27,16 +27,16 @@ class PictureBox;
 class frmKORAParm;
 enum class ParametricStudy;
 class ReportPrinter;
-class ResultsViewer;
+class frmResTxtPlt;
 
-// frmMain, the program's only top-level window: the File, Input, Output, Utilities and Help
+// The program's only top-level window: the File, Input, Output, Utilities and Help
 // menus, the toolbar, the picture, the version label and the history pane. Every command of the
 // program starts here; each handler reports failures through HandleError and never lets one
 // escape.
-class MainWindow : public QMainWindow {
+class frmMain : public QMainWindow {
 public:
-    MainWindow(AppState& state, GuiMessenger& messenger, ReportPrinter& printer, HelpSystem& help);
-    ~MainWindow() override;
+    frmMain(AppState& state, GuiMessenger& messenger, ReportPrinter& printer, HelpSystem& help);
+    ~frmMain() override;
 
     // Menu and toolbar handlers, one per control array, with the item index.
     void mnuFileItem_Click(int index);
@@ -80,7 +80,7 @@ public:
     bool QueryUnload();
 
     QPlainTextEdit* historyPane() const { return m_txtMain; }
-    ResultsViewer* resultsViewer() const;
+    frmResTxtPlt* resultsViewer() const;
     frmKORAParm* parametersDialog() const;
 
     // A named action of the menus or the toolbar ("mnuFileItem_6", "Toolbar1_3").
@@ -124,7 +124,7 @@ private:
     QLabel* m_lblver = nullptr;
     QPlainTextEdit* m_txtMain = nullptr;
 
-    QPointer<ResultsViewer> m_viewer;
+    QPointer<frmResTxtPlt> m_viewer;
     QPointer<frmKORAParm> m_parameters;
     QPointer<QDialog> m_description;
     bool m_unloaded = false;

@@ -1,10 +1,10 @@
 #include "gui/app/startup.h"
 
 #include "gui/app/appstate.h"
-#include "gui/app/commandguard.h"
-#include "gui/app/guimessenger.h"
-#include "gui/app/mainwindow.h"
+#include "gui/app/frmmain.h"
 #include "gui/app/startupenvironment.h"
+#include "gui/common/commandguard.h"
+#include "gui/common/guimessenger.h"
 
 #include "core/settings/examplefiles.h"
 #include "core/settings/settingsfile.h"
@@ -50,9 +50,8 @@ std::string prepareSettings(AppState& state, Messenger& messenger, const Startup
 
 } // namespace
 
-std::unique_ptr<MainWindow> StartKora(AppState& state, GuiMessenger& messenger,
-                                      ReportPrinter& printer, HelpSystem& help,
-                                      const StartupEnvironment& env) {
+std::unique_ptr<frmMain> StartKora(AppState& state, GuiMessenger& messenger, ReportPrinter& printer,
+                                   HelpSystem& help, const StartupEnvironment& env) {
     // The history stays off until the settings say otherwise.
     state.settings = Settings{};
     state.history.setEnabled(false);
@@ -79,7 +78,7 @@ std::unique_ptr<MainWindow> StartKora(AppState& state, GuiMessenger& messenger,
     if (!named.empty() && QDir::isRelativePath(QString::fromStdString(named)))
         named = QDir::current().absoluteFilePath(QString::fromStdString(named)).toStdString();
 
-    auto window = std::make_unique<MainWindow>(state, messenger, printer, help);
+    auto window = std::make_unique<frmMain>(state, messenger, printer, help);
     QDir::setCurrent(QString::fromStdString(env.programFolder));
     window->setProgramInfo(env.programFolder, env.today);
     window->RefreshRecentFiles();

@@ -1,4 +1,4 @@
-#include "gui/app/centerform.h"
+#include "gui/common/centerform.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
-#include "gui/app/guimessenger.h"
+#include "gui/common/guimessenger.h"
 
-#include "gui/app/dialogservice.h"
+#include "gui/common/dialogservice.h"
 
 #include "core/report/history.h"
 

@@ -1,4 +1,4 @@
-#include "gui/app/helphint.h"
+#include "gui/common/helphint.h"
 
 #include "core/base/messenger.h"
 

@@ -1,6 +1,6 @@
-#include "gui/app/ownedwindow.h"
+#include "gui/common/ownedwindow.h"
 
-#include "gui/app/centerform.h"
+#include "gui/common/centerform.h"
 
 #include <QCloseEvent>
 #include <QWindow>

@@ -1,6 +1,6 @@
-#include "gui/app/qtdialogservice.h"
+#include "gui/common/qtdialogservice.h"
 
-#include "gui/app/messageboxstyle.h"
+#include "gui/common/messageboxstyle.h"
 
 #include <QDesktopServices>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/dialogservice.h"
+#include "gui/common/dialogservice.h"
 
 namespace kora::gui {
 

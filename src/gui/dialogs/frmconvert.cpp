@@ -1,8 +1,8 @@
-#include "gui/dialogs/convertdialog.h"
+#include "gui/dialogs/frmconvert.h"
 
-#include "gui/app/centerform.h"
-#include "gui/app/commandguard.h"
-#include "gui/app/helphint.h"
+#include "gui/common/centerform.h"
+#include "gui/common/commandguard.h"
+#include "gui/common/helphint.h"
 
 #include "core/base/messenger.h"
 #include "core/model/projectrecord.h"
@@ -17,8 +17,8 @@
 
 namespace kora::gui {
 
-ConvertDialog::ConvertDialog(ProjectRecord& project, int& fileOption, Messenger& messenger,
-                             QWidget* parent)
+frmConvert::frmConvert(ProjectRecord& project, int& fileOption, Messenger& messenger,
+                       QWidget* parent)
     : QDialog(parent), m_project(project), m_fileOption(fileOption), m_messenger(messenger) {
     setObjectName(QStringLiteral("frmConvert"));
     setWindowTitle(QStringLiteral("File Conversion Utility"));
@@ -90,7 +90,7 @@ ConvertDialog::ConvertDialog(ProjectRecord& project, int& fileOption, Messenger&
     CenterForm(*this);
 }
 
-void ConvertDialog::convert() {
+void frmConvert::convert() {
     const int target = m_units->checkedId();
     if (target < 0) return;
     if (!Guarded(m_messenger, [&] { ConvertProjectUnits(m_project, target); })) return;
@@ -98,7 +98,7 @@ void ConvertDialog::convert() {
     accept();
 }
 
-void ConvertDialog::done(int result) {
+void frmConvert::done(int result) {
     const int option = m_fileOptions->checkedId();
     if (option >= 0) m_fileOption = option;
     QDialog::done(result);

@@ -5,7 +5,7 @@
 #include "core/model/reportbuffer.h"
 #include "core/model/settings.h"
 #include "core/project/projectfile.h"
-#include "gui/app/helphint.h"
+#include "gui/common/helphint.h"
 #include "gui/dialogs/controlnames.h"
 
 #include <QButtonGroup>

@@ -7,7 +7,7 @@
 #include "core/model/projectrecord.h"
 #include "core/model/settings.h"
 #include "core/model/unitsystems.h"
-#include "gui/app/helphint.h"
+#include "gui/common/helphint.h"
 #include "gui/dialogs/controlnames.h"
 #include "gui/dialogs/fieldfilter.h"
 #include "gui/graphics/frmpicture.h"

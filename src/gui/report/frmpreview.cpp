@@ -1,6 +1,6 @@
-#include "gui/report/printpreview.h"
+#include "gui/report/frmpreview.h"
 
-#include "gui/app/commandguard.h"
+#include "gui/common/commandguard.h"
 #include "gui/report/reportprinter.h"
 
 #include "core/base/messenger.h"
@@ -25,8 +25,8 @@ QAction* previewAction(QPrintPreviewDialog& dialog, const char* text) {
 
 } // namespace
 
-PrintPreview::PrintPreview(std::string text, Messenger& messenger, ReportPrinter& printer,
-                           QWidget* parent)
+frmPreview::frmPreview(std::string text, Messenger& messenger, ReportPrinter& printer,
+                       QWidget* parent)
     : QPrintPreviewDialog(&printer.printer(), parent), m_text(std::move(text)),
       m_messenger(messenger), m_printer(printer), m_view(findChild<QPrintPreviewWidget*>()) {
     setObjectName(QStringLiteral("frmPreview"));
@@ -40,8 +40,8 @@ PrintPreview::PrintPreview(std::string text, Messenger& messenger, ReportPrinter
         Guarded(m_messenger, [&] { m_printer.paintPages(*target, m_text); });
     });
     // The preview's own buttons would open Qt's dialogs directly; these go through the service.
-    for (auto [caption, handler] : {std::pair{"Print", &PrintPreview::print},
-                                    std::pair{"Page setup", &PrintPreview::pageSetup}}) {
+    for (auto [caption, handler] : {std::pair{"Print", &frmPreview::print},
+                                    std::pair{"Page setup", &frmPreview::pageSetup}}) {
         if (QAction* a = previewAction(*this, caption)) {
             disconnect(a, &QAction::triggered, this, nullptr);
             connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
@@ -49,7 +49,7 @@ PrintPreview::PrintPreview(std::string text, Messenger& messenger, ReportPrinter
     }
 }
 
-void PrintPreview::print() {
+void frmPreview::print() {
     if (!m_printer.askPrinter(this, ReportPrinter::Dialog::Full)) {
         m_messenger.AddHistory("Printing aborted");
         return;
@@ -57,7 +57,7 @@ void PrintPreview::print() {
     if (Guarded(m_messenger, [&] { m_printer.printPages(m_text); })) accept();
 }
 
-void PrintPreview::pageSetup() {
+void frmPreview::pageSetup() {
     if (m_printer.pageSetup(this) && m_view != nullptr) m_view->updatePreview();
 }
 

@@ -17,9 +17,9 @@ class ReportPrinter;
 // "Print Preview": report text laid out on the program's printer page by page exactly as it
 // prints, through the same page printer. Its Print and Page setup buttons ask through the
 // dialog service like every other print command; Print closes the preview.
-class PrintPreview : public QPrintPreviewDialog {
+class frmPreview : public QPrintPreviewDialog {
 public:
-    PrintPreview(std::string text, Messenger& messenger, ReportPrinter& printer, QWidget* parent);
+    frmPreview(std::string text, Messenger& messenger, ReportPrinter& printer, QWidget* parent);
 
     // The Print and Page setup buttons.
     void print();

@@ -1,4 +1,4 @@
-#include "gui/report/printersetupdialog.h"
+#include "gui/report/frmprintersetup.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -21,10 +21,10 @@ constexpr QPageSize::PageSizeId PaperSizes[] = {
 
 } // namespace
 
-PrinterSetupDialog::PrinterSetupDialog(const QStringList& printers, const QString& current,
-                                       const QPageLayout& layout, QWidget* parent)
+frmPrinterSetup::frmPrinterSetup(const QStringList& printers, const QString& current,
+                                 const QPageLayout& layout, QWidget* parent)
     : QDialog(parent) {
-    setObjectName(QStringLiteral("PrinterSetup"));
+    setObjectName(QStringLiteral("frmPrinterSetup"));
     setWindowTitle(QStringLiteral("Printer Setup"));
 
     m_printer = new QComboBox(this);
@@ -80,15 +80,15 @@ PrinterSetupDialog::PrinterSetupDialog(const QStringList& printers, const QStrin
     adjustSize();
 }
 
-QString PrinterSetupDialog::printerName() const {
+QString frmPrinterSetup::printerName() const {
     return m_printer->isEnabled() ? m_printer->currentText() : QString();
 }
 
-QPageSize PrinterSetupDialog::pageSize() const {
+QPageSize frmPrinterSetup::pageSize() const {
     return QPageSize(static_cast<QPageSize::PageSizeId>(m_paper->currentData().toInt()));
 }
 
-QPageLayout::Orientation PrinterSetupDialog::orientation() const {
+QPageLayout::Orientation frmPrinterSetup::orientation() const {
     return m_landscape->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 

@@ -11,11 +11,11 @@ namespace kora::gui {
 
 // "Printer Setup": which printer the program prints to, on which paper and in which
 // orientation. The caller applies the choice when the dialog is accepted.
-class PrinterSetupDialog : public QDialog {
+class frmPrinterSetup : public QDialog {
 public:
     // `printers` as installed, `current` preselected (empty: none installed or chosen).
-    PrinterSetupDialog(const QStringList& printers, const QString& current,
-                       const QPageLayout& layout, QWidget* parent);
+    frmPrinterSetup(const QStringList& printers, const QString& current, const QPageLayout& layout,
+                    QWidget* parent);
 
     // Empty when no printer is installed.
     QString printerName() const;

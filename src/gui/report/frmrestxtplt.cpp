@@ -1,7 +1,7 @@
-#include "gui/report/resultsviewer.h"
+#include "gui/report/frmrestxtplt.h"
 
-#include "gui/app/commandguard.h"
-#include "gui/app/helphint.h"
+#include "gui/common/commandguard.h"
+#include "gui/common/helphint.h"
 #include "gui/report/reportfont.h"
 #include "gui/report/reportprinter.h"
 
@@ -30,8 +30,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-ResultsViewer::ResultsViewer(ReportBuffer& report, Messenger& messenger, ReportPrinter& printer,
-                             QWidget* owner)
+frmResTxtPlt::frmResTxtPlt(ReportBuffer& report, Messenger& messenger, ReportPrinter& printer,
+                           QWidget* owner)
     : OwnedWindow(owner), m_report(report), m_messenger(messenger), m_printer(printer) {
     setObjectName(QStringLiteral("frmResTxtPlt"));
     setWindowTitle(QStringLiteral("Calculation Results"));
@@ -94,19 +94,19 @@ ResultsViewer::ResultsViewer(ReportBuffer& report, Messenger& messenger, ReportP
     resize(std::max(textWidth + 60, sizeHint().width()), fm.lineSpacing() * 40 + 120);
 }
 
-void ResultsViewer::openOnResults() {
+void frmResTxtPlt::openOnResults() {
     m_page = 0;
     nextPage();
     m_messenger.AddHistory("Results displayed");
     open();
 }
 
-void ResultsViewer::Loadbuffer() {
+void frmResTxtPlt::Loadbuffer() {
     const int page = std::clamp(m_page, 0, 4);
     m_text->setPlainText(ReportDisplayText(m_report.OutBuf[static_cast<std::size_t>(page)]));
 }
 
-void ResultsViewer::nextPage() {
+void frmResTxtPlt::nextPage() {
     if (m_page < m_report.LastPage) {
         ++m_page;
         Loadbuffer();
@@ -116,7 +116,7 @@ void ResultsViewer::nextPage() {
     if (!m_next->isEnabled()) m_previous->setFocus();
 }
 
-void ResultsViewer::previousPage() {
+void frmResTxtPlt::previousPage() {
     if (m_page >= 1) {
         --m_page;
         Loadbuffer();
@@ -126,7 +126,7 @@ void ResultsViewer::previousPage() {
     if (!m_previous->isEnabled()) m_next->setFocus();
 }
 
-void ResultsViewer::copyPage() {
+void frmResTxtPlt::copyPage() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(QString::fromStdString(m_report.OutBuf[static_cast<std::size_t>(m_page)]));
@@ -134,22 +134,22 @@ void ResultsViewer::copyPage() {
                            "copied to clipboard");
 }
 
-void ResultsViewer::copyAll() {
+void frmResTxtPlt::copyAll() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(QString::fromStdString(m_report.allPages()));
     m_messenger.AddHistory("Output copied to clipboard");
 }
 
-void ResultsViewer::printPage() {
+void frmResTxtPlt::printPage() {
     printPages(m_page, m_page, "Current page printed");
 }
 
-void ResultsViewer::printAll() {
+void frmResTxtPlt::printAll() {
     printPages(0, m_report.LastPage, "All pages printed");
 }
 
-void ResultsViewer::printPages(int first, int last, const char* historyText) {
+void frmResTxtPlt::printPages(int first, int last, const char* historyText) {
     m_messenger.AddHistory(historyText);
     if (!m_printer.askPrinter(this, ReportPrinter::Dialog::NoPageRange)) {
         m_messenger.AddHistory("Printing aborted");
@@ -162,12 +162,12 @@ void ResultsViewer::printPages(int first, int last, const char* historyText) {
     Loadbuffer();
 }
 
-void ResultsViewer::setViewPlans(std::function<void()> action) {
+void frmResTxtPlt::setViewPlans(std::function<void()> action) {
     m_viewPlans = std::move(action);
     m_viewPlansButton->setEnabled(static_cast<bool>(m_viewPlans));
 }
 
-void ResultsViewer::showEvent(QShowEvent* event) {
+void frmResTxtPlt::showEvent(QShowEvent* event) {
     OwnedWindow::showEvent(event);
     if (m_next->isEnabled()) m_next->setFocus();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/ownedwindow.h"
+#include "gui/common/ownedwindow.h"
 
 #include <functional>
 
@@ -19,10 +19,10 @@ class ReportPrinter;
 // "Calculation Results": pages 0..LastPage of the report, one at a time, with paging, copying
 // and printing. It opens on page 1 (the results of the calculation) and keeps the main window
 // disabled while it is open.
-class ResultsViewer : public OwnedWindow {
+class frmResTxtPlt : public OwnedWindow {
 public:
-    ResultsViewer(ReportBuffer& report, Messenger& messenger, ReportPrinter& printer,
-                  QWidget* owner);
+    frmResTxtPlt(ReportBuffer& report, Messenger& messenger, ReportPrinter& printer,
+                 QWidget* owner);
 
     // Shows the window on page 1, as a calculation command does.
     void openOnResults();

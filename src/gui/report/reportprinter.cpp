@@ -1,9 +1,9 @@
 #include "gui/report/reportprinter.h"
 
-#include "gui/app/centerform.h"
-#include "gui/app/dialogservice.h"
+#include "gui/common/centerform.h"
+#include "gui/common/dialogservice.h"
+#include "gui/report/frmprintersetup.h"
 #include "gui/report/printerpagesink.h"
-#include "gui/report/printersetupdialog.h"
 
 #include "core/report/pageprinter.h"
 
@@ -43,7 +43,7 @@ bool ReportPrinter::printerSetup(QWidget* parent) {
     QPrinter& target = printer();
     const Printers installed = m_printerList();
     const QString current = printerWithoutDialog();
-    PrinterSetupDialog dialog(installed.names, current, target.pageLayout(), parent);
+    frmPrinterSetup dialog(installed.names, current, target.pageLayout(), parent);
     CenterForm(dialog);
     if (m_dialogs.execDialog(dialog) != QDialog::Accepted) return false;
     m_setupPrinter = dialog.printerName();

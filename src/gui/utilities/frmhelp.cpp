@@ -1,7 +1,7 @@
-#include "gui/utilities/helpwindow.h"
+#include "gui/utilities/frmhelp.h"
 
 #include "core/base/messenger.h"
-#include "gui/app/dialogservice.h"
+#include "gui/common/dialogservice.h"
 #include "gui/utilities/helptopics.h"
 
 #include <QGuiApplication>
@@ -33,7 +33,7 @@ bool isManualLink(const QUrl& url) {
 
 } // namespace
 
-HelpWindow::HelpWindow(DialogService* dialogs, QWidget* parent)
+frmHelp::frmHelp(DialogService* dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), m_dialogs(dialogs) {
     InitHelpResources();
     setObjectName(QStringLiteral("frmHelp"));
@@ -68,11 +68,11 @@ HelpWindow::HelpWindow(DialogService* dialogs, QWidget* parent)
 
     connect(m_back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
-    connect(home, &QToolButton::clicked, this, &HelpWindow::showHome);
-    connect(contents, &QToolButton::clicked, this, &HelpWindow::showContents);
-    connect(index, &QToolButton::clicked, this, &HelpWindow::showIndex);
-    connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
-    connect(m_browser, &QTextBrowser::historyChanged, this, &HelpWindow::updateButtons);
+    connect(home, &QToolButton::clicked, this, &frmHelp::showHome);
+    connect(contents, &QToolButton::clicked, this, &frmHelp::showContents);
+    connect(index, &QToolButton::clicked, this, &frmHelp::showIndex);
+    connect(m_browser, &QTextBrowser::anchorClicked, this, &frmHelp::followLink);
+    connect(m_browser, &QTextBrowser::historyChanged, this, &frmHelp::updateButtons);
 
     // A comfortable reading size: about two thirds of the screen, centred on it.
     QSize size(760, 620);
@@ -87,29 +87,29 @@ HelpWindow::HelpWindow(DialogService* dialogs, QWidget* parent)
     updateButtons();
 }
 
-void HelpWindow::showContents() {
+void frmHelp::showContents() {
     showUrl(HelpContentsUrl());
 }
-void HelpWindow::showIndex() {
+void frmHelp::showIndex() {
     showUrl(HelpIndexUrl());
 }
-void HelpWindow::showHome() {
+void frmHelp::showHome() {
     showUrl(HelpHomeUrl());
 }
-void HelpWindow::showTopic(int helpContext) {
+void frmHelp::showTopic(int helpContext) {
     showUrl(HelpTopicUrl(helpContext));
 }
 
-void HelpWindow::showUrl(const QUrl& url) {
+void frmHelp::showUrl(const QUrl& url) {
     m_browser->setSource(url);
     updateButtons();
 }
 
-QUrl HelpWindow::currentUrl() const {
+QUrl frmHelp::currentUrl() const {
     return m_browser->source();
 }
 
-void HelpWindow::followLink(const QUrl& link) {
+void frmHelp::followLink(const QUrl& link) {
     if (isManualLink(link)) {
         showUrl(m_browser->source().resolved(link));
         return;
@@ -118,7 +118,7 @@ void HelpWindow::followLink(const QUrl& link) {
         m_dialogs->message(this, QStringLiteral("Operation Failed"), mb::OK, QString());
 }
 
-void HelpWindow::updateButtons() {
+void frmHelp::updateButtons() {
     m_back->setEnabled(m_browser->isBackwardAvailable());
     m_forward->setEnabled(m_browser->isForwardAvailable());
 }

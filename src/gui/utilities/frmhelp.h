@@ -13,10 +13,10 @@ class DialogService;
 // The manual's viewer: a browser over the compiled-in HTML pages with Back, Forward, Home,
 // Contents and Index. Links to other pages of the manual stay in the window; links to the web
 // or to files go to the desktop through the dialog service.
-class HelpWindow : public QWidget {
+class frmHelp : public QWidget {
     Q_OBJECT
 public:
-    explicit HelpWindow(DialogService* dialogs = nullptr, QWidget* parent = nullptr);
+    explicit frmHelp(DialogService* dialogs = nullptr, QWidget* parent = nullptr);
 
     void showContents();
     void showIndex();

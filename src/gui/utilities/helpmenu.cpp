@@ -1,10 +1,10 @@
 #include "gui/utilities/helpmenu.h"
 
-#include "gui/app/centerform.h"
-#include "gui/app/dialogservice.h"
-#include "gui/app/guimessenger.h"
 #include "core/base/messenger.h"
 #include "core/model/settings.h"
+#include "gui/common/centerform.h"
+#include "gui/common/dialogservice.h"
+#include "gui/common/guimessenger.h"
 #include "gui/utilities/frmdisclaimer.h"
 #include "gui/utilities/frmresource.h"
 #include "gui/utilities/frmupdate.h"

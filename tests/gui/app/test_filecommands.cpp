@@ -1,8 +1,8 @@
 #include "guiharness.h"
 
-#include "gui/dialogs/frmkoraparm.h"
 #include "core/report/buildstring.h"
-#include "gui/report/resultsviewer.h"
+#include "gui/dialogs/frmkoraparm.h"
+#include "gui/report/frmrestxtplt.h"
 
 #include <gtest/gtest.h>
 

@@ -21,9 +21,9 @@
 namespace kora::gui::test {
 namespace {
 
-TEST(MainWindow, MenusCarryTheirCaptionsShortcutsHelpContextsAndEnabling) {
+TEST(frmMain, MenusCarryTheirCaptionsShortcutsHelpContextsAndEnabling) {
     GuiHarness h;
-    MainWindow& w = h.start();
+    frmMain& w = h.start();
     struct Row {
         const char* name;
         const char* caption;
@@ -94,9 +94,9 @@ TEST(MainWindow, MenusCarryTheirCaptionsShortcutsHelpContextsAndEnabling) {
     }
 }
 
-TEST(MainWindow, ToolbarHasFiveButtonsWithTipsAndIcons) {
+TEST(frmMain, ToolbarHasFiveButtonsWithTipsAndIcons) {
     GuiHarness h;
-    MainWindow& w = h.start();
+    frmMain& w = h.start();
     const char* tips[] = {"Open Data File", "Save Data File", "Print Data File", "Edit Description",
                           "Edit Pillar Data"};
     for (int i = 1; i <= 5; ++i) {
@@ -111,10 +111,10 @@ TEST(MainWindow, ToolbarHasFiveButtonsWithTipsAndIcons) {
     EXPECT_NE(w.findChild<QWidget*>(QStringLiteral("Picture1")), nullptr);
 }
 
-TEST(MainWindow, InputCommandsOpenTheDescriptionAndParametersDialogs) {
+TEST(frmMain, InputCommandsOpenTheDescriptionAndParametersDialogs) {
     GuiHarness h;
     h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
-    MainWindow& w = h.start();
+    frmMain& w = h.start();
     h.dialogs.dialogsShown.clear(); // the disclaimer
 
     // The description dialog is modal; "Next form" goes on to the parameters dialog.
@@ -164,11 +164,11 @@ TEST(MainWindow, InputCommandsOpenTheDescriptionAndParametersDialogs) {
     }
 }
 
-TEST(MainWindow, TheHiddenStudyButtonsWriteTheirFileIntoTheDataFolder) {
+TEST(frmMain, TheHiddenStudyButtonsWriteTheirFileIntoTheDataFolder) {
     GuiHarness h;
     h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
     h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
-    MainWindow& w = h.start();
+    frmMain& w = h.start();
     h.dialogs.fileAnswers.push_back(
         QString::fromStdString(h.example("Example_3Entry_Standard.KOR")));
     h.trigger("mnuFileItem_1");
@@ -183,10 +183,10 @@ TEST(MainWindow, TheHiddenStudyButtonsWriteTheirFileIntoTheDataFolder) {
     w.parametersDialog()->reject();
 }
 
-TEST(MainWindow, HistoryPaneCanBeHiddenRestoredClearedAndCopied) {
+TEST(frmMain, HistoryPaneCanBeHiddenRestoredClearedAndCopied) {
     GuiHarness h;
     h.preset("Settings", "DisplayHistoryWin", "1");
-    MainWindow& w = h.start();
+    frmMain& w = h.start();
     QPlainTextEdit* pane = w.historyPane();
     QAction* clear = w.action(QStringLiteral("mnuUtilItem_5"));
     QAction* toggle = w.action(QStringLiteral("mnuUtilItem_6"));
@@ -217,7 +217,7 @@ TEST(MainWindow, HistoryPaneCanBeHiddenRestoredClearedAndCopied) {
     EXPECT_TRUE(pane->toPlainText().endsWith(QStringLiteral(". after clearing")));
 }
 
-TEST(MainWindow, ExitWithUnsavedChangesAsksAndKeepsRunningUnlessAnswered) {
+TEST(frmMain, ExitWithUnsavedChangesAsksAndKeepsRunningUnlessAnswered) {
     struct Row {
         const char* what;
         bool untitled;
@@ -236,7 +236,7 @@ TEST(MainWindow, ExitWithUnsavedChangesAsksAndKeepsRunningUnlessAnswered) {
         GuiHarness h;
         h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
         h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
-        MainWindow& w = h.start();
+        frmMain& w = h.start();
         const std::string path = h.dataFolder() + "mine.KOR";
         std::filesystem::copy_file(h.example("Example_3Entry_Standard.KOR"), path);
         if (!row.untitled) {
@@ -269,9 +269,9 @@ TEST(MainWindow, ExitWithUnsavedChangesAsksAndKeepsRunningUnlessAnswered) {
     }
 }
 
-TEST(MainWindow, ExitWithoutChangesAsksNothing) {
+TEST(frmMain, ExitWithoutChangesAsksNothing) {
     GuiHarness h;
-    MainWindow& w = h.start();
+    frmMain& w = h.start();
     h.dialogs.messages.clear();
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(h.dialogs.messages.empty());

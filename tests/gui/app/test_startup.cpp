@@ -21,7 +21,7 @@ constexpr const char* Sizing = "Example_YAY_Sizing_CMRR.KOR";
 
 TEST(Startup, FirstStartMakesTheSettingsFileCopiesTheExamplesAndOffersTheParameters) {
     GuiHarness h;
-    MainWindow& w = h.start();
+    frmMain& w = h.start();
 
     const std::string ini = GuiHarness::readFile(h.dataFolder() + "KORA.INI");
     EXPECT_EQ(ini.rfind("[Version]\r\nINIFileVersion=050817\r\n", 0), 0u) << ini;
@@ -50,7 +50,7 @@ TEST(Startup, AQuotedCommandLineOpensThatProject) {
     std::filesystem::copy_file(std::string(KORA_EXAMPLES_DIR) + "/" + Standard, path);
     h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
 
-    MainWindow& w = h.start("\"" + path + "\"");
+    frmMain& w = h.start("\"" + path + "\"");
 
     EXPECT_EQ(h.state.project.ProjectPath, path);
     EXPECT_FALSE(h.state.project.ProjectEmpty);
@@ -115,7 +115,7 @@ TEST(Startup, AnOpenParametersDialogNeverOutlivesItsProject) {
     h.preset("FileMenu", "LastFileMode1", "1");
     h.preset("FileMenu", "LastFileLong1", h.dataFolder() + Sizing);
     const std::string named = h.dataFolder() + Standard;
-    MainWindow& w = h.start(named);
+    frmMain& w = h.start(named);
 
     int shown = 0;
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -156,7 +156,7 @@ TEST(Startup, WindowSettingsAreApplied) {
     h.preset("Settings", "DisplayFontSize", "12");
     h.preset("Settings", "DisplayFontBold", "-1");
     h.preset("Settings", "MaxMainMenu", "1");
-    MainWindow& w = h.start();
+    frmMain& w = h.start();
 
     EXPECT_FALSE(w.findChild<QToolBar*>(QStringLiteral("Toolbar1"))->isVisible());
     EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
@@ -173,7 +173,7 @@ TEST(Startup, ASettingsFileOfAnotherVersionIsReplacedByDefaults) {
     GuiHarness h;
     h.preset("Settings", "DisplayHistoryWin", "1");
     h.preset("Version", "INIFileVersion", "040101");
-    MainWindow& w = h.start();
+    frmMain& w = h.start();
     EXPECT_EQ(h.state.settings.DisplayHistoryWin, 0);
     EXPECT_FALSE(w.historyPane()->isVisible());
     EXPECT_NE(GuiHarness::readFile(h.state.iniPath).find("INIFileVersion=050817"),

@@ -1,4 +1,4 @@
-#include "gui/app/messageboxstyle.h"
+#include "gui/common/messageboxstyle.h"
 
 #include "core/base/messenger.h"
 

@@ -1,7 +1,7 @@
 #include "guiharness.h"
 
 #include "gui/graphics/frmpicture.h"
-#include "gui/report/resultsviewer.h"
+#include "gui/report/frmrestxtplt.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -31,18 +31,18 @@ protected:
         ASSERT_EQ(h.state.project.ProjectPath, h.example(name));
     }
 
-    ResultsViewer& calculate(int index) {
+    frmResTxtPlt& calculate(int index) {
         h.trigger(QStringLiteral("mnuCalcItem_%1").arg(index).toLatin1().constData());
-        ResultsViewer* v = h.window->resultsViewer();
+        frmResTxtPlt* v = h.window->resultsViewer();
         if (v == nullptr) throw std::runtime_error("no results viewer");
         return *v;
     }
 
-    QPushButton* button(ResultsViewer& v, const char* name) {
+    QPushButton* button(frmResTxtPlt& v, const char* name) {
         return v.findChild<QPushButton*>(QString::fromLatin1(name));
     }
 
-    QString shown(ResultsViewer& v) {
+    QString shown(frmResTxtPlt& v) {
         return v.findChild<QPlainTextEdit*>(QStringLiteral("RichTextBox1"))->toPlainText();
     }
 
@@ -81,7 +81,7 @@ TEST_F(Output, EachCalculationOpensTheViewerOnItsResultsWithTheSameReportAsTheCl
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.project) + " " + row.mode);
         open(row.project);
-        ResultsViewer& v = calculate(row.index);
+        frmResTxtPlt& v = calculate(row.index);
         EXPECT_EQ(v.windowTitle(), QString::fromLatin1(row.caption));
         EXPECT_EQ(v.currentPage(), 1);
         EXPECT_EQ(shown(v), pageText(h.state.report.OutBuf[1]));
@@ -106,7 +106,7 @@ TEST_F(Output, AnEmptyProjectIsRefused) {
 
 TEST_F(Output, ViewerPagesForwardAndBackWithinTheReport) {
     open("Example_3Entry_Standard.KOR");
-    ResultsViewer& v = calculate(0);
+    frmResTxtPlt& v = calculate(0);
     QPushButton* next = button(v, "Command4");
     QPushButton* previous = button(v, "Command5");
     EXPECT_TRUE(next->isEnabled());
@@ -141,7 +141,7 @@ TEST_F(Output, ViewerPagesForwardAndBackWithinTheReport) {
 
 TEST_F(Output, ViewerCopiesAPageOrTheWholeReport) {
     open("Example_3Entry_Standard.KOR");
-    ResultsViewer& v = calculate(0);
+    frmResTxtPlt& v = calculate(0);
     v.nextPage();
     button(v, "Command2")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), h.state.report.OutBuf[2]);
@@ -154,7 +154,7 @@ TEST_F(Output, ViewerCopiesAPageOrTheWholeReport) {
 
 TEST_F(Output, ViewerPrintsThePageOrAllPagesAfterThePrintDialog) {
     open("Example_3Entry_Standard.KOR");
-    ResultsViewer& v = calculate(0);
+    frmResTxtPlt& v = calculate(0);
 
     button(v, "Command3")->click(); // dialog cancelled
     EXPECT_TRUE(h.jobs.empty());
@@ -194,7 +194,7 @@ TEST_F(Output, ViewerPrintsThePageOrAllPagesAfterThePrintDialog) {
 
 TEST_F(Output, ViewerHelpShowsTheHint) {
     open("Example_3Entry_Standard.KOR");
-    ResultsViewer& v = calculate(0);
+    frmResTxtPlt& v = calculate(0);
     h.dialogs.messages.clear();
     button(v, "Command8")->click();
     ASSERT_EQ(h.dialogs.messages.size(), 1u);
@@ -207,7 +207,7 @@ TEST_F(Output, ViewerHelpShowsTheHint) {
 
 TEST_F(Output, ViewPlansShowsTheLayoutOfThisCalculation) {
     open("Example_4Entry_Advanced_Metric.KOR");
-    ResultsViewer& v = calculate(1);
+    frmResTxtPlt& v = calculate(1);
     // A later change of the shared plan copy (an entry count no plan can be drawn for) does not
     // reach this viewer's plan.
     h.state.plan.PlanEntries = 0;

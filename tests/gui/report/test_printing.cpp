@@ -1,8 +1,8 @@
 #include "guiharness.h"
 
+#include "gui/report/frmpreview.h"
+#include "gui/report/frmrestxtplt.h"
 #include "gui/report/printerpagesink.h"
-#include "gui/report/printpreview.h"
-#include "gui/report/resultsviewer.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -63,7 +63,7 @@ protected:
 
 TEST_F(Printing, TheReportPrintsToPdfInAFixedPitchFaceOnThePagesOfThePageModel) {
     h.trigger("mnuCalcItem_0");
-    ResultsViewer* viewer = h.window->resultsViewer();
+    frmResTxtPlt* viewer = h.window->resultsViewer();
     ASSERT_NE(viewer, nullptr);
     h.printer.setSinkFactory(nullptr); // the real printer
 
@@ -122,7 +122,7 @@ TEST_F(Printing, PrinterSetupChoosesThePrinterAndThePaper) {
         return int(QDialog::Accepted);
     });
     h.trigger("mnuFileItem_5");
-    EXPECT_EQ(h.dialogs.dialogsShown.back(), QStringLiteral("PrinterSetup"));
+    EXPECT_EQ(h.dialogs.dialogsShown.back(), QStringLiteral("frmPrinterSetup"));
     EXPECT_EQ(offered, h.printers.names);
     EXPECT_EQ(preselected, QStringLiteral("Office"));
     EXPECT_EQ(h.printer.printerWithoutDialog(), QStringLiteral("Plotter"));

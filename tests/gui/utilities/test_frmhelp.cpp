@@ -1,6 +1,6 @@
+#include "gui/utilities/frmhelp.h"
 #include "gui/utilities/helpsystem.h"
 #include "gui/utilities/helptopics.h"
-#include "gui/utilities/helpwindow.h"
 #include "scripteddialogservice.h"
 
 #include <QApplication>
@@ -14,11 +14,11 @@
 namespace kora::gui {
 namespace {
 
-QString pageOf(const HelpWindow& window) {
+QString pageOf(const frmHelp& window) {
     return window.currentUrl().fileName();
 }
 
-QString shownText(const HelpWindow& window) {
+QString shownText(const frmHelp& window) {
     return window.browser()->toPlainText();
 }
 
@@ -32,7 +32,7 @@ TEST(HelpSystem, OpensContentsAndIndex) {
     EXPECT_EQ(pageOf(*help.window()), QStringLiteral("contents.html"));
     EXPECT_TRUE(shownText(*help.window()).contains(QStringLiteral("KORA User Manual")));
 
-    HelpWindow* first = help.window();
+    frmHelp* first = help.window();
     help.ShowHelpIndex();
     EXPECT_EQ(help.window(), first) << "one help window for the whole program";
     EXPECT_EQ(pageOf(*help.window()), QStringLiteral("keywords.html"));
@@ -71,8 +71,8 @@ TEST(HelpSystem, CloseHelpClosesTheWindowAndTheNextRequestOpensAFreshOne) {
     EXPECT_EQ(help.window(), nullptr);
 }
 
-TEST(HelpWindow, BackForwardHomeContentsAndIndexButtons) {
-    HelpWindow window;
+TEST(frmHelp, BackForwardHomeContentsAndIndexButtons) {
+    frmHelp window;
     window.show();
     auto* back = window.findChild<QToolButton*>(QStringLiteral("cmdBack"));
     auto* forward = window.findChild<QToolButton*>(QStringLiteral("cmdForward"));
@@ -102,9 +102,9 @@ TEST(HelpWindow, BackForwardHomeContentsAndIndexButtons) {
     EXPECT_EQ(pageOf(window), QStringLiteral("keywords.html"));
 }
 
-TEST(HelpWindow, LinksToOtherPagesStayInTheWindowAndWebLinksGoToTheDesktop) {
+TEST(frmHelp, LinksToOtherPagesStayInTheWindowAndWebLinksGoToTheDesktop) {
     test::ScriptedDialogService dialogs;
-    HelpWindow window(&dialogs);
+    frmHelp window(&dialogs);
     window.showContents();
 
     emit window.browser()->anchorClicked(QUrl(QStringLiteral("cmrr.html#cmrrvalue")));

@@ -1,6 +1,6 @@
+#include "gui/utilities/frmhelp.h"
 #include "gui/utilities/helpkeyfilter.h"
 #include "gui/utilities/helpsystem.h"
-#include "gui/utilities/helpwindow.h"
 
 #include <QAction>
 #include <QApplication>
