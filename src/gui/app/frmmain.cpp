@@ -624,7 +624,7 @@ void frmMain::openParametersDialog() {
     hooks.runStudy = [this](ParametricStudy study) { return runParametricStudy(study); };
     // Not a Qt child of the main window, which is disabled while the dialog is open.
     auto* dialog = new frmKORAParm(m_state.project, m_state.settings, m_state.plan, m_messenger,
-                                   std::move(hooks), nullptr);
+                                   m_printer, std::move(hooks), nullptr);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     m_parameters = dialog;
     connect(dialog, &QDialog::finished, this, [this] {
@@ -664,7 +664,7 @@ void frmMain::mnuCalcItem_Click(int index) {
     const int advanced = s.work.AdvCalc;
     viewer->setViewPlans([this, viewer, geometry, values, units, advanced] {
         showPlanWindow(viewer, PlanSource::Results, geometry, values, m_state.settings, units,
-                       advanced, m_messenger);
+                       advanced, m_messenger, m_printer);
     });
     m_viewer = viewer;
     viewer->openOnResults();

@@ -109,9 +109,10 @@ void setRadioIndex(const std::array<QRadioButton*, 2>& buttons, int index) {
 } // namespace
 
 frmKORAParm::frmKORAParm(ProjectRecord& project, const Settings& settings, PlanGeometry& plan,
-                         Messenger& messenger, ParametersHooks hooks, QWidget* parent)
+                         Messenger& messenger, ReportPrinter& printer, ParametersHooks hooks,
+                         QWidget* parent)
     : QDialog(parent), m_project(project), m_settings(settings), m_plan(plan),
-      m_messenger(messenger), m_hooks(std::move(hooks)) {
+      m_messenger(messenger), m_printer(printer), m_hooks(std::move(hooks)) {
     setObjectName(QStringLiteral("frmKORAParm"));
     setWindowTitle(QStringLiteral("Parameters"));
     buildForm();
@@ -869,7 +870,7 @@ void frmKORAParm::viewPlan() {
     SaveWorkParms();
     if (m_settings.ViewChildWindow == 1) {
         showPlanWindow(this, PlanSource::ParametersDialog, m_plan, PlanLabelValues{}, m_settings,
-                       m_project.UnitSystem, 0, m_messenger);
+                       m_project.UnitSystem, 0, m_messenger, m_printer);
         return;
     }
     // Inside the dialog the picture shows the outlines alone.

@@ -30,6 +30,7 @@ struct Settings;
 namespace kora::gui {
 
 class PlanWidget;
+class ReportPrinter;
 
 // The two parametric studies behind the dialog's hidden buttons.
 enum class ParametricStudy { Partial, Solid };
@@ -53,7 +54,8 @@ class frmKORAParm : public QDialog {
     Q_OBJECT
 public:
     frmKORAParm(ProjectRecord& project, const Settings& settings, PlanGeometry& plan,
-                Messenger& messenger, ParametersHooks hooks, QWidget* parent = nullptr);
+                Messenger& messenger, ReportPrinter& printer, ParametersHooks hooks,
+                QWidget* parent = nullptr);
 
     // Decides from the Advanced tab whether advanced geometry data are present (a shown column
     // with both a crosscut angle and a crosscut spacing), records it in PlanAdvGeometry and
@@ -139,6 +141,7 @@ private:
     const Settings& m_settings;
     PlanGeometry& m_plan;
     Messenger& m_messenger;
+    ReportPrinter& m_printer;
     ParametersHooks m_hooks;
     MessageTitles m_titles;
 

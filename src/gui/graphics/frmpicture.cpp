@@ -1,8 +1,11 @@
 #include "gui/graphics/frmpicture.h"
 
+#include "core/base/koraerror.h"
 #include "core/base/messenger.h"
+#include "gui/common/commandguard.h"
 #include "gui/graphics/planpainter.h"
 #include "gui/graphics/planwidget.h"
+#include "gui/report/reportprinter.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -13,7 +16,6 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -38,10 +40,10 @@ QScreen* screenOf(const QWidget& w) {
 
 frmPicture::frmPicture(QWidget* owner, PlanSource source, const PlanGeometry& geometry,
                        const PlanLabelValues& values, const Settings& settings, int unitSystem,
-                       int lastCalcAdvanced, Messenger& messenger)
+                       int lastCalcAdvanced, Messenger& messenger, ReportPrinter& printer)
     : QMainWindow(nullptr), m_owner(owner), m_state(PlanViewState::openedFrom(source)),
       m_geometry(geometry), m_values(values), m_settings(settings), m_unitSystem(unitSystem),
-      m_lastCalcAdvanced(lastCalcAdvanced), m_messenger(messenger) {
+      m_lastCalcAdvanced(lastCalcAdvanced), m_messenger(messenger), m_printer(printer) {
     setObjectName(QStringLiteral("frmPicture"));
     setWindowTitle(QStringLiteral("View Plan"));
     m_plan = new PlanWidget(this);
@@ -182,16 +184,14 @@ bool frmPicture::printOn(QPaintDevice& device) const {
 }
 
 void frmPicture::printPlan() {
-    for (;;) {
-        bool printed = false;
-        if (!QPrinterInfo::defaultPrinter().isNull()) {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setDocName(QStringLiteral("KORA plan"));
-            printed = printer.isValid() && printOn(printer);
-        }
-        if (printed) return;
-        if (HandleError(m_messenger, 482, "Printer error") != errorAnswer::Retry) return;
+    if (!m_printer.choosePrinterWithoutDialog(this)) {
+        HandleError(m_messenger, err::DialogCancelled, "Cancel was selected.");
+        return;
     }
+    Guarded(m_messenger, [this] {
+        m_printer.printPicture(QStringLiteral("KORA plan"),
+                               [this](QPrinter& printer) { return printOn(printer); });
+    });
 }
 
 int frmPicture::chromeHeight() const {
@@ -256,9 +256,9 @@ void frmPicture::closeEvent(QCloseEvent* event) {
 
 frmPicture* showPlanWindow(QWidget* owner, PlanSource source, const PlanGeometry& geometry,
                            const PlanLabelValues& values, const Settings& settings, int unitSystem,
-                           int lastCalcAdvanced, Messenger& messenger) {
+                           int lastCalcAdvanced, Messenger& messenger, ReportPrinter& printer) {
     auto* window = new frmPicture(owner, source, geometry, values, settings, unitSystem,
-                                  lastCalcAdvanced, messenger);
+                                  lastCalcAdvanced, messenger, printer);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->open();
     return window;

@@ -20,6 +20,7 @@ class Messenger;
 namespace kora::gui {
 
 class PlanWidget;
+class ReportPrinter;
 
 // The plan window "View Plan": the pillar layout with dimension lines, pillar labels and a
 // caption, for the geometry and results it was opened with (it keeps its own copies). Its owner
@@ -30,7 +31,7 @@ class frmPicture : public QMainWindow {
 public:
     frmPicture(QWidget* owner, PlanSource source, const PlanGeometry& geometry,
                const PlanLabelValues& values, const Settings& settings, int unitSystem,
-               int lastCalcAdvanced, Messenger& messenger);
+               int lastCalcAdvanced, Messenger& messenger, ReportPrinter& printer);
     ~frmPicture() override;
 
     // Shows the window centred on the screen, disables the owner and draws the plan; a geometry
@@ -56,8 +57,9 @@ public:
     // Edit > Copy: the image of the drawing area to the clipboard.
     void copyToClipboard();
 
-    // File > Print: the drawing on the default printer, through the common error path when no
-    // printer can be used.
+    // File > Print: the drawing on the program's printer as a print without the print dialog
+    // (the printer chosen in Printer Setup, else the default one; with neither, the print dialog
+    // asks), through the common error path when the printer cannot be used.
     void printPlan();
 
     // Paints the drawing, scaled to fit, on any paged or image device (a printer, a PDF file).
@@ -87,6 +89,7 @@ private:
     int m_unitSystem = 0;
     int m_lastCalcAdvanced = 0;
     Messenger& m_messenger;
+    ReportPrinter& m_printer;
 
     PlanLayout m_layout;
     int m_mode = 0;
@@ -104,6 +107,6 @@ private:
 // itself when closed.
 frmPicture* showPlanWindow(QWidget* owner, PlanSource source, const PlanGeometry& geometry,
                            const PlanLabelValues& values, const Settings& settings, int unitSystem,
-                           int lastCalcAdvanced, Messenger& messenger);
+                           int lastCalcAdvanced, Messenger& messenger, ReportPrinter& printer);
 
 } // namespace kora::gui

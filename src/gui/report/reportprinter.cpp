@@ -5,6 +5,7 @@
 #include "gui/report/frmprintersetup.h"
 #include "gui/report/printerpagesink.h"
 
+#include "core/base/koraerror.h"
 #include "core/report/pageprinter.h"
 
 #include <QPrinter>
@@ -82,6 +83,16 @@ void ReportPrinter::printPages(const std::string& text) {
     PagePrinter pagePrinter(*sink);
     PrintPages(pagePrinter, text);
     m_pagesPrinted = pagePrinter.page();
+}
+
+void ReportPrinter::printPicture(const QString& document, const Painter& paint) {
+    QPrinter& target = printer();
+    const QString reportDocument = target.docName();
+    target.setDocName(document);
+    const bool printed =
+        target.isValid() && (m_pictureJob ? m_pictureJob(target, paint) : paint(target));
+    target.setDocName(reportDocument);
+    if (!printed) throw KoraError(err::PrinterError, "Printer error");
 }
 
 int ReportPrinter::paintPages(QPrinter& target, const std::string& text) const {

@@ -6,6 +6,8 @@
 #include "core/model/unitsystems.h"
 #include "gui/graphics/frmpicture.h"
 #include "gui/graphics/planwidget.h"
+#include "gui/report/reportprinter.h"
+#include "scripteddialogservice.h"
 #include "scriptedmessenger.h"
 
 #include <QApplication>
@@ -35,7 +37,9 @@ protected:
     ProjectRecord project;
     Settings settings;
     PlanGeometry plan;
-    test::ScriptedMessenger messenger;
+    kora::test::ScriptedMessenger messenger;
+    test::ScriptedDialogService dialogs;
+    ReportPrinter printer{dialogs};
     int captions = 0;
     std::vector<bool> calcAdv;
     std::vector<ParametricStudy> studies;
@@ -63,7 +67,7 @@ protected:
             return std::string(s == ParametricStudy::Partial ? "/data/SF-width-Partial.txt"
                                                              : "/data/SF-width-Solid.txt");
         };
-        auto d = std::make_unique<frmKORAParm>(project, settings, plan, messenger, hooks);
+        auto d = std::make_unique<frmKORAParm>(project, settings, plan, messenger, printer, hooks);
         d->show();
         d->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(d.get()));

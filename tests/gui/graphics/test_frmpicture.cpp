@@ -1,6 +1,8 @@
 #include "gui/graphics/frmpicture.h"
 
 #include "gui/graphics/planwidget.h"
+#include "gui/report/reportprinter.h"
+#include "scripteddialogservice.h"
 #include "scriptedmessenger.h"
 
 #include <QAction>
@@ -23,7 +25,9 @@ class PlanWindowTest : public ::testing::Test {
 protected:
     QWidget owner;
     Settings settings;
-    test::ScriptedMessenger messenger;
+    kora::test::ScriptedMessenger messenger;
+    test::ScriptedDialogService dialogs;
+    ReportPrinter printer{dialogs};
     PlanGeometry geometry;
     PlanLabelValues values;
 
@@ -39,7 +43,7 @@ protected:
     }
 
     frmPicture* open(PlanSource source) {
-        return showPlanWindow(&owner, source, geometry, values, settings, 0, 0, messenger);
+        return showPlanWindow(&owner, source, geometry, values, settings, 0, 0, messenger, printer);
     }
 
     static QAction* item(frmPicture& w, const char* name) {

@@ -1,5 +1,6 @@
 #include "guiharness.h"
 
+#include "gui/graphics/frmpicture.h"
 #include "gui/report/frmpreview.h"
 #include "gui/report/frmrestxtplt.h"
 #include "gui/report/printerpagesink.h"
@@ -10,6 +11,7 @@
 #include <QPageSize>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -180,6 +182,42 @@ TEST_F(Printing, TheToolbarPrintGoesToAPrinterNeverToTheFileOfAnEarlierPrint) {
             EXPECT_EQ(h.jobs.size(), jobs);
         }
     }
+}
+
+// The plan goes where a report printed without the dialog goes: the printer chosen in Printer
+// Setup, never the file of an earlier print; with no printer at all the print dialog asks.
+TEST_F(Printing, ThePlanPrintsThroughTheProgramsPrinter) {
+    h.trigger("mnuCalcItem_0");
+    h.window->resultsViewer()->findChild<QPushButton*>(QStringLiteral("Command9"))->click();
+    frmPicture* plan = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* p = qobject_cast<frmPicture*>(w); p != nullptr && p->isVisible()) plan = p;
+    ASSERT_NE(plan, nullptr);
+
+    h.printers = {{QStringLiteral("Office"), QStringLiteral("Plotter")}, QStringLiteral("Office")};
+    h.dialogs.dialogScripts.push_back([](QDialog& d) {
+        d.findChild<QComboBox*>(QStringLiteral("cboPrinter"))->setCurrentText("Plotter");
+        return int(QDialog::Accepted);
+    });
+    h.trigger("mnuFileItem_5");
+    h.dialogs.printScripts.push_back(printToPdf(file("earlier.pdf"), QPageSize::Letter));
+    h.trigger("mnuFileItem_6");
+    plan->findChild<QAction*>(QStringLiteral("mnuPlotFileItem_0"))->trigger();
+    EXPECT_EQ(h.printer.printerWithoutDialog(), QStringLiteral("Plotter"));
+    EXPECT_EQ(h.dialogs.printDialogs, 1);
+    ASSERT_EQ(h.pictures.size(), 1u);
+    EXPECT_EQ(h.pictures[0].document, "KORA plan");
+    EXPECT_EQ(h.pictures[0].outputFile, "");
+    EXPECT_EQ(h.printer.printer().docName(), QString()); // the reports' job name is kept
+
+    h.printers = {{}, QString()};
+    h.printer.setPictureJob(nullptr); // the real printer
+    const QString pdf = file("plan.pdf");
+    h.dialogs.printScripts.push_back(printToPdf(pdf, QPageSize::Letter));
+    plan->printPlan();
+    EXPECT_EQ(h.dialogs.printDialogs, 2);
+    EXPECT_EQ(pdfPages(GuiHarness::readFile(pdf.toStdString())), 1u);
+    plan->close();
 }
 
 TEST_F(Printing, PrintPreviewShowsThePagesAsTheyPrint) {

@@ -52,6 +52,11 @@ public:
             return std::make_unique<RecordingPageSink>(jobs.back());
         });
         printer.setPrinterList([this] { return printers; });
+        printer.setPictureJob([this](QPrinter& target, const ReportPrinter::Painter&) {
+            pictures.push_back(
+                {target.docName().toStdString(), target.outputFileName().toStdString()});
+            return true;
+        });
     }
 
     ~GuiHarness() { window.reset(); }
@@ -131,6 +136,11 @@ public:
     ReportPrinter::Printers printers{{QStringLiteral("Office")}, QStringLiteral("Office")};
     HelpSystem help{&dialogs};
     std::deque<RecordingPageSink::Job> jobs; // stable references for the sinks
+    struct Picture {
+        std::string document;
+        std::string outputFile; // the printer's output file when the job started
+    };
+    std::vector<Picture> pictures;
     std::unique_ptr<frmMain> window;
 };
 
