@@ -115,7 +115,8 @@ std::span<const ParameterField> ParameterFields() {
     return Fields;
 }
 
-const ParameterField* FindParameterField(std::string_view control) {
+const ParameterField* FindParameterField(std::string_view box) {
+    const std::string_view control = box.substr(0, box.find('_'));
     for (const ParameterField& f : Fields)
         if (f.control == control) return &f;
     return nullptr;

@@ -50,8 +50,9 @@ struct ParameterField {
 // The fields in the order the dialog compares and stores them.
 std::span<const ParameterField> ParameterFields();
 
-// The field shown by a control ("Text1", "Text14"); nullptr for any other name.
-const ParameterField* FindParameterField(std::string_view control);
+// The field shown by a control or one of its boxes ("Text1", "Text14", "Text14_2"); nullptr for
+// any other name.
+const ParameterField* FindParameterField(std::string_view box);
 
 // The number of entries the dialog's list offers, and the pillar columns it has boxes for.
 inline constexpr int MinEntriesShown = 2;
