@@ -61,6 +61,11 @@ QString itemName(const char* array, int index) {
     return QString::fromLatin1(array) + QLatin1Char('_') + QString::number(index);
 }
 
+template <typename Item>
+requires std::is_enum_v<Item> QString itemName(const char* array, Item item) {
+    return itemName(array, int(item));
+}
+
 std::string upperCase(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
@@ -72,6 +77,21 @@ std::string trimmed(const std::string& s) {
     if (first == std::string::npos) return {};
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
+
+// One item of a menu's control array: an item its handler knows by name, or a separator
+// keeping its number in the array.
+struct MenuItem {
+    int index;
+    const char* caption = nullptr; // nullptr: separator
+    QKeySequence key{};
+    int help = 0;
+
+    template <typename E>
+    requires std::is_enum_v<E> MenuItem(E item, const char* text, QKeySequence shortcut = {},
+                                        int helpContext = 0)
+        : index(int(item)), caption(text), key(shortcut), help(helpContext) {}
+    MenuItem(int separator) : index(separator) {}
+};
 
 // A menu text shows "&" only when doubled; file paths keep theirs.
 QString menuText(const std::string& text) {
@@ -121,15 +141,9 @@ QAction* frmMain::action(const QString& name) const {
 }
 
 void frmMain::buildMenus() {
-    struct Item {
-        int index;
-        const char* caption; // nullptr: separator
-        QKeySequence key;
-        int help;
-    };
-    auto addItems = [this](QMenu* menu, const char* array, std::initializer_list<Item> items,
+    auto addItems = [this](QMenu* menu, const char* array, std::initializer_list<MenuItem> items,
                            std::function<void(int)> handler) {
-        for (const Item& item : items) {
+        for (const MenuItem& item : items) {
             QAction* a = nullptr;
             if (item.caption == nullptr) {
                 a = menu->addSeparator();
@@ -155,52 +169,53 @@ void frmMain::buildMenus() {
 
     m_fileMenu = addMenu("mnuFile", "&File", 1000);
     addItems(m_fileMenu, "mnuFileItem",
-             {{0, "New", QKeySequence(Qt::CTRL | Qt::Key_N), 1100},
-              {1, "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), 1200},
-              {2, "&Save ", QKeySequence(Qt::CTRL | Qt::Key_S), 1300},
-              {3, "Save &As...", {}, 1400},
-              {4, nullptr, {}, 0},
-              {5, "Printer Set&up...", {}, 1500},
-              {6, "&Print", QKeySequence(Qt::CTRL | Qt::Key_P), 1550},
-              {7, "Print Pre&view...", {}, 1600},
-              {8, nullptr, {}, 0},
-              {9, "&View Source Files...", QKeySequence(Qt::CTRL | Qt::Key_W), 1700},
-              {10, nullptr, {}, 0},
-              {11, "E&xit", {}, 1800}},
-             [this](int i) { mnuFileItem_Click(i); });
+             {{FileItem::New, "New", QKeySequence(Qt::CTRL | Qt::Key_N), 1100},
+              {FileItem::Open, "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), 1200},
+              {FileItem::Save, "&Save ", QKeySequence(Qt::CTRL | Qt::Key_S), 1300},
+              {FileItem::SaveAs, "Save &As...", {}, 1400},
+              {4},
+              {FileItem::PrinterSetup, "Printer Set&up...", {}, 1500},
+              {FileItem::Print, "&Print", QKeySequence(Qt::CTRL | Qt::Key_P), 1550},
+              {FileItem::PrintPreview, "Print Pre&view...", {}, 1600},
+              {8},
+              {FileItem::ViewSourceFiles, "&View Source Files...",
+               QKeySequence(Qt::CTRL | Qt::Key_W), 1700},
+              {10},
+              {FileItem::Exit, "E&xit", {}, 1800}},
+             [this](int i) { mnuFileItem_Click(FileItem(i)); });
     // The text file browser comes with a later piece of work.
-    action(QStringLiteral("mnuFileItem_9"))->setEnabled(false);
+    action(itemName("mnuFileItem", FileItem::ViewSourceFiles))->setEnabled(false);
 
-    m_recent[0] = m_fileMenu->addSeparator();
-    m_recent[0]->setParent(this);
-    m_recent[0]->setObjectName(itemName("mnuFileArray", 0));
-    m_recent[0]->setVisible(false);
+    m_recentSeparator = m_fileMenu->addSeparator();
+    m_recentSeparator->setParent(this);
+    m_recentSeparator->setObjectName(itemName("mnuFileArray", 0));
+    m_recentSeparator->setVisible(false);
     for (int k = 1; k <= 4; ++k) {
         QAction* a = m_fileMenu->addAction(QString());
         a->setParent(this);
         a->setObjectName(itemName("mnuFileArray", k));
         a->setVisible(false);
         connect(a, &QAction::triggered, this, [this, k] { mnuFileArray_Click(k); });
-        m_recent[static_cast<std::size_t>(k)] = a;
+        m_recent[k] = a;
     }
 
     QMenu* input = addMenu("mnuEdit", "&Input", 2000);
     addItems(input, "mnuEditItem",
-             {{0, "Project &Description...", {}, 0},
-              {1, "Project &Parameters...", QKeySequence(Qt::CTRL | Qt::Key_E), 0}},
-             [this](int i) { mnuEditItem_Click(i); });
+             {{EditItem::Description, "Project &Description..."},
+              {EditItem::Parameters, "Project &Parameters...", QKeySequence(Qt::CTRL | Qt::Key_E)}},
+             [this](int i) { mnuEditItem_Click(EditItem(i)); });
 
     QMenu* output = addMenu("mnuCalc", "&Output", 3000);
     addItems(output, "mnuCalcItem",
-             {{0, "Stability Factors (Standard Geometry)...", {}, 3100},
-              {1, "Stability Factors (Advanced Geometry)...", {}, 3200},
-              {2, nullptr, {}, 0},
-              {3, "Size Pillars (Standard Geometry)...", {}, 3300},
-              {4, nullptr, {}, 0}},
-             [this](int i) { mnuCalcItem_Click(i); });
+             {{CalcItem::StandardGeometry, "Stability Factors (Standard Geometry)...", {}, 3100},
+              {CalcItem::AdvancedGeometry, "Stability Factors (Advanced Geometry)...", {}, 3200},
+              {2},
+              {CalcItem::SizePillars, "Size Pillars (Standard Geometry)...", {}, 3300},
+              {4}},
+             [this](int i) { mnuCalcItem_Click(CalcItem(i)); });
     const char* graphCaptions[] = {"SF vs Entry Height", "SF vs Depth of Cover",
                                    "SF vs Panel Width", "SF vs CrossCut Spacing"};
-    auto addGraphMenu = [&](int index, const char* caption, const char* array) {
+    auto addGraphMenu = [&](CalcItem index, const char* caption, const char* array) {
         QMenu* sub = output->addMenu(QString::fromLatin1(caption));
         sub->setObjectName(itemName("mnuCalcItem", index) + QStringLiteral("_Menu"));
         QAction* entry = sub->menuAction();
@@ -213,38 +228,39 @@ void frmMain::buildMenus() {
             a->setProperty("helpContext", 3500);
         }
     };
-    addGraphMenu(5, "Graph [KORA (Classic)]", "mnuCalcGrafItem");
-    addGraphMenu(6, "Graph [KORA (R)]", "mnuCalcGrafRItem");
+    addGraphMenu(CalcItem::GraphClassic, "Graph [KORA (Classic)]", "mnuCalcGrafItem");
+    addGraphMenu(CalcItem::GraphRevised, "Graph [KORA (R)]", "mnuCalcGrafRItem");
     SetGraphMenus();
 
     QMenu* util = addMenu("mnuUtil", "&Utilities", 4000);
     addItems(util, "mnuUtilItem",
-             {{0, "&Settings...", {}, 4100},
-              {1, "&Options...", {}, 4200},
-              {2, "&Unit Conversion...", {}, 4300},
-              {3, "&File Conversion...", {}, 4400},
-              {4, nullptr, {}, 0},
-              {5, "&Clear History Window", {}, 0},
-              {6, "Close History &Window", {}, 0},
-              {7, "Co&py History &Window", {}, 0}},
-             [this](int i) { mnuUtilItem_Click(i); });
+             {{UtilItem::Settings, "&Settings...", {}, 4100},
+              {UtilItem::Options, "&Options...", {}, 4200},
+              {UtilItem::UnitConversion, "&Unit Conversion...", {}, 4300},
+              {UtilItem::FileConversion, "&File Conversion...", {}, 4400},
+              {4},
+              {UtilItem::ClearHistory, "&Clear History Window"},
+              {UtilItem::CloseHistory, "Close History &Window"},
+              {UtilItem::CopyHistory, "Co&py History &Window"}},
+             [this](int i) { mnuUtilItem_Click(UtilItem(i)); });
     // The settings, options and unit calculator dialogs come with later pieces of work.
-    for (int i = 0; i <= 2; ++i) action(itemName("mnuUtilItem", i))->setEnabled(false);
+    for (UtilItem item : {UtilItem::Settings, UtilItem::Options, UtilItem::UnitConversion})
+        action(itemName("mnuUtilItem", item))->setEnabled(false);
 
     QMenu* help = addMenu("mnuHelp", "&Help", 5000);
     addItems(help, "mnuHelpItem",
-             {{0, "Help &Contents...", QKeySequence(Qt::Key_F1), 0},
-              {1, "Help &Index...", {}, 0},
-              {2, "Help in &PDF format...", {}, 0},
-              {3, nullptr, {}, 0},
-              {4, "&Resource Files...", {}, 0},
-              {5, nullptr, {}, 0},
-              {6, "&Disclaimer...", {}, 0},
-              {7, nullptr, {}, 0},
-              {8, "Program Updates...", {}, 0},
-              {9, nullptr, {}, 0},
-              {10, "&About the Program...", {}, 0}},
-             [this](int i) { mnuHelpItem_Click(i); });
+             {{HelpItem::Contents, "Help &Contents...", QKeySequence(Qt::Key_F1)},
+              {HelpItem::Index, "Help &Index..."},
+              {HelpItem::PdfManual, "Help in &PDF format..."},
+              {3},
+              {HelpItem::ResourceFiles, "&Resource Files..."},
+              {5},
+              {HelpItem::Disclaimer, "&Disclaimer..."},
+              {7},
+              {HelpItem::ProgramUpdates, "Program Updates..."},
+              {9},
+              {HelpItem::About, "&About the Program..."}},
+             [this](int i) { mnuHelpItem_Click(HelpItem(i)); });
 }
 
 void frmMain::buildToolbar() {
@@ -254,28 +270,29 @@ void frmMain::buildToolbar() {
     m_toolbar->setIconSize(QSize(24, 24));
     m_toolbar->toggleViewAction()->setEnabled(false);
     struct Button {
+        ToolbarButton button;
         const char* tip;
         const char* theme;
         const char* fallback;
     };
     const Button buttons[] = {
-        {"Open Data File", "document-open", ":/icons/document-open.svg"},
-        {"Save Data File", "document-save", ":/icons/document-save.svg"},
-        {"Print Data File", "document-print", ":/icons/document-print.svg"},
-        {"Edit Description", "document-edit", ":/icons/document-edit.svg"},
-        {"Edit Pillar Data", "document-properties", ":/icons/document-properties.svg"},
+        {ToolbarButton::Open, "Open Data File", "document-open", ":/icons/document-open.svg"},
+        {ToolbarButton::Save, "Save Data File", "document-save", ":/icons/document-save.svg"},
+        {ToolbarButton::Print, "Print Data File", "document-print", ":/icons/document-print.svg"},
+        {ToolbarButton::Description, "Edit Description", "document-edit",
+         ":/icons/document-edit.svg"},
+        {ToolbarButton::Parameters, "Edit Pillar Data", "document-properties",
+         ":/icons/document-properties.svg"},
     };
-    for (int i = 0; i < 5; ++i) {
-        const Button& b = buttons[i];
+    for (const Button& b : buttons) {
         const QIcon icon =
             QIcon::fromTheme(QString::fromLatin1(b.theme), QIcon(QString::fromLatin1(b.fallback)));
         QAction* a = m_toolbar->addAction(icon, QString::fromLatin1(b.tip));
         a->setParent(this);
         a->setToolTip(QString::fromLatin1(b.tip));
-        a->setObjectName(itemName("Toolbar1", i + 1));
-        const int button = i + 1;
-        connect(a, &QAction::triggered, this, [this, button] { Toolbar1_ButtonClick(button); });
-        if (i == 2) m_toolbar->addSeparator();
+        a->setObjectName(itemName("Toolbar1", b.button));
+        connect(a, &QAction::triggered, this, [this, b] { Toolbar1_ButtonClick(b.button); });
+        if (b.button == ToolbarButton::Print) m_toolbar->addSeparator();
     }
 }
 
@@ -319,8 +336,10 @@ void frmMain::ApplyHistorySetting() {
     const bool on = m_state.settings.DisplayHistoryWin == 1;
     m_state.history.setEnabled(on);
     m_txtMain->setVisible(on);
-    for (int i = 5; i <= 7; ++i) action(itemName("mnuUtilItem", i))->setEnabled(on);
-    action(QStringLiteral("mnuUtilItem_6"))->setText(QStringLiteral("Close History &Window"));
+    for (UtilItem item : {UtilItem::ClearHistory, UtilItem::CloseHistory, UtilItem::CopyHistory})
+        action(itemName("mnuUtilItem", item))->setEnabled(on);
+    action(itemName("mnuUtilItem", UtilItem::CloseHistory))
+        ->setText(QStringLiteral("Close History &Window"));
     if (on) m_messenger.refreshPane();
 }
 
@@ -337,14 +356,14 @@ void frmMain::RefreshRecentFiles() {
     const RecentFiles& r = m_state.recent;
     bool any = false;
     for (int k = 1; k <= 4; ++k) {
-        QAction* a = m_recent[static_cast<std::size_t>(k)];
+        QAction* a = m_recent[k];
         const bool shown = m_state.settings.KeepFileNames == 1 && k <= r.RecentCount &&
                            !r.LastFile[static_cast<std::size_t>(k - 1)].empty();
         if (shown) a->setText(menuText(RecentCaption(r, k, m_state.settings)));
         a->setVisible(shown);
         any = any || shown;
     }
-    m_recent[0]->setVisible(any);
+    m_recentSeparator->setVisible(any);
 }
 
 void frmMain::SetCaption() {
@@ -354,12 +373,13 @@ void frmMain::SetCaption() {
 }
 
 void frmMain::SetCalcAdv() {
-    action(QStringLiteral("mnuCalcItem_1"))->setEnabled(m_state.project.AdvGeometry != 0);
+    action(itemName("mnuCalcItem", CalcItem::AdvancedGeometry))
+        ->setEnabled(m_state.project.AdvGeometry != 0);
 }
 
 void frmMain::SetGraphMenus() {
-    for (const char* name : {"mnuCalcItem_5_Menu", "mnuCalcItem_6_Menu"}) {
-        auto* sub = findChild<QMenu*>(QString::fromLatin1(name));
+    for (CalcItem graph : {CalcItem::GraphClassic, CalcItem::GraphRevised}) {
+        auto* sub = findChild<QMenu*>(itemName("mnuCalcItem", graph) + QStringLiteral("_Menu"));
         // The submenu itself is switched too: Qt gives a submenu's entry the state of the submenu
         // again whenever the main window is disabled and enabled, as every blocking dialog does.
         sub->setEnabled(GraphCommandsAvailable);
@@ -381,12 +401,13 @@ void frmMain::logCancelled() {
     HandleError(m_messenger, err::DialogCancelled, "Cancel was selected.");
 }
 
-bool frmMain::ShowFileDialog(int mode, const std::string& folder) {
+bool frmMain::ShowFileDialog(FileDialogMode mode, const std::string& folder) {
     ProjectRecord& p = m_state.project;
     const Settings& s = m_state.settings;
     FileDialogRequest request;
-    request.mode = mode == 1 ? FileDialogRequest::Mode::Open : FileDialogRequest::Mode::SaveAs;
-    request.caption = mode == 1 ? QStringLiteral("Open") : QStringLiteral("Save As");
+    request.mode = mode;
+    request.caption =
+        mode == FileDialogMode::Open ? QStringLiteral("Open") : QStringLiteral("Save As");
     if (!trimmed(p.ProjectPath).empty())
         request.fileName =
             QString::fromStdString(ExtractFileName(p.ProjectPath, false, m_messenger));
@@ -418,7 +439,7 @@ bool frmMain::FileMenuSave(bool forceDialog) {
     const std::string before = p.ProjectPath;
     bool named = false;
     if (forceDialog || p.ProjectPath.empty() || upperCase(p.ProjectPath) == "UNTITLED") {
-        if (!ShowFileDialog(2, {})) return false;
+        if (!ShowFileDialog(FileDialogMode::SaveAs, {})) return false;
         named = true;
     }
     bool saved = false;
@@ -500,38 +521,39 @@ void frmMain::LoadProjFile() {
     SetCalcAdv();
     recordRecentFile();
     SetCaption();
-    if (m_state.settings.ShowInputScreenOnLoad == 1) mnuEditItem_Click(1);
+    if (m_state.settings.ShowInputScreenOnLoad == 1) mnuEditItem_Click(EditItem::Parameters);
 }
 
-void frmMain::mnuFileItem_Click(int index) {
+void frmMain::mnuFileItem_Click(FileItem item) {
     ProjectRecord& p = m_state.project;
     Guarded(m_messenger, [&] {
-        switch (index) {
-        case 0:
+        switch (item) {
+        case FileItem::New:
             if (!saveChangesFirst(0)) break;
             closeInputDialogs();
             FileNew(true, true);
             SetCaption();
-            if (m_state.settings.ShowInputScreenOnLoad == 1) mnuEditItem_Click(1);
+            if (m_state.settings.ShowInputScreenOnLoad == 1)
+                mnuEditItem_Click(EditItem::Parameters);
             break;
-        case 1:
+        case FileItem::Open:
             p.PreviousPath = p.ProjectPath;
-            if (ShowFileDialog(1, {})) LoadProjFile();
+            if (ShowFileDialog(FileDialogMode::Open, {})) LoadProjFile();
             break;
-        case 2:
-        case 3:
-            if (FileMenuSave(index == 3)) {
+        case FileItem::Save:
+        case FileItem::SaveAs:
+            if (FileMenuSave(item == FileItem::SaveAs)) {
                 recordRecentFile();
                 SetCaption();
             }
             break;
-        case 5:
+        case FileItem::PrinterSetup:
             if (!m_printer.printerSetup(this)) logCancelled();
             break;
-        case 6:
+        case FileItem::Print:
             printInputListing(true);
             break;
-        case 7: {
+        case FileItem::PrintPreview: {
             LoadOutBuf0(false);
             frmPreview preview(m_state.report.OutBuf[0], m_messenger, m_printer, this);
             CenterForm(preview);
@@ -539,10 +561,10 @@ void frmMain::mnuFileItem_Click(int index) {
             m_messenger.dialogs().execDialog(preview);
             break;
         }
-        case 11:
+        case FileItem::Exit:
             close();
             break;
-        default:
+        case FileItem::ViewSourceFiles:
             break;
         }
     });
@@ -589,10 +611,10 @@ void frmMain::printInputListing(bool withDialog) {
     });
 }
 
-void frmMain::mnuEditItem_Click(int index) {
+void frmMain::mnuEditItem_Click(EditItem item) {
     Guarded(m_messenger, [&] {
-        if (index == 0) openDescriptionDialog();
-        if (index == 1) openParametersDialog();
+        if (item == EditItem::Description) openDescriptionDialog();
+        if (item == EditItem::Parameters) openParametersDialog();
     });
 }
 
@@ -643,10 +665,22 @@ void frmMain::openParametersDialog() {
     dialog->activateWindow();
 }
 
-void frmMain::mnuCalcItem_Click(int index) {
+void frmMain::mnuCalcItem_Click(CalcItem item) {
     AppState& s = m_state;
-    // The Output menu's calculation items are numbered as the commands.
-    const auto command = static_cast<OutputCommand>(index);
+    OutputCommand command;
+    switch (item) {
+    case CalcItem::StandardGeometry:
+        command = OutputCommand::Standard;
+        break;
+    case CalcItem::AdvancedGeometry:
+        command = OutputCommand::Advanced;
+        break;
+    case CalcItem::SizePillars:
+        command = OutputCommand::Sizing;
+        break;
+    default: // the Graph submenus
+        return;
+    }
     bool show = false;
     if (!Guarded(m_messenger, [&] {
             WaitCursor wait;
@@ -703,11 +737,11 @@ void frmMain::openFileConversion() {
 void frmMain::toggleHistoryPane() {
     const bool show = !m_txtMain->isVisible();
     m_txtMain->setVisible(show);
-    action(QStringLiteral("mnuUtilItem_6"))
+    action(itemName("mnuUtilItem", UtilItem::CloseHistory))
         ->setText(show ? QStringLiteral("Close History &Window")
                        : QStringLiteral("Restore History &Window"));
-    action(QStringLiteral("mnuUtilItem_5"))->setEnabled(show);
-    action(QStringLiteral("mnuUtilItem_7"))->setEnabled(show);
+    action(itemName("mnuUtilItem", UtilItem::ClearHistory))->setEnabled(show);
+    action(itemName("mnuUtilItem", UtilItem::CopyHistory))->setEnabled(show);
     if (show) m_messenger.refreshPane();
 }
 
@@ -716,30 +750,30 @@ void frmMain::copyHistory() {
     QGuiApplication::clipboard()->setText(m_txtMain->toPlainText());
 }
 
-void frmMain::mnuUtilItem_Click(int index) {
+void frmMain::mnuUtilItem_Click(UtilItem item) {
     Guarded(m_messenger, [&] {
-        switch (index) {
-        case 3:
+        switch (item) {
+        case UtilItem::FileConversion:
             openFileConversion();
             break;
-        case 5:
+        case UtilItem::ClearHistory:
             m_messenger.clearHistory();
             break;
-        case 6:
+        case UtilItem::CloseHistory:
             toggleHistoryPane();
             break;
-        case 7:
+        case UtilItem::CopyHistory:
             copyHistory();
             break;
-        default:
+        default: // the dialogs that come with later pieces of work
             break;
         }
     });
 }
 
-void frmMain::mnuHelpItem_Click(int index) {
+void frmMain::mnuHelpItem_Click(HelpItem item) {
     Guarded(m_messenger, [&] {
-        if (HelpMenuCommand(index, *m_helpContext, m_state.settings)) writeSettingsSection();
+        if (HelpMenuCommand(item, *m_helpContext, m_state.settings)) writeSettingsSection();
     });
 }
 
@@ -756,24 +790,22 @@ void frmMain::ShowStartupNotices() {
     if (RunUpdateReminder(*m_helpContext, m_state.settings)) writeSettingsSection();
 }
 
-void frmMain::Toolbar1_ButtonClick(int button) {
+void frmMain::Toolbar1_ButtonClick(ToolbarButton button) {
     switch (button) {
-    case 1:
-        mnuFileItem_Click(1);
+    case ToolbarButton::Open:
+        mnuFileItem_Click(FileItem::Open);
         break;
-    case 2:
-        mnuFileItem_Click(2);
+    case ToolbarButton::Save:
+        mnuFileItem_Click(FileItem::Save);
         break;
-    case 3:
+    case ToolbarButton::Print:
         Guarded(m_messenger, [&] { printInputListing(false); });
         break;
-    case 4:
-        mnuEditItem_Click(0);
+    case ToolbarButton::Description:
+        mnuEditItem_Click(EditItem::Description);
         break;
-    case 5:
-        mnuEditItem_Click(1);
-        break;
-    default:
+    case ToolbarButton::Parameters:
+        mnuEditItem_Click(EditItem::Parameters);
         break;
     }
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/base/onebased.h"
+#include "gui/app/menuitems.h"
+#include "gui/common/dialogservice.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
 #include <QDate>
 
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,6 +26,7 @@ struct AppState;
 class GuiMessenger;
 class HelpSystem;
 struct HelpMenuContext;
+enum class HelpItem;
 class PictureBox;
 class frmKORAParm;
 enum class ParametricStudy;
@@ -39,13 +43,13 @@ public:
     ~frmMain() override;
 
     // Menu and toolbar handlers, one per control array, with the item index.
-    void mnuFileItem_Click(int index);
+    void mnuFileItem_Click(FileItem item);
     void mnuFileArray_Click(int index);
-    void mnuEditItem_Click(int index);
-    void mnuCalcItem_Click(int index);
-    void mnuUtilItem_Click(int index);
-    void mnuHelpItem_Click(int index);
-    void Toolbar1_ButtonClick(int button);
+    void mnuEditItem_Click(EditItem item);
+    void mnuCalcItem_Click(CalcItem item);
+    void mnuUtilItem_Click(UtilItem item);
+    void mnuHelpItem_Click(HelpItem item);
+    void Toolbar1_ButtonClick(ToolbarButton button);
 
     // The project file commands' window side.
     void FileNew(bool resetNameFlag, bool resetUnits);
@@ -54,8 +58,8 @@ public:
     bool FileMenuSave(bool forceDialog);
     // Open the project named by ProjectPath, with the follow-up steps of an Open.
     void LoadProjFile();
-    // The Open (mode 1) or Save As (mode 2) dialog; sets ProjectPath; false when cancelled.
-    bool ShowFileDialog(int mode, const std::string& folder);
+    // The Open or Save As dialog; sets ProjectPath; false when cancelled.
+    bool ShowFileDialog(FileDialogMode mode, const std::string& folder);
     void SetCaption();
     void SetCalcAdv();
     // The Output menu's two Graph submenus and their items, enabled exactly when the chart
@@ -118,7 +122,8 @@ private:
     std::unique_ptr<HelpMenuContext> m_helpContext;
 
     QMenu* m_fileMenu = nullptr;
-    std::array<QAction*, 5> m_recent{}; // mnuFileArray 0 (separator) .. 4
+    QAction* m_recentSeparator = nullptr; // mnuFileArray_0
+    OneBased<QAction*, 4> m_recent{};     // mnuFileArray_1 .. 4
     QToolBar* m_toolbar = nullptr;
     PictureBox* m_picture = nullptr;
     QLabel* m_lblver = nullptr;

@@ -98,7 +98,8 @@ std::unique_ptr<frmMain> StartKora(AppState& state, GuiMessenger& messenger, Rep
         window->mnuFileArray_Click(1);
 
     if (named.empty()) {
-        if (state.settings.ShowInputScreenOnStart == 1) window->mnuEditItem_Click(1);
+        if (state.settings.ShowInputScreenOnStart == 1)
+            window->mnuEditItem_Click(EditItem::Parameters);
     } else {
         state.project.PreviousPath = state.project.ProjectPath;
         state.project.ProjectPath = named;

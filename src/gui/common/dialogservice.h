@@ -14,17 +14,19 @@ class QWidget;
 
 namespace kora::gui {
 
+// The two uses of the file dialog: Open asks for a file that exists, Save As for a name, asking
+// before an existing file is replaced.
+enum class FileDialogMode { Open = 1, SaveAs = 2 };
+
 // What the file dialog behind Open and Save As is asked for.
 struct FileDialogRequest {
-    enum class Mode { Open = 1, SaveAs = 2 };
-    Mode mode = Mode::Open;
+    FileDialogMode mode = FileDialogMode::Open;
     QString caption;
     QString folder;         // start folder, without a trailing separator
     QString fileName;       // proposed file name (no folder)
     QStringList filters;    // "All Files (*.*)", "KORA Files (*.KOR)"
     int selectedFilter = 0; // index into filters
     QString defaultSuffix;  // "KOR"
-    // Open: the file must exist. Save As: an existing file asks before it is replaced.
 };
 
 // Every modal question of the desktop program goes through this service: message boxes, the file,

@@ -39,7 +39,7 @@ std::optional<QString> QtDialogService::fileDialog(QWidget* parent,
     if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
         dialog.selectNameFilter(request.filters[request.selectedFilter]);
     dialog.setDefaultSuffix(request.defaultSuffix);
-    if (request.mode == FileDialogRequest::Mode::Open) {
+    if (request.mode == FileDialogMode::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     } else {

@@ -44,7 +44,7 @@ TEST_F(FileCommands, OpenAsksInTheDataFolderForAProjectAndLoadsIt) {
 
     ASSERT_EQ(h.dialogs.fileRequests.size(), 1u);
     const FileDialogRequest& r = h.dialogs.fileRequests[0];
-    EXPECT_EQ(r.mode, FileDialogRequest::Mode::Open);
+    EXPECT_EQ(r.mode, FileDialogMode::Open);
     EXPECT_EQ(r.folder.toStdString() + "/", h.dataFolder());
     EXPECT_EQ(r.fileName, QStringLiteral("Untitled"));
     ASSERT_EQ(r.filters.size(), 2);
@@ -178,7 +178,7 @@ TEST_F(FileCommands, SaveOfAnUntitledProjectAsksForANameAndWritesTheFile) {
     h.dialogs.fileAnswers.push_back(QString::fromStdString(path));
     h.trigger("mnuFileItem_2");
     ASSERT_EQ(h.dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(h.dialogs.fileRequests[0].mode, FileDialogRequest::Mode::SaveAs);
+    EXPECT_EQ(h.dialogs.fileRequests[0].mode, FileDialogMode::SaveAs);
     EXPECT_EQ(h.state.project.ProjectPath, path);
     EXPECT_EQ(GuiHarness::readFile(path).substr(0, 13), "KORA_500\r\n 0 ");
     EXPECT_EQ(caption().toStdString(), CaptionText("KORA", path, true));

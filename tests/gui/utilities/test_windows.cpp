@@ -290,14 +290,14 @@ protected:
 };
 
 TEST_F(HelpMenuTest, PdfManualMissingFailingAndOpened) {
-    EXPECT_FALSE(HelpMenuCommand(2, context, settings));
+    EXPECT_FALSE(HelpMenuCommand(HelpItem::PdfManual, context, settings));
     EXPECT_EQ(dialogs.messageTexts(),
               QStringList{QStringLiteral("Help file (KORA.PDF) not available")});
     EXPECT_TRUE(dialogs.openedUrls.empty());
 
     touch(folder.filePath(QStringLiteral("KORA.PDF")));
     dialogs.messages.clear();
-    HelpMenuCommand(2, context, settings);
+    HelpMenuCommand(HelpItem::PdfManual, context, settings);
     EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Operation Failed")});
     ASSERT_EQ(dialogs.openedUrls.size(), 1u);
     EXPECT_EQ(dialogs.openedUrls[0],
@@ -305,7 +305,7 @@ TEST_F(HelpMenuTest, PdfManualMissingFailingAndOpened) {
 
     dialogs.messages.clear();
     dialogs.openUrlResult = true;
-    HelpMenuCommand(2, context, settings);
+    HelpMenuCommand(HelpItem::PdfManual, context, settings);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.openedUrls.size(), 2u);
     EXPECT_EQ(history.text(), "1. Message: Help file (KORA.PDF) not available\r\n"
@@ -313,7 +313,7 @@ TEST_F(HelpMenuTest, PdfManualMissingFailingAndOpened) {
 }
 
 TEST_F(HelpMenuTest, AboutBoxIsAnInformationMessage) {
-    HelpMenuCommand(10, context, settings);
+    HelpMenuCommand(HelpItem::About, context, settings);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, AboutText(QStringLiteral("5.0.01")));
     EXPECT_EQ(dialogs.messages[0].style, mb::Information);
@@ -337,7 +337,7 @@ TEST_F(HelpMenuTest, EachItemOpensItsWindowAndSeparatorsDoNothing) {
         SCOPED_TRACE(c.index);
         dialogs.dialogsShown.clear();
         help.CloseHelp();
-        EXPECT_FALSE(HelpMenuCommand(c.index, context, settings));
+        EXPECT_FALSE(HelpMenuCommand(HelpItem(c.index), context, settings));
         EXPECT_EQ(dialogs.dialogsShown, c.dialog
                                             ? std::vector<QString>{QString::fromLatin1(c.dialog)}
                                             : std::vector<QString>{});
@@ -361,7 +361,7 @@ TEST_F(HelpMenuTest, ProgramUpdatesShowsTheAdviceOfTheDayAndCanSwitchTheReminder
         d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(true);
         return int(QDialog::Accepted);
     });
-    EXPECT_TRUE(HelpMenuCommand(8, context, settings));
+    EXPECT_TRUE(HelpMenuCommand(HelpItem::ProgramUpdates, context, settings));
     EXPECT_EQ(settings.RemindAnnualUpdates, 0);
 }
 
