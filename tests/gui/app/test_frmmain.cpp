@@ -1,17 +1,13 @@
 #include "guiharness.h"
 
-#include "core/report/buildstring.h"
 #include "gui/dialogs/frmkoraparm.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -21,100 +17,9 @@
 namespace kora::gui::test {
 namespace {
 
-TEST(frmMain, MenusCarryTheirCaptionsShortcutsHelpContextsAndEnabling) {
+TEST(MainWindow, InputCommandsOpenTheDialogsAndBlockTheWindowWhileTheyAreOpen) {
     GuiHarness h;
-    frmMain& w = h.start();
-    struct Row {
-        const char* name;
-        const char* caption;
-        const char* key;
-        int help;
-        bool enabled;
-    };
-    const Row rows[] = {
-        {"mnuFileItem_0", "New", "Ctrl+N", 1100, true},
-        {"mnuFileItem_1", "&Open...", "Ctrl+O", 1200, true},
-        {"mnuFileItem_2", "&Save ", "Ctrl+S", 1300, true},
-        {"mnuFileItem_3", "Save &As...", "", 1400, true},
-        {"mnuFileItem_5", "Printer Set&up...", "", 1500, true},
-        {"mnuFileItem_6", "&Print", "Ctrl+P", 1550, true},
-        {"mnuFileItem_7", "Print Pre&view...", "", 1600, true},
-        {"mnuFileItem_9", "&View Source Files...", "Ctrl+W", 1700, false},
-        {"mnuFileItem_11", "E&xit", "", 1800, true},
-        {"mnuEditItem_0", "Project &Description...", "", 2000, true},
-        {"mnuEditItem_1", "Project &Parameters...", "Ctrl+E", 2000, true},
-        {"mnuCalcItem_0", "Stability Factors (Standard Geometry)...", "", 3100, true},
-        {"mnuCalcItem_1", "Stability Factors (Advanced Geometry)...", "", 3200, false},
-        {"mnuCalcItem_3", "Size Pillars (Standard Geometry)...", "", 3300, true},
-        {"mnuCalcItem_5", "Graph [KORA (Classic)]", "", 3500, false},
-        {"mnuCalcItem_6", "Graph [KORA (R)]", "", 3500, false},
-        {"mnuCalcGrafItem_0", "SF vs Entry Height", "", 3500, false},
-        {"mnuCalcGrafRItem_3", "SF vs CrossCut Spacing", "", 3500, false},
-        {"mnuUtilItem_0", "&Settings...", "", 4100, false},
-        {"mnuUtilItem_1", "&Options...", "", 4200, false},
-        {"mnuUtilItem_2", "&Unit Conversion...", "", 4300, false},
-        {"mnuUtilItem_3", "&File Conversion...", "", 4400, true},
-        {"mnuUtilItem_5", "&Clear History Window", "", 4000, false},
-        {"mnuUtilItem_6", "Close History &Window", "", 4000, false},
-        {"mnuUtilItem_7", "Co&py History &Window", "", 4000, false},
-        {"mnuHelpItem_0", "Help &Contents...", "F1", 5000, true},
-        {"mnuHelpItem_2", "Help in &PDF format...", "", 5000, true},
-        {"mnuHelpItem_8", "Program Updates...", "", 5000, true},
-        {"mnuHelpItem_10", "&About the Program...", "", 5000, true},
-    };
-    // The same after a dialog has disabled and enabled the main window again.
-    for (bool blocked : {false, true}) {
-        if (blocked) {
-            w.setEnabled(false);
-            w.setEnabled(true);
-        }
-        for (const Row& r : rows) {
-            SCOPED_TRACE(testing::Message() << r.name << (blocked ? " after blocking" : ""));
-            QAction* a = w.action(QString::fromLatin1(r.name));
-            ASSERT_NE(a, nullptr);
-            EXPECT_EQ(a->text(), QString::fromLatin1(r.caption));
-            EXPECT_EQ(a->shortcut().toString(), QString::fromLatin1(r.key));
-            EXPECT_EQ(a->property("helpContext").toInt(), r.help);
-            EXPECT_EQ(a->isEnabled(), r.enabled);
-        }
-    }
-    for (const char* separator : {"mnuFileItem_4", "mnuFileItem_8", "mnuFileItem_10",
-                                  "mnuCalcItem_2", "mnuUtilItem_4", "mnuHelpItem_9"})
-        EXPECT_TRUE(w.action(QString::fromLatin1(separator))->isSeparator()) << separator;
-    const std::pair<const char*, const char*> menus[] = {{"mnuFile", "&File"},
-                                                         {"mnuEdit", "&Input"},
-                                                         {"mnuCalc", "&Output"},
-                                                         {"mnuUtil", "&Utilities"},
-                                                         {"mnuHelp", "&Help"}};
-    for (const auto& [name, title] : menus) {
-        auto* menu = w.findChild<QMenu*>(QString::fromLatin1(name));
-        ASSERT_NE(menu, nullptr) << name;
-        EXPECT_EQ(menu->title(), QString::fromLatin1(title));
-        EXPECT_TRUE(w.menuBar()->actions().contains(menu->menuAction())) << name;
-    }
-}
-
-TEST(frmMain, ToolbarHasFiveButtonsWithTipsAndIcons) {
-    GuiHarness h;
-    frmMain& w = h.start();
-    const char* tips[] = {"Open Data File", "Save Data File", "Print Data File", "Edit Description",
-                          "Edit Pillar Data"};
-    for (int i = 1; i <= 5; ++i) {
-        QAction* a = w.action(QStringLiteral("Toolbar1_%1").arg(i));
-        ASSERT_NE(a, nullptr);
-        EXPECT_EQ(a->toolTip(), QString::fromLatin1(tips[i - 1]));
-        EXPECT_FALSE(a->icon().pixmap(24, 24).isNull());
-    }
-    auto* version = w.findChild<QLabel*>(QStringLiteral("lblver"));
-    ASSERT_NE(version, nullptr);
-    EXPECT_EQ(version->text().toStdString(), BuildString() + " ");
-    EXPECT_NE(w.findChild<QWidget*>(QStringLiteral("Picture1")), nullptr);
-}
-
-TEST(frmMain, InputCommandsOpenTheDescriptionAndParametersDialogs) {
-    GuiHarness h;
-    h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
-    frmMain& w = h.start();
+    frmMain& w = h.startQuiet();
     h.dialogs.dialogsShown.clear(); // the disclaimer
 
     // The description dialog is modal; "Next form" goes on to the parameters dialog.
@@ -125,17 +30,14 @@ TEST(frmMain, InputCommandsOpenTheDescriptionAndParametersDialogs) {
     });
     h.trigger("Toolbar1_4");
     ASSERT_EQ(h.dialogs.dialogsShown, std::vector<QString>{QStringLiteral("frmKORADesc")});
-    EXPECT_EQ(h.state.project.ProjectTitle, "Pit 4");
     EXPECT_EQ(w.windowTitle(), QStringLiteral("KORA: Untitled*"));
     ASSERT_NE(w.parametersDialog(), nullptr);
-    EXPECT_TRUE(w.parametersDialog()->isVisible());
-    EXPECT_FALSE(w.isEnabled());
     w.parametersDialog()->reject();
     QApplication::processEvents();
-    EXPECT_TRUE(w.isEnabled());
     EXPECT_EQ(w.parametersDialog(), nullptr);
 
-    // The hourglass shows while the dialog is built and first shown, and goes afterwards.
+    // The hourglass shows while the dialog is built and first shown, and goes afterwards. The
+    // Graph submenus stay greyed when the window is enabled again.
     struct PointerWatch : QObject {
         std::vector<Qt::CursorShape> seen;
         bool eventFilter(QObject* o, QEvent* e) override {
@@ -161,120 +63,89 @@ TEST(frmMain, InputCommandsOpenTheDescriptionAndParametersDialogs) {
         w.parametersDialog()->reject();
         QApplication::processEvents();
         EXPECT_TRUE(w.isEnabled());
+        EXPECT_FALSE(w.findChild<QMenu*>(QStringLiteral("mnuCalcItem_5_Menu"))->isEnabled());
+        EXPECT_FALSE(w.action(QStringLiteral("mnuCalcGrafRItem_3"))->isEnabled());
     }
 }
 
-TEST(frmMain, TheHiddenStudyButtonsWriteTheirFileIntoTheDataFolder) {
+TEST(MainWindow, TheHiddenStudyButtonsWriteTheirFileIntoTheDataFolder) {
     GuiHarness h;
-    h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
-    h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
-    frmMain& w = h.start();
-    h.dialogs.fileAnswers.push_back(
-        QString::fromStdString(h.example("Example_3Entry_Standard.KOR")));
-    h.trigger("mnuFileItem_1");
+    frmMain& w = h.startQuiet();
+    h.openProject(h.example("Example_3Entry_Standard.KOR"));
     h.trigger("mnuEditItem_1");
     ASSERT_NE(w.parametersDialog(), nullptr);
     h.dialogs.messages.clear();
     w.parametersDialog()->findChild<QPushButton*>(QStringLiteral("cmd50"))->click();
     const std::string path = h.dataFolder() + "SF-width-Partial.txt";
-    ASSERT_EQ(h.dialogs.messages.size(), 1u);
-    EXPECT_EQ(h.dialogs.messages[0].text.toStdString(), "Parametric study written to: " + path);
+    EXPECT_EQ(h.dialogs.messageTexts(),
+              QStringList{QString::fromStdString("Parametric study written to: " + path)});
     EXPECT_FALSE(GuiHarness::readFile(path).empty());
     w.parametersDialog()->reject();
 }
 
-TEST(frmMain, HistoryPaneCanBeHiddenRestoredClearedAndCopied) {
+TEST(MainWindow, TheHistoryPaneCanBeHiddenRestoredClearedAndCopied) {
     GuiHarness h;
-    h.preset("Settings", "DisplayHistoryWin", "1");
-    frmMain& w = h.start();
+    frmMain& w = h.startQuiet();
     QPlainTextEdit* pane = w.historyPane();
-    QAction* clear = w.action(QStringLiteral("mnuUtilItem_5"));
-    QAction* toggle = w.action(QStringLiteral("mnuUtilItem_6"));
-    QAction* copy = w.action(QStringLiteral("mnuUtilItem_7"));
-    EXPECT_TRUE(pane->isVisible());
-    EXPECT_EQ(pane->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
     EXPECT_TRUE(pane->toPlainText().startsWith(QStringLiteral("1. ")));
-
-    toggle->trigger();
-    EXPECT_FALSE(pane->isVisible());
-    EXPECT_EQ(toggle->text(), QStringLiteral("Restore History &Window"));
-    EXPECT_FALSE(clear->isEnabled());
-    EXPECT_FALSE(copy->isEnabled());
-
-    toggle->trigger();
-    EXPECT_TRUE(pane->isVisible());
-    EXPECT_EQ(toggle->text(), QStringLiteral("Close History &Window"));
-    EXPECT_TRUE(clear->isEnabled());
-    EXPECT_TRUE(copy->isEnabled());
-
-    copy->trigger();
+    for (bool shown : {false, true}) {
+        h.trigger("mnuUtilItem_6");
+        EXPECT_EQ(pane->isVisible(), shown);
+        EXPECT_EQ(w.action(QStringLiteral("mnuUtilItem_6"))->text(),
+                  shown ? QStringLiteral("Close History &Window")
+                        : QStringLiteral("Restore History &Window"));
+        EXPECT_EQ(w.action(QStringLiteral("mnuUtilItem_5"))->isEnabled(), shown);
+        EXPECT_EQ(w.action(QStringLiteral("mnuUtilItem_7"))->isEnabled(), shown);
+    }
+    h.trigger("mnuUtilItem_7");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), pane->toPlainText());
-    EXPECT_FALSE(pane->toPlainText().isEmpty());
-
-    clear->trigger();
+    h.trigger("mnuUtilItem_5");
     EXPECT_TRUE(pane->toPlainText().isEmpty());
     h.messenger.AddHistory("after clearing");
     EXPECT_TRUE(pane->toPlainText().endsWith(QStringLiteral(". after clearing")));
 }
 
-TEST(frmMain, ExitWithUnsavedChangesAsksAndKeepsRunningUnlessAnswered) {
-    struct Row {
+TEST(MainWindow, ExitWithUnsavedChangesAsksAndKeepsRunningUnlessAnswered) {
+    const struct {
         const char* what;
+        bool changed;
         bool untitled;
         int answer;
         bool closes;
         bool written;
+    } rows[] = {
+        {"no change", false, false, 0, true, false},
+        {"Cancel", true, false, mb::AnswerCancel, false, false},
+        {"No", true, false, mb::AnswerNo, true, false},
+        {"Yes", true, false, mb::AnswerYes, true, true},
+        {"Yes, then Save As cancelled", true, true, mb::AnswerYes, false, false},
     };
-    const Row rows[] = {
-        {"Cancel", false, mb::AnswerCancel, false, false},
-        {"No", false, mb::AnswerNo, true, false},
-        {"Yes", false, mb::AnswerYes, true, true},
-        {"Yes, then Save As cancelled", true, mb::AnswerYes, false, false},
-    };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         GuiHarness h;
-        h.preset("KORAOptions", "ShowInputScreenOnLoad", "0");
-        h.preset("KORAOptions", "ShowInputScreenOnStart", "0");
-        frmMain& w = h.start();
+        frmMain& w = h.startQuiet();
         const std::string path = h.dataFolder() + "mine.KOR";
         std::filesystem::copy_file(h.example("Example_3Entry_Standard.KOR"), path);
-        if (!row.untitled) {
-            h.dialogs.fileAnswers.push_back(QString::fromStdString(path));
-            h.trigger("mnuFileItem_1");
+        if (!row.untitled) h.openProject(path);
+        if (row.changed) {
+            h.state.project.ProjectTitle = "Edited";
+            h.state.project.ProjectSaved = false;
         }
-        const std::string before = GuiHarness::readFile(path);
-        h.state.project.ProjectTitle = "Edited";
-        h.state.project.ProjectSaved = false;
         h.dialogs.messages.clear();
         h.dialogs.messageAnswers = {row.answer};
 
-        const bool closed = w.close();
+        EXPECT_EQ(w.close(), row.closes);
 
-        ASSERT_FALSE(h.dialogs.messages.empty());
-        EXPECT_EQ(h.dialogs.messages[0].text.toStdString(),
-                  "Save changes to: " + h.state.project.ProjectPath + "?");
-        EXPECT_EQ(h.dialogs.messages[0].style, mb::YesNoCancel | mb::Question);
-        EXPECT_EQ(closed, row.closes);
-        EXPECT_EQ(w.isVisible(), !row.closes);
-        const std::string after = GuiHarness::readFile(path);
-        EXPECT_EQ(after != before, row.written);
-        if (row.written) {
-            EXPECT_NE(after.find("\r\nEdited\r\n"), std::string::npos);
+        EXPECT_EQ(h.dialogs.messageTexts(),
+                  row.changed ? QStringList{QString::fromStdString(
+                                    "Save changes to: " + h.state.project.ProjectPath + "?")}
+                              : QStringList{});
+        if (row.changed) {
+            EXPECT_EQ(h.dialogs.messages[0].style, mb::YesNoCancel | mb::Question);
         }
-        if (row.closes) {
-            const std::string ini = GuiHarness::readFile(h.state.iniPath);
-            EXPECT_NE(ini.find("[FileMenu]"), std::string::npos);
-        }
+        EXPECT_EQ(GuiHarness::readFile(path).find("\r\nEdited\r\n") != std::string::npos,
+                  row.written);
     }
-}
-
-TEST(frmMain, ExitWithoutChangesAsksNothing) {
-    GuiHarness h;
-    frmMain& w = h.start();
-    h.dialogs.messages.clear();
-    EXPECT_TRUE(w.close());
-    EXPECT_TRUE(h.dialogs.messages.empty());
 }
 
 } // namespace
