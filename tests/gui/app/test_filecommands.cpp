@@ -70,39 +70,41 @@ TEST_F(FileCommands, OpenAsksInTheDataFolderLoadsAndListsTheProjectACancelChange
     EXPECT_FALSE(advanced->isEnabled());
 }
 
-// Open over unsaved changes asks about the project in memory: No opens, Yes saves it first;
-// Cancel, a cancelled Save As and a failed save each keep the changed project and its name.
-TEST_F(FileCommands, OpenOverUnsavedChangesAsksAboutTheProjectInMemory) {
+// Open and New over unsaved changes ask about the project in memory: No goes on, Yes saves it
+// first; Cancel, a cancelled Save As and a failed save each keep the changed project and its name.
+TEST_F(FileCommands, OpenAndNewOverUnsavedChangesAskAboutTheProjectInMemory) {
     const std::string first = h.dataFolder() + "first.KOR";
     const std::string locked = h.dataFolder() + "locked.KOR";
     for (const std::string& copy : {first, locked})
         std::filesystem::copy_file(h.example(Standard), copy);
     std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
     const struct {
-        const char* name;
+        bool open;        // else New
         std::string path; // the changed project's name
         int answer;
-        bool opens;
-    } rows[] = {{"no", first, mb::AnswerNo, true},
-                {"yes", first, mb::AnswerYes, true},
-                {"cancel", first, mb::AnswerCancel, false},
-                {"save as cancelled", "Untitled", mb::AnswerYes, false},
-                {"save refused", locked, mb::AnswerYes, false}};
+        bool goesOn;
+    } rows[] = {{true, first, mb::AnswerNo, true},       {true, first, mb::AnswerYes, true},
+                {true, first, mb::AnswerCancel, false},  {true, "Untitled", mb::AnswerYes, false},
+                {true, locked, mb::AnswerYes, false},    {false, first, mb::AnswerNo, true},
+                {false, first, mb::AnswerCancel, false}, {false, "Untitled", mb::AnswerYes, false}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(testing::Message() << row.open << " " << row.path << " " << row.answer);
         open(first);
         h.state.project.ProjectPath = row.path;
         h.state.project.EntryHeight = 9.5f;
         h.state.project.ProjectSaved = false;
         h.dialogs.messages.clear();
         h.dialogs.messageAnswers = {row.answer};
-        open(h.example(Sizing));
+        row.open ? open(h.example(Sizing)) : h.trigger("mnuFileItem_0");
         ASSERT_FALSE(h.dialogs.messages.empty());
         EXPECT_EQ(h.dialogs.messages[0].text.toStdString(), "Save changes to: " + row.path + "?");
-        EXPECT_EQ(h.dialogs.messages[0].style, mb::YesNoCancel | mb::Question | mb::DefaultButton2);
-        EXPECT_EQ(h.state.project.ProjectPath, row.opens ? h.example(Sizing) : row.path);
-        EXPECT_EQ(h.state.project.EntryHeight == 9.5f, !row.opens);
-        EXPECT_EQ(caption().endsWith(QLatin1Char('*')), !row.opens);
+        EXPECT_EQ(h.dialogs.messages[0].style,
+                  mb::YesNoCancel | mb::Question | (row.open ? mb::DefaultButton2 : 0));
+        EXPECT_EQ(h.state.project.ProjectPath, !row.goesOn ? row.path
+                                               : row.open  ? h.example(Sizing)
+                                                           : "Untitled");
+        EXPECT_EQ(h.state.project.EntryHeight == 9.5f, !row.goesOn);
+        EXPECT_TRUE(!row.open || caption().endsWith(QLatin1Char('*')) != row.goesOn);
     }
     EXPECT_NE(GuiHarness::readFile(first).find("\r\n9.5\r\n"), std::string::npos);
     EXPECT_EQ(GuiHarness::readFile(locked), GuiHarness::readFile(h.example(Standard)));
@@ -174,45 +176,6 @@ TEST_F(FileCommands, SaveAsksForANameOnlyWhenTheProjectHasNone) {
     EXPECT_TRUE(h.dialogs.messages[0].text.startsWith(QStringLiteral("Error occurred: ")));
     EXPECT_EQ(h.state.project.ProjectPath, copy);
     EXPECT_TRUE(caption().endsWith(QLatin1Char('*')));
-}
-
-TEST_F(FileCommands, NewAsksToSaveChangesFirst) {
-    const std::string path = h.dataFolder() + "changed.KOR";
-    const std::string original = GuiHarness::readFile(h.example(Standard));
-    struct Row {
-        int answer;
-        bool reset;
-        bool written;
-    };
-    const Row rows[] = {
-        {mb::AnswerCancel, false, false}, {mb::AnswerNo, true, false}, {mb::AnswerYes, true, true}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.answer);
-        std::ofstream(path, std::ios::binary) << original;
-        open(path);
-        h.state.project.EntryHeight = 9.5f;
-        h.state.project.ProjectSaved = false;
-        h.dialogs.messages.clear();
-        h.dialogs.messageAnswers = {row.answer};
-        h.trigger("mnuFileItem_0");
-        ASSERT_FALSE(h.dialogs.messages.empty());
-        EXPECT_EQ(h.dialogs.messages[0].text.toStdString(), "Save changes to: " + path + "?");
-        EXPECT_EQ(h.dialogs.messages[0].style, mb::YesNoCancel | mb::Question);
-        EXPECT_EQ(h.state.project.ProjectPath, row.reset ? "Untitled" : path);
-        EXPECT_EQ(h.state.project.ProjectEmpty, row.reset);
-        EXPECT_EQ(h.state.project.EntryHeight, row.reset ? 0.0f : 9.5f);
-        EXPECT_EQ(GuiHarness::readFile(path).find("\r\n9.5\r\n") != std::string::npos, row.written);
-    }
-
-    // Yes, then a cancelled Save As: nothing is lost.
-    h.trigger("mnuFileItem_0");
-    h.state.project.EntryHeight = 3;
-    h.state.project.ProjectEmpty = false;
-    h.state.project.ProjectSaved = false;
-    h.dialogs.messageAnswers = {mb::AnswerYes};
-    h.trigger("mnuFileItem_0");
-    EXPECT_EQ(h.state.project.EntryHeight, 3.0f);
-    EXPECT_FALSE(h.state.project.ProjectEmpty);
 }
 
 TEST_F(FileCommands, ASizingRunIsNotListedForTheNextProject) {
