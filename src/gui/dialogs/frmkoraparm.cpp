@@ -59,6 +59,23 @@ QLabel* caption(const QString& text, const QString& name, int helpContext, QWidg
     return named(new QLabel(text, parent), name, helpContext);
 }
 
+QGroupBox* groupBox(const char* title, const char* name, QWidget* page) {
+    return named(new QGroupBox(QString::fromLatin1(title), page), QString::fromLatin1(name),
+                 HelpFrames);
+}
+
+// The picture box the plan is drawn in, in a column of its own at the right of a tab.
+PlanWidget* picture(const char* name, int helpContext, QWidget* page, QHBoxLayout* layout) {
+    auto* box = named(new PlanWidget(page), QString::fromLatin1(name), helpContext);
+    box->setFramed(true);
+    box->setFixedSize(250, 250);
+    auto* column = new QVBoxLayout;
+    column->addWidget(box);
+    column->addStretch(1);
+    layout->addLayout(column);
+    return box;
+}
+
 QLabel* note(const QString& text, const QString& name, int helpContext, QWidget* parent) {
     QLabel* label = caption(text, name, helpContext, parent);
     QFont f = label->font();
@@ -183,8 +200,7 @@ QLineEdit* frmKORAParm::box(std::string_view name) const {
 
 QWidget* frmKORAParm::buildStandardTab() {
     auto* page = new QWidget;
-    auto* frame = named(new QGroupBox(QStringLiteral("Panel specification"), page),
-                        QStringLiteral("Frame1"), HelpFrames);
+    auto* frame = groupBox("Panel specification", "Frame1", page);
     static const char* const tags[] = {"Entry Height", "Depth of Cover", "Panel Width",
                                        "Entry Width", "Crosscut Spacing"};
     auto* grid = new QGridLayout;
@@ -267,22 +283,15 @@ QWidget* frmKORAParm::buildStandardTab() {
     frameLayout->addLayout(schematic);
     frameLayout->addStretch(1);
 
-    m_picture2 = named(new PlanWidget(page), QStringLiteral("Picture2"), HelpStandard);
-    m_picture2->setFramed(true);
-    m_picture2->setFixedSize(250, 250);
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(frame, 1);
-    auto* pictureColumn = new QVBoxLayout;
-    pictureColumn->addWidget(m_picture2);
-    pictureColumn->addStretch(1);
-    layout->addLayout(pictureColumn);
+    m_picture2 = picture("Picture2", HelpStandard, page, layout);
     return page;
 }
 
 QWidget* frmKORAParm::buildDefaultsTab() {
     auto* page = new QWidget;
-    auto* frame = named(new QGroupBox(QStringLiteral("Loading conditions"), page),
-                        QStringLiteral("Frame2"), HelpFrames);
+    auto* frame = groupBox("Loading conditions", "Frame2", page);
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(12);
     const struct {
@@ -313,8 +322,7 @@ QWidget* frmKORAParm::buildDefaultsTab() {
 
 QWidget* frmKORAParm::buildSizingTab() {
     auto* page = new QWidget;
-    auto* configFrame = named(new QGroupBox(QStringLiteral("Pillar configuration"), page),
-                              QStringLiteral("Frame4"), HelpFrames);
+    auto* configFrame = groupBox("Pillar configuration", "Frame4", page);
     static const char* const modes[] = {"Equal sized pillars", "Yield abutment",
                                         "Yield abutment yield", "2 entry"};
     m_config = new QButtonGroup(this);
@@ -340,9 +348,7 @@ QWidget* frmKORAParm::buildSizingTab() {
     configLayout->addLayout(yieldRow);
     configLayout->addStretch(1);
 
-    auto* factorFrame =
-        named(new QGroupBox(QStringLiteral("Stability factors: user and suggested"), page),
-              QStringLiteral("Frame3"), HelpFrames);
+    auto* factorFrame = groupBox("Stability factors: user and suggested", "Frame3", page);
     auto* factors = new QGridLayout(factorFrame);
     factors->setHorizontalSpacing(10);
     static const char* const heads[] = {"User", "KORA", "KORA(R)"};
@@ -370,8 +376,7 @@ QWidget* frmKORAParm::buildSizingTab() {
     factors->addWidget(m_suggestedR, 3, 3);
     factors->setColumnStretch(4, 1);
 
-    auto* cmrrFrame =
-        named(new QGroupBox(QStringLiteral("CMRR"), page), QStringLiteral("Frame5"), HelpFrames);
+    auto* cmrrFrame = groupBox("CMRR", "Frame5", page);
     QLabel* cmrrLabel = caption(QStringLiteral("Coal Mine Roof Rating (CMRR)"),
                                 QStringLiteral("Label13a"), HelpSizing, cmrrFrame);
     QLineEdit* cmrr = numberBox(QStringLiteral("Text13"), HelpSizing, 5);
@@ -397,8 +402,7 @@ QWidget* frmKORAParm::buildSizingTab() {
 
 QWidget* frmKORAParm::buildAdvancedTab() {
     auto* page = new QWidget;
-    auto* statusFrame = named(new QGroupBox(QStringLiteral("Option status"), page),
-                              QStringLiteral("Frame7"), HelpFrames);
+    auto* statusFrame = groupBox("Option status", "Frame7", page);
     m_status = new QButtonGroup(this);
     auto* statusLayout = new QVBoxLayout(statusFrame);
     for (int i : {1, 0}) {
@@ -441,19 +445,13 @@ QWidget* frmKORAParm::buildAdvancedTab() {
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(6, 1);
 
-    m_picture1 = named(new PlanWidget(page), QStringLiteral("Picture1"), HelpAdvanced);
-    m_picture1->setFramed(true);
-    m_picture1->setFixedSize(250, 250);
     auto* left = new QVBoxLayout;
     left->addWidget(statusFrame);
     left->addSpacing(8);
     left->addLayout(grid, 1);
-    auto* pictureColumn = new QVBoxLayout;
-    pictureColumn->addWidget(m_picture1);
-    pictureColumn->addStretch(1);
     auto* layout = new QHBoxLayout(page);
     layout->addLayout(left, 1);
-    layout->addLayout(pictureColumn);
+    m_picture1 = picture("Picture1", HelpAdvanced, page, layout);
     return page;
 }
 
