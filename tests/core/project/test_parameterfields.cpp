@@ -7,8 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-#include <vector>
+#include <algorithm>
 
 namespace kora {
 namespace {
@@ -27,131 +26,79 @@ ParameterForm validForm() {
     return ParameterFormOf(p);
 }
 
+// The boxes given new texts ("box=text;..."): every ";"-separated change of the form.
+ParameterForm changed(const char* changes, int config) {
+    ParameterForm form = validForm();
+    std::string all = changes;
+    for (std::size_t start = 0, end; start < all.size(); start = end + 1) {
+        end = std::min(all.find(';', start), all.size());
+        const std::string change = all.substr(start, end - start);
+        form.text[change.substr(0, change.find('='))] = change.substr(change.find('=') + 1);
+    }
+    form.configMode = config;
+    return form;
+}
+
 TEST(ValidateParameterFields, TheFirstFailingCheckNamesItsMessageTabAndBox) {
+    constexpr auto Standard = ParameterTab::Standard, Defaults = ParameterTab::Defaults,
+                   Sizing = ParameterTab::Sizing, Advanced = ParameterTab::Advanced;
+    const char* const angle = "Invalid crosscut angle. Valid range is 45-90 degrees.";
+    const char* const yield = "Invalid width of Yield Pillar(s)";
     const struct {
-        std::vector<std::pair<const char*, const char*>> boxes;
+        const char* changes;
         int config;
-        const char* message; // nullptr: every check passes
+        const char* box; // "": every check passes
         ParameterTab tab;
-        const char* box;
+        const char* message;
     } rows[] = {
-        {{}, 0, nullptr, ParameterTab::Standard, ""},
-        {{{"Text1", "x"}, {"Text2", ""}},
-         0,
-         "Invalid entry height",
-         ParameterTab::Standard,
-         "Text1"},
-        {{{"Text2", ""}}, 0, "Invalid depth of cover", ParameterTab::Standard, "Text2"},
-        {{{"Text3", "-5"}}, 0, "Invalid panel width", ParameterTab::Standard, "Text3"},
-        {{{"Text4", "0.5"}},
-         0,
-         "Invalid entry width. Should be >= 1  (ft)",
-         ParameterTab::Standard,
-         "Text4"},
-        {{{"Text4", "400"}},
-         0,
-         "Invalid entry width. Should be less that 1/2 of panel width",
-         ParameterTab::Standard,
-         "Text4"},
-        {{{"Text5", "20"}}, 0, "Invalid crosscut spacing", ParameterTab::Standard, "Text5"},
-        {{{"Text5", "0"}}, 0, "Invalid crosscut spacing", ParameterTab::Standard, "Text5"},
-        {{{"txtCoalStrength", "0"}},
-         0,
-         "Invalid in situ coal strength",
-         ParameterTab::Defaults,
-         "txtCoalStrength"},
-        {{{"txtAbutmentAngle", "91"}},
-         0,
-         "Value '91' is outside input range\r\nValid range is: 0-90",
-         ParameterTab::Defaults,
-         "txtAbutmentAngle"},
-        {{{"txtUnitWeight", "0"}},
-         0,
-         "Invalid overburden unit weight",
-         ParameterTab::Defaults,
-         "txtUnitWeight"},
-        {{{"Text10", "0.05"}},
-         0,
-         "Value '0.05' is outside input range\r\nValid range is: 0.1-10",
-         ParameterTab::Sizing,
-         "Text10"},
-        {{{"Text11", "12"}},
-         0,
-         "Value '12' is outside input range\r\nValid range is: 0.1-10",
-         ParameterTab::Sizing,
-         "Text11"},
-        {{{"Text12", " "}}, 0, "Blank field not allowed", ParameterTab::Sizing, "Text12"},
-        {{{"Text13", ""}, {"Text16", "x"}},
-         0,
-         "Blank field not allowed",
-         ParameterTab::Sizing,
-         "Text13"},
-        {{{"Text16", "0"}}, 1, "Invalid width of Yield Pillar(s)", ParameterTab::Sizing, "Text16"},
-        {{{"Text16", ""}}, 2, "Invalid width of Yield Pillar(s)", ParameterTab::Sizing, "Text16"},
-        {{{"Text16", "3x0"}},
-         0,
-         "Invalid width of Yield Pillar(s)",
-         ParameterTab::Sizing,
-         "Text16"},
-        {{{"Text14_2", "0"}}, 0, "Invalid entry spacing", ParameterTab::Standard, "Text14_2"},
-        {{{"Text14_1", "20"}},
-         0,
-         "Entry spacing should be more than Entry Width",
-         ParameterTab::Standard,
-         "Text14_1"},
-        {{{"Text22_1", "60"}, {"Text23_1", "100"}, {"Text22_2", "60"}, {"Text23_2", "0"}},
-         0,
-         "Invalid crosscut spacing",
-         ParameterTab::Advanced,
-         "Text23_2"},
-        {{{"Text22_1", "60"}, {"Text23_1", "100"}, {"Text23_2", "100"}},
-         0,
-         "Invalid crosscut angle. Valid range is 45-90 degrees.",
-         ParameterTab::Advanced,
-         "Text22_2"},
-        {{{"Text22_1", "44"}, {"Text23_1", "100"}},
-         0,
-         "Invalid crosscut angle. Valid range is 45-90 degrees.",
-         ParameterTab::Advanced,
-         "Text22_1"},
-        {{{"Text22_1", "90.5"}, {"Text23_1", "100"}},
-         0,
-         "Invalid crosscut angle. Valid range is 45-90 degrees.",
-         ParameterTab::Advanced,
-         "Text22_1"},
+        {"", 0, "", Standard, ""},
+        {"Text1=x;Text2=", 0, "Text1", Standard, "Invalid entry height"},
+        {"Text2=", 0, "Text2", Standard, "Invalid depth of cover"},
+        {"Text3=-5", 0, "Text3", Standard, "Invalid panel width"},
+        {"Text4=0.5", 0, "Text4", Standard, "Invalid entry width. Should be >= 1  (ft)"},
+        {"Text4=400", 0, "Text4", Standard,
+         "Invalid entry width. Should be less that 1/2 of panel width"},
+        {"Text5=20", 0, "Text5", Standard, "Invalid crosscut spacing"},
+        {"Text5=0", 0, "Text5", Standard, "Invalid crosscut spacing"},
+        {"txtCoalStrength=0", 0, "txtCoalStrength", Defaults, "Invalid in situ coal strength"},
+        {"txtAbutmentAngle=91", 0, "txtAbutmentAngle", Defaults,
+         "Value '91' is outside input range\r\nValid range is: 0-90"},
+        {"txtUnitWeight=0", 0, "txtUnitWeight", Defaults, "Invalid overburden unit weight"},
+        {"Text10=0.05", 0, "Text10", Sizing,
+         "Value '0.05' is outside input range\r\nValid range is: 0.1-10"},
+        {"Text11=12", 0, "Text11", Sizing,
+         "Value '12' is outside input range\r\nValid range is: 0.1-10"},
+        {"Text12= ", 0, "Text12", Sizing, "Blank field not allowed"},
+        {"Text13=;Text16=x", 0, "Text13", Sizing, "Blank field not allowed"},
+        {"Text16=0", 1, "Text16", Sizing, yield},
+        {"Text16=", 2, "Text16", Sizing, yield},
+        {"Text16=3x0", 0, "Text16", Sizing, yield},
+        {"Text14_2=0", 0, "Text14_2", Standard, "Invalid entry spacing"},
+        {"Text14_1=20", 0, "Text14_1", Standard, "Entry spacing should be more than Entry Width"},
+        {"Text22_1=60;Text23_1=100;Text22_2=60;Text23_2=0", 0, "Text23_2", Advanced,
+         "Invalid crosscut spacing"},
+        {"Text22_1=60;Text23_1=100;Text23_2=100", 0, "Text22_2", Advanced, angle},
+        {"Text22_1=44;Text23_1=100", 0, "Text22_1", Advanced, angle},
+        {"Text22_1=90.5;Text23_1=100", 0, "Text22_1", Advanced, angle},
         // Boundaries pass; a spacing alone is no advanced geometry; the yield width is needed
-        // only with yield pillars.
-        {{{"Text10", "0.1"},
-          {"Text11", "10"},
-          {"txtAbutmentAngle", "90"},
-          {"Text16", "0"},
-          {"Text22_1", "45"},
-          {"Text23_1", "100"},
-          {"Text22_2", "90"},
-          {"Text23_2", "110"}},
-         3,
-         nullptr,
-         ParameterTab::Standard,
-         ""},
-        {{{"Text23_1", "100"}, {"Text23_2", "0"}}, 0, nullptr, ParameterTab::Standard, ""},
-        {{{"Text6", "0"}, {"Text14_1", "0"}}, 0, nullptr, ParameterTab::Standard, ""},
+        // only with yield pillars; no entries, no column checks.
+        {"Text10=0.1;Text11=10;txtAbutmentAngle=90;Text16=0;Text22_1=45;Text23_1=100;"
+         "Text22_2=90;Text23_2=110",
+         3, "", Standard, ""},
+        {"Text23_1=100;Text23_2=0", 0, "", Standard, ""},
+        {"Text6=0;Text14_1=0", 0, "", Standard, ""},
     };
     for (const auto& row : rows) {
-        ParameterForm form = validForm();
-        for (const auto& [box, text] : row.boxes) form.text[box] = text;
-        form.configMode = row.config;
-        const std::optional<FieldFailure> failure = ValidateParameterFields(form, English);
-        SCOPED_TRACE(row.message ? row.message : "passes");
-        ASSERT_EQ(failure.has_value(), row.message != nullptr)
-            << (failure ? failure->message : std::string());
+        SCOPED_TRACE(row.changes);
+        const std::optional<FieldFailure> failure =
+            ValidateParameterFields(changed(row.changes, row.config), English);
+        ASSERT_EQ(failure.has_value(), *row.box != '\0') << (failure ? failure->message : "");
         if (!failure) continue;
         EXPECT_EQ(failure->message, row.message);
         EXPECT_EQ(failure->tab, row.tab);
         EXPECT_EQ(failure->box, row.box);
     }
-    ParameterForm metric = validForm();
-    metric.text["Text4"] = "0";
-    EXPECT_EQ(ValidateParameterFields(metric, Metric)->message,
+    EXPECT_EQ(ValidateParameterFields(changed("Text4=0", 0), Metric)->message,
               "Invalid entry width. Should be >= 1  (m)");
 }
 
