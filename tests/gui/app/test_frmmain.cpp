@@ -2,11 +2,9 @@
 
 #include "gui/dialogs/frmkoraparm.h"
 
-#include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -81,28 +79,6 @@ TEST(MainWindow, TheHiddenStudyButtonsWriteTheirFileIntoTheDataFolder) {
               QStringList{QString::fromStdString("Parametric study written to: " + path)});
     EXPECT_FALSE(GuiHarness::readFile(path).empty());
     w.parametersDialog()->reject();
-}
-
-TEST(MainWindow, TheHistoryPaneCanBeHiddenRestoredClearedAndCopied) {
-    GuiHarness h;
-    frmMain& w = h.startQuiet();
-    QPlainTextEdit* pane = w.historyPane();
-    EXPECT_TRUE(pane->toPlainText().startsWith(QStringLiteral("1. ")));
-    for (bool shown : {false, true}) {
-        h.trigger("mnuUtilItem_6");
-        EXPECT_EQ(pane->isVisible(), shown);
-        EXPECT_EQ(w.action(QStringLiteral("mnuUtilItem_6"))->text(),
-                  shown ? QStringLiteral("Close History &Window")
-                        : QStringLiteral("Restore History &Window"));
-        EXPECT_EQ(w.action(QStringLiteral("mnuUtilItem_5"))->isEnabled(), shown);
-        EXPECT_EQ(w.action(QStringLiteral("mnuUtilItem_7"))->isEnabled(), shown);
-    }
-    h.trigger("mnuUtilItem_7");
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), pane->toPlainText());
-    h.trigger("mnuUtilItem_5");
-    EXPECT_TRUE(pane->toPlainText().isEmpty());
-    h.messenger.AddHistory("after clearing");
-    EXPECT_TRUE(pane->toPlainText().endsWith(QStringLiteral(". after clearing")));
 }
 
 TEST(MainWindow, ExitWithUnsavedChangesAsksAndKeepsRunningUnlessAnswered) {

@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTextBrowser>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <QtTest/QTest>
 
@@ -56,30 +55,6 @@ TEST(HelpSystem, OneWindowShowsContentsIndexAndEveryTopic) {
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(help.window(), nullptr);
-}
-
-TEST(HelpWindow, BackForwardHomeContentsAndIndexButtons) {
-    frmHelp window;
-    window.show();
-    auto button = [&window](const char* name) {
-        return window.findChild<QToolButton*>(QString::fromLatin1(name));
-    };
-    const struct {
-        const char* click;
-        const char* page;
-        bool back, forward;
-    } steps[] = {{"cmdContents", "contents.html", false, false},
-                 {"cmdIndex", "keywords.html", true, false},
-                 {"cmdHome", "welcome.html", true, false},
-                 {"cmdBack", "keywords.html", true, true},
-                 {"cmdBack", "contents.html", false, true},
-                 {"cmdForward", "keywords.html", true, true}};
-    for (const auto& s : steps) {
-        QTest::mouseClick(button(s.click), Qt::LeftButton);
-        EXPECT_EQ(pageOf(window), QLatin1String(s.page)) << s.click;
-        EXPECT_EQ(button("cmdBack")->isEnabled(), s.back) << s.page;
-        EXPECT_EQ(button("cmdForward")->isEnabled(), s.forward) << s.page;
-    }
 }
 
 TEST(HelpWindow, LinksToOtherPagesStayInTheWindowAndWebLinksGoToTheDesktop) {
