@@ -2,7 +2,6 @@
 
 #include "core/base/onebased.h"
 #include "gui/app/menuitems.h"
-#include "gui/common/dialogservice.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -23,6 +22,7 @@ class QDialog;
 namespace kora::gui {
 
 struct AppState;
+enum class FileDialogMode;
 class GuiMessenger;
 class HelpSystem;
 struct HelpMenuContext;
