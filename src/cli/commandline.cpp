@@ -13,10 +13,12 @@
 #include "core/project/unitconversion.h"
 #include "core/settings/recentfiles.h"
 #include "core/settings/settingsfile.h"
+#include "core/units/unitcalculator.h"
 
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,8 @@ struct Options {
     std::string outputDir;
     std::string to;
     std::string output;
+    std::string value;
+    std::string unit;
 };
 
 std::vector<std::string> outputCommandNames() {
@@ -55,6 +59,7 @@ public:
             if (app.got_subcommand("study")) return study();
             if (app.got_subcommand("convert")) return convert();
             if (app.got_subcommand("resave")) return resave();
+            if (app.got_subcommand("units")) return units();
             return ExitError;
         } catch (const KoraError& e) {
             HandleError(m_messenger, e);
@@ -142,6 +147,31 @@ private:
         return saveAs();
     }
 
+    // The unit calculator: VALUE in UNIT, then one line per unit of the same quantity.
+    int units() {
+        const std::optional<UnitRef> unit = FindUnit(m_o.unit);
+        if (!unit) {
+            m_err << "Unknown unit: " << m_o.unit << "\nUnits:";
+            for (int q = 0; q < UnitQuantityCount; ++q)
+                for (const char* u : UnitQuantityOf(static_cast<UnitQuantity>(q)).units)
+                    m_err << " \"" << u << '"';
+            m_err << '\n';
+            return ExitError;
+        }
+        // A script is told about a mistyped number instead of getting zeros.
+        if (!IsNumericText(m_o.value)) {
+            m_err << "Not a number: " << m_o.value << '\n';
+            return ExitError;
+        }
+        const auto& names = UnitQuantityOf(unit->quantity).units;
+        const std::vector<std::string> values =
+            ConvertUnitText(unit->quantity, unit->unit, m_o.value);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            m_out << values[i] << ' ' << names[i] << '\n';
+        m_out.flush();
+        return ExitDone;
+    }
+
     int saveAs() {
         m_s.project.ProjectPath = m_o.output;
         return FileSave(m_s.project, m_messenger) ? ExitDone : ExitError;
@@ -204,6 +234,11 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     auto* resave = app.add_subcommand("resave", "Open the project and save it as FILE");
     resave->add_option("PROJECT", o.project, "Project file")->required();
     resave->add_option("--output", o.output, "File to write")->required();
+
+    auto* units = app.add_subcommand(
+        "units", "Convert VALUE given in UNIT into every unit of its quantity, one per line");
+    units->add_option("VALUE", o.value, "The number to convert")->required();
+    units->add_option("UNIT", o.unit, "Its unit, such as ft, tonsF, psi or MPa/m")->required();
 
     // A first word that names no command would otherwise be reported as a missing command.
     if (argc >= 2 && argv[1][0] != '-' &&

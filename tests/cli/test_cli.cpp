@@ -226,6 +226,9 @@ TEST_F(CliTest, UsageAndFileErrorsExitOne) {
          "Error occurred: Path not found (76)"},
         {{"resave", standardExample, "--output", (dir / "nowhere" / "x.KOR").string()},
          "Error occurred: "},
+        {{"units", "1"}, "UNIT is required"},
+        {{"units", "1", "furlong"}, "Unknown unit: furlong\nUnits: \"in\" \"ft\""},
+        {{"units", "12abc", "ft"}, "Not a number: 12abc\n"},
     };
     for (const auto& c : cases) {
         const Result r = run(c.args);
@@ -239,11 +242,31 @@ TEST_F(CliTest, UsageAndFileErrorsExitOne) {
 TEST_F(CliTest, HelpListsTheCommands) {
     const Result r = run({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* command : {"report", "graph", "study", "convert", "resave"})
+    for (const char* command : {"report", "graph", "study", "convert", "resave", "units"})
         EXPECT_NE(r.out.find(command), std::string::npos) << command;
     const Result sub = run({"report", "--help"});
     EXPECT_EQ(sub.status, 0);
     EXPECT_NE(sub.out.find("--page"), std::string::npos);
+}
+
+TEST_F(CliTest, UnitsPrintOneLinePerUnit) {
+    struct Case {
+        std::initializer_list<std::string> args;
+        std::string out;
+    };
+    const Case cases[] = {
+        {{"units", "1", "ft"}, "12 in\n1 ft\n30.48 cm\n0.3048 m\n"},
+        {{"units", "1", "tonsF"},
+         "2000 lbsF\n1 tonsF (short)\n8.89644097878644 kN\n0.00889644097878644 MN\n2 kips\n"},
+        {{"units", "-2.5E3", "psi/ft"},
+         "-208.333333333333 psi/in\n-2500 psi/ft\n-56551486.9832677 Pa/m\n-56.5514869832677 "
+         "MPa/m\n"},
+    };
+    for (const auto& c : cases) {
+        const Result r = run(c.args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, c.out);
+    }
 }
 
 TEST_F(CliTest, GraphPrintsOnePointPerLine) {
