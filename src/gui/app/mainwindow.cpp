@@ -15,6 +15,10 @@
 #include "gui/report/reportfont.h"
 #include "gui/report/reportprinter.h"
 #include "gui/report/resultsviewer.h"
+#include "gui/settings/frmkoraopts.h"
+#include "gui/settings/frmset.h"
+#include "gui/utilities/frmtextbrow.h"
+#include "gui/utilities/frmunits.h"
 #include "gui/utilities/helpmenu.h"
 #include "gui/utilities/helpsystem.h"
 
@@ -169,8 +173,6 @@ void MainWindow::buildMenus() {
               {10, nullptr, {}, 0},
               {11, "E&xit", {}, 1800}},
              [this](int i) { mnuFileItem_Click(i); });
-    // The text file browser comes with a later piece of work.
-    action(QStringLiteral("mnuFileItem_9"))->setEnabled(false);
 
     m_recent[0] = m_fileMenu->addSeparator();
     m_recent[0]->setParent(this);
@@ -229,8 +231,6 @@ void MainWindow::buildMenus() {
               {6, "Close History &Window", {}, 0},
               {7, "Co&py History &Window", {}, 0}},
              [this](int i) { mnuUtilItem_Click(i); });
-    // The settings, options and unit calculator dialogs come with later pieces of work.
-    for (int i = 0; i <= 2; ++i) action(itemName("mnuUtilItem", i))->setEnabled(false);
 
     QMenu* help = addMenu("mnuHelp", "&Help", 5000);
     addItems(help, "mnuHelpItem",
@@ -318,7 +318,7 @@ void MainWindow::ApplyWindowSettings() {
 
 void MainWindow::ApplyHistorySetting() {
     const bool on = m_state.settings.DisplayHistoryWin == 1;
-    m_state.history.setEnabled(on);
+    m_state.history.applySettings(m_state.settings);
     m_txtMain->setVisible(on);
     for (int i = 5; i <= 7; ++i) action(itemName("mnuUtilItem", i))->setEnabled(on);
     action(QStringLiteral("mnuUtilItem_6"))->setText(QStringLiteral("Close History &Window"));
@@ -540,6 +540,12 @@ void MainWindow::mnuFileItem_Click(int index) {
             m_messenger.dialogs().execDialog(preview);
             break;
         }
+        case 9: {
+            frmTextBrow browser(m_state, m_messenger, this);
+            CenterForm(browser);
+            m_messenger.dialogs().execDialog(browser);
+            break;
+        }
         case 11:
             close();
             break;
@@ -720,6 +726,29 @@ void MainWindow::copyHistory() {
 void MainWindow::mnuUtilItem_Click(int index) {
     Guarded(m_messenger, [&] {
         switch (index) {
+        case 0: {
+            SettingsHooks hooks{[this] {
+                                    ApplyHistorySetting();
+                                    ApplyWindowSettings();
+                                },
+                                [this] { ApplyDisplayFont(); }};
+            frmSet dialog(m_state, m_messenger, std::move(hooks), this);
+            CenterForm(dialog);
+            m_messenger.dialogs().execDialog(dialog);
+            break;
+        }
+        case 1: {
+            frmKORAOpts dialog(m_state, m_messenger, this);
+            CenterForm(dialog);
+            m_messenger.dialogs().execDialog(dialog);
+            break;
+        }
+        case 2: {
+            frmUnits dialog(m_messenger, this);
+            CenterForm(dialog);
+            m_messenger.dialogs().execDialog(dialog);
+            break;
+        }
         case 3:
             openFileConversion();
             break;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QTreeView>
+
+class QFileSystemModel;
+
+namespace kora::gui {
+
+// The folders of the file system as a tree, its top the root folder (where the classic pickers
+// had their drive list beside the folder list). The folder picker and the text file browser
+// choose folders with it.
+class FolderTree : public QTreeView {
+    Q_OBJECT
+public:
+    explicit FolderTree(QWidget* parent = nullptr);
+
+    // The folder chosen, absolute and without a trailing separator (except the root).
+    QString folder() const { return m_folder; }
+
+    // Chooses a folder (relative to the current folder when not absolute); one that does not
+    // exist gives its nearest existing parent.
+    void setFolder(const QString& path);
+
+signals:
+    void folderChanged(const QString& folder);
+
+private:
+    void choose(const QString& folder);
+
+    QFileSystemModel* m_model = nullptr;
+    QString m_folder;
+};
+
+} // namespace kora::gui
