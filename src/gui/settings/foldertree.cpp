@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QTimer>
 
 namespace kora::gui {
 
@@ -18,6 +20,36 @@ FolderTree::FolderTree(QWidget* parent) : QTreeView(parent) {
             [this](const QModelIndex& current) {
                 if (current.isValid()) choose(m_model->filePath(current));
             });
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (m_revealing && m_folder.startsWith(loaded)) showChosen();
+    });
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { m_revealing = false; });
+}
+
+void FolderTree::mousePressEvent(QMouseEvent* event) {
+    m_revealing = false;
+    QTreeView::mousePressEvent(event);
+}
+
+void FolderTree::keyPressEvent(QKeyEvent* event) {
+    m_revealing = false;
+    QTreeView::keyPressEvent(event);
+}
+
+void FolderTree::wheelEvent(QWheelEvent* event) {
+    m_revealing = false;
+    QTreeView::wheelEvent(event);
+}
+
+void FolderTree::showEvent(QShowEvent* event) {
+    QTreeView::showEvent(event);
+    QTimer::singleShot(0, this, [this] { showChosen(); });
+}
+
+void FolderTree::showChosen() {
+    const QModelIndex index = m_model->index(m_folder);
+    if (index.isValid()) scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void FolderTree::setFolder(const QString& path) {
@@ -26,11 +58,10 @@ void FolderTree::setFolder(const QString& path) {
     while (!QFileInfo(folder).isDir() && folder != QDir::rootPath())
         folder = QFileInfo(folder).absolutePath();
     const QModelIndex index = m_model->index(folder);
-    if (index.isValid()) {
-        setCurrentIndex(index);
-        scrollTo(index);
-    }
+    if (index.isValid()) setCurrentIndex(index);
     choose(folder);
+    m_revealing = true;
+    showChosen();
 }
 
 void FolderTree::choose(const QString& folder) {

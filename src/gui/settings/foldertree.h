@@ -25,11 +25,21 @@ public:
 signals:
     void folderChanged(const QString& folder);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
     void choose(const QString& folder);
+    // Brings the chosen folder into view; the folders above it are read in the background, so
+    // this runs again as each of them arrives.
+    void showChosen();
 
     QFileSystemModel* m_model = nullptr;
     QString m_folder;
+    bool m_revealing = false; // until the user moves around in the tree himself
 };
 
 } // namespace kora::gui

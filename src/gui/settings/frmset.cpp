@@ -132,8 +132,11 @@ void frmSet::buildForm() {
     auto* optionsLayout = new QGridLayout(optionsFrame);
     int row = 0;
     for (QCheckBox* b : {m_loadLast, m_keepRecent}) optionsLayout->addWidget(b, row++, 0, 1, 2);
-    optionsLayout->addWidget(m_shortNames, row++, 0, 1, 2, Qt::AlignLeft);
-    m_shortNames->setContentsMargins(20, 0, 0, 0);
+    // Indented under the option it depends on.
+    auto* shortNamesRow = new QHBoxLayout;
+    shortNamesRow->addSpacing(20);
+    shortNamesRow->addWidget(m_shortNames);
+    optionsLayout->addLayout(shortNamesRow, row++, 0, 1, 2);
     for (QCheckBox* b : {m_update, m_disclaimer, m_toolbar, m_maximize, m_history})
         optionsLayout->addWidget(b, row++, 0, 1, 2);
     optionsLayout->addWidget(
