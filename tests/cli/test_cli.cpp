@@ -258,7 +258,7 @@ TEST_F(CliTest, UnitsPrintOneLinePerUnit) {
         {{"units", "1", "ft"}, "12 in\n1 ft\n30.48 cm\n0.3048 m\n"},
         {{"units", "1", "tonsF"},
          "2000 lbsF\n1 tonsF (short)\n8.89644097878644 kN\n0.00889644097878644 MN\n2 kips\n"},
-        {{"units", "-2.5E3", "psi/ft"},
+        {{"units", "-2.5E3", "PSI/ft"},
          "-208.333333333333 psi/in\n-2500 psi/ft\n-56551486.9832677 Pa/m\n-56.5514869832677 "
          "MPa/m\n"},
     };

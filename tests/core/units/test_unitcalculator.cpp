@@ -63,32 +63,5 @@ TEST(UnitCalculatorTest, EveryTableRoundTripsThroughEachUnit) {
     }
 }
 
-TEST(UnitCalculatorTest, FindsUnitsByCaptionOrFirstWord) {
-    struct Case {
-        const char* name;
-        bool found;
-        UnitQuantity quantity;
-        int unit;
-    };
-    const Case cases[] = {
-        {"ft", true, UnitQuantity::Length, 1},
-        {"tonsF (short)", true, UnitQuantity::Load, 1},
-        {"tonsf", true, UnitQuantity::Load, 1},
-        {"mpa", true, UnitQuantity::Stress, 4},
-        {"MPa/m", true, UnitQuantity::StressGrad, 3},
-        {"lbsF/ft", true, UnitQuantity::LoadGrad, 1},
-        {"furlong", false, {}, 0},
-        {"", false, {}, 0},
-        {"(short)", false, {}, 0},
-    };
-    for (const Case& c : cases) {
-        const auto r = FindUnit(c.name);
-        ASSERT_EQ(r.has_value(), c.found) << c.name;
-        if (!r) continue;
-        EXPECT_EQ(r->quantity, c.quantity) << c.name;
-        EXPECT_EQ(r->unit, c.unit) << c.name;
-    }
-}
-
 } // namespace
 } // namespace kora

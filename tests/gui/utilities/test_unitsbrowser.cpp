@@ -59,7 +59,6 @@ TEST(UnitCalculator, OpensOnLengthWithZerosAndConvertsAsTyped) {
          nullptr,
          {7, 8, 9, 10},
          {"39.3700787401575", "3.28083989501312", "100", "1"}},
-        {"txtLength", "Option2_0", "12abc", {7, 8, 9, 10}, {"12", "1", "30.48", "0.3048"}},
         {"txtStress",
          "Option1_4",
          "1",
@@ -70,7 +69,16 @@ TEST(UnitCalculator, OpensOnLengthWithZerosAndConvertsAsTyped) {
          "1",
          {21, 22, 23, 24, 25},
          {"2000", "1", "8.89644097878644", "0.00889644097878644", "2"}},
-        {"txtStressGrad", "Option3_0", "", {12, 13, 14, 15}, {"0", "0", "0", "0"}},
+        {"txtLoadGrad",
+         "Option4_1",
+         "12",
+         {17, 18, 19, 20},
+         {"1", "12", "0.175126790920993", "0.000175126790920993"}},
+        {"txtStressGrad",
+         "Option3_0",
+         "1",
+         {12, 13, 14, 15},
+         {"1", "12", "271447.137519685", "0.271447137519685"}},
     };
     for (const Case& c : cases) {
         child<QRadioButton>(d, QString::fromLatin1(c.option))->click();
