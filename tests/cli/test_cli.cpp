@@ -1,6 +1,7 @@
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sys/wait.h>
 
@@ -226,6 +227,13 @@ TEST_F(CliTest, UsageAndFileErrorsExitOne) {
          "Error occurred: Path not found (76)"},
         {{"resave", standardExample, "--output", (dir / "nowhere" / "x.KOR").string()},
          "Error occurred: "},
+        {{"report", standardExample, "--format", "xml"}, "--format"},
+        {{"graph", standardExample, "--index", "0", "--format", "xml"}, "--format"},
+        {{"report", standardExample, "--paper", "a4"}, "--paper requires --pdf"},
+        {{"report", standardExample, "--pdf", "x.pdf", "--paper", "legal"}, "--paper"},
+        {{"report", standardExample, "--pdf", "x.pdf", "--format", "json"}, "excludes"},
+        {{"report", standardExample, "--pdf", (dir / "nowhere" / "x.pdf").string()},
+         "Error occurred: Path not found (76)"},
     };
     for (const auto& c : cases) {
         const Result r = run(c.args);
@@ -321,6 +329,62 @@ TEST_F(CliTest, ConvertWritesTheOtherUnitSystem) {
     EXPECT_EQ(split(readFile(back), "\r\n")[1], " 0 ");
     // The converted project calculates.
     EXPECT_EQ(run({"report", metric.string(), "--page", "1"}).status, 0);
+}
+
+TEST_F(CliTest, VersionJsonCsvAndPdfExports) {
+    const std::string listing = run({"report", standardExample, "--page", "0"}).out;
+    const std::string build = split(split(listing, "\r\n")[0], ": ")[1];
+    EXPECT_EQ(run({"--version"}).out, build + "\n");
+
+    const Result json = run({"report", sizingExample, "--mode", "sizing", "--format", "json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(nlohmann::json::parse(json.out).at("build"), build);
+
+    // The CSV and JSON sweeps hold the numbers of the text sweep.
+    const auto text = split(run({"graph", advancedExample, "--index", "1"}).out, "\n");
+    const auto csv =
+        split(run({"graph", advancedExample, "--index", "1", "--format", "csv"}).out, "\n");
+    ASSERT_EQ(csv.size(), text.size() + 1);
+    EXPECT_EQ(csv[0], "Depth of Cover (m),Development,Headgate,Bleeder,Tailgate,Isolated,"
+                      "Development (R),Headgate (R),Bleeder (R),Tailgate (R),Isolated (R)");
+    const auto sweep = nlohmann::json::parse(
+        run({"graph", advancedExample, "--index", "1", "--format", "json"}).out);
+    ASSERT_EQ(sweep.at("points").size(), text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::string tabs = csv[i + 1];
+        std::replace(tabs.begin(), tabs.end(), ',', '\t');
+        EXPECT_EQ(tabs, text[i]);
+        const auto& point = sweep["points"][i];
+        const auto fields = split(text[i], "\t");
+        // The text has 7 significant digits.
+        for (const auto& [field, value] : {std::pair{0, point["x"]},
+                                           {2, point["classic"]["headgate"]},
+                                           {9, point["revised"]["tailgate"]}}) {
+            const double v = value.get<double>();
+            EXPECT_NEAR(std::stod(fields[std::size_t(field)]), v, 5e-7 * std::abs(v)) << text[i];
+        }
+    }
+
+    struct Case {
+        std::string paper, page, size, pages;
+    };
+    const Case cases[] = {{"letter", "1", "612 x 792", "1"}, {"A4", "", "595.276 x 841.89", "2"}};
+    for (const auto& c : cases) {
+        const fs::path pdf = dir / ("r-" + c.paper + ".pdf");
+        const Result r = c.page.empty()
+                             ? run({"report", standardExample, "--pdf", pdf, "--paper", c.paper})
+                             : run({"report", standardExample, "--pdf", pdf, "--paper", c.paper,
+                                    "--page", c.page});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(startsWith(readFile(pdf), "%PDF-"));
+        writeFile(dir / "info.sh",
+                  "pdfinfo " + quoted(pdf.string()) + " > " + quoted((dir / "info").string()));
+        ASSERT_EQ(std::system(("sh " + quoted((dir / "info.sh").string())).c_str()), 0);
+        const std::string info = readFile(dir / "info");
+        EXPECT_NE(info.find("Pages:           " + c.pages + "\n"), std::string::npos) << info;
+        EXPECT_NE(info.find("Page size:       " + c.size), std::string::npos) << info;
+    }
 }
 
 } // namespace
