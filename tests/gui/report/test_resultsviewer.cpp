@@ -3,7 +3,9 @@
 #include "gui/graphics/frmpicture.h"
 #include "gui/report/resultsviewer.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -12,6 +14,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 namespace kora::gui::test {
 namespace {
@@ -224,6 +229,43 @@ TEST_F(Output, ViewPlansShowsTheLayoutOfThisCalculation) {
     plan->close();
     QApplication::processEvents();
     EXPECT_TRUE(v.isEnabled());
+}
+
+TEST_F(Output, ExportPdfOfThisPageAllPagesOrListingAndResults) {
+    open("Example_3Entry_Standard.KOR");
+    ResultsViewer& v = calculate(0);
+    auto viewerItem = [&](const char* name) {
+        return [&v, name] { v.findChild<QAction*>(QString::fromLatin1(name))->trigger(); };
+    };
+    struct Case {
+        std::function<void()> exportPdf;
+        std::vector<const char*> present, absent; // page headings in the PDF's text
+    };
+    const Case cases[] = {
+        {viewerItem("mnuExportPdf_0"), {"[KORA STABILITY FACTORS"}, {"[PROJECT TITLE]", "[PILLAR"}},
+        {viewerItem("mnuExportPdf_1"), {"[PROJECT TITLE]", "[KORA STABILITY", "[INDIVIDUAL"}, {}},
+        {[&] { h.trigger("mnuFileExportPdf"); }, {"[PROJECT TITLE]", "[KORA STABILITY"}, {}},
+    };
+    const std::string path = h.dataFolder() + "export.pdf";
+    for (const Case& c : cases) {
+        QFile::remove(QString::fromStdString(path));
+        c.exportPdf(); // the file dialog cancelled
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+        EXPECT_TRUE(historyHas("Cancel was selected."));
+        h.dialogs.fileAnswers.push_back(QString::fromStdString(path));
+        c.exportPdf();
+        const FileDialogRequest& asked = h.dialogs.fileRequests.back();
+        EXPECT_EQ(asked.mode, FileDialogRequest::Mode::SaveAs); // asks before replacing a file
+        EXPECT_EQ(asked.fileName, QStringLiteral("Example_3Entry_Standard.pdf"));
+        EXPECT_TRUE(historyHas("Report exported to PDF: " + path));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"),
+                   {QString::fromStdString(path), QStringLiteral("-")});
+        ASSERT_TRUE(text.waitForFinished(60000));
+        const QString pdf = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char* heading : c.present) EXPECT_TRUE(pdf.contains(QLatin1String(heading)));
+        for (const char* heading : c.absent) EXPECT_FALSE(pdf.contains(QLatin1String(heading)));
+    }
 }
 
 } // namespace
