@@ -1,6 +1,7 @@
 #include "guiharness.h"
 
 #include "gui/graphics/frmpicture.h"
+#include "gui/graphics/planwidget.h"
 #include "gui/report/resultsviewer.h"
 
 #include <QAction>
@@ -11,6 +12,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -266,6 +268,60 @@ TEST_F(Output, ExportPdfOfThisPageAllPagesOrListingAndResults) {
         for (const char* heading : c.present) EXPECT_TRUE(pdf.contains(QLatin1String(heading)));
         for (const char* heading : c.absent) EXPECT_FALSE(pdf.contains(QLatin1String(heading)));
     }
+}
+
+// The plan window opened from the viewer saves its drawing as shown: here with capacity labels.
+TEST_F(Output, PlanWindowSavesTheShownPlanAsSvgPdfOrPng) {
+    open("Example_3Entry_Standard.KOR");
+    ResultsViewer& v = calculate(0);
+    button(v, "Command9")->click();
+    frmPicture* plan = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* p = dynamic_cast<frmPicture*>(w); p != nullptr && p->isVisible()) plan = p;
+    ASSERT_NE(plan, nullptr);
+    plan->setLabelMode(4);
+    QString label;
+    for (const PlanText& t : plan->planArea()->drawing().Texts)
+        if (t.Kind == PlanTextKind::PillarLabel) label = QString::fromStdString(t.Text);
+    ASSERT_TRUE(label.contains(QLatin1Char(','))) << label.toStdString(); // a capacity, not 60x80
+    auto save = [&] {
+        plan->findChild<QAction*>(QStringLiteral("mnuPlotFileSaveImage"))->trigger();
+    };
+
+    struct Case {
+        const char* name;
+        QByteArray magic;
+        int dpi; // PNG: the resolution answered
+    };
+    const Case cases[] = {
+        {"plan.svg", "<?xml", 0}, {"plan.pdf", "%PDF-", 0}, {"plan.PNG", "\x89PNG", 150}};
+    save(); // the file dialog cancelled
+    EXPECT_TRUE(historyHas("Cancel was selected."));
+    for (const Case& c : cases) {
+        const QString path = QString::fromStdString(h.dataFolder()) + QLatin1String(c.name);
+        h.dialogs.fileAnswers.push_back(path);
+        if (c.dpi > 0)
+            h.dialogs.dialogScripts.push_back([&c](QDialog& d) {
+                d.findChild<QSpinBox*>(QStringLiteral("txtDpi"))->setValue(c.dpi);
+                return int(QDialog::Accepted);
+            });
+        save();
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.name;
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith(c.magic)) << c.name;
+        EXPECT_TRUE(historyHas("Plan saved as image: " + path.toStdString()));
+        if (c.dpi > 0) {
+            const double inches =
+                double(plan->planArea()->width()) / plan->planArea()->logicalDpiX();
+            EXPECT_EQ(QImage::fromData(bytes).width(), qRound(inches * c.dpi));
+        }
+    }
+    // The SVG keeps its texts: the capacity label of a pillar.
+    QFile svg(QString::fromStdString(h.dataFolder()) + QStringLiteral("plan.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains(label.toUtf8())) << label.toStdString();
+    plan->close();
 }
 
 } // namespace
