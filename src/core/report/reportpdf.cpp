@@ -3,7 +3,6 @@
 #include "core/base/koraerror.h"
 #include "core/base/messenger.h"
 #include "core/base/textfilewriter.h"
-#include "core/base/unitconstants.h"
 #include "core/report/buildstring.h"
 
 #include <hpdf.h>
