@@ -22,16 +22,17 @@ using Numbers = std::vector<std::string>;
 constexpr const char* Conditions[] = {"development", "headgate", "bleeder", "tailgate", "isolated"};
 
 // The numbers a report text prints, in order: every word that starts with a digit once the dot
-// leaders ("Loading.......") are taken for blanks. The text runs from `from` to the first of
-// `ends`.
-Numbers numbersOf(std::string text, const char* from = "", const char* ends = "\x01") {
+// leaders ("Loading.......") are taken for blanks; from `from` up to "[NOTES]" or `end`.
+Numbers numbersOf(std::string text, const char* from = "", const char* end = "\x01") {
     text = text.substr(text.find(from));
-    text = text.substr(0, std::min(text.find("[NOTES]"), text.find(ends)));
-    for (std::size_t at; (at = text.find("..")) != std::string::npos;)
-        text.replace(at, text.find_first_not_of('.', at) - at, " ");
+    text = text.substr(0, std::min(text.find("[NOTES]"), text.find(end)));
+    std::string words;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        words +=
+            text[i] == '.' && ((i > 0 && text[i - 1] == '.') || text[i + 1] == '.') ? ' ' : text[i];
     Numbers numbers;
-    std::istringstream words(text);
-    for (std::string w; words >> w;)
+    std::istringstream in(words);
+    for (std::string w; in >> w;)
         if (w[0] >= '0' && w[0] <= '9') numbers.push_back(w);
     return numbers;
 }
@@ -72,8 +73,10 @@ TEST(ResultsExportTest, ReportJsonHoldsTheNumbersTheReportPrints) {
 
         // Units as the pages name them.
         const json& u = j["units"];
-        std::string length = u["length"], load = u["loadPerLength"];
-        load = "(" + load.replace(load.find('/'), 1, ") / (") + ")";
+        const std::string length = u["length"], perLength = u["loadPerLength"];
+        const std::size_t slash = perLength.find('/');
+        const std::string load =
+            "(" + perLength.substr(0, slash) + ") / (" + perLength.substr(slash + 1) + ")";
         EXPECT_NE(page[0].find("Input Units:  (" + length + ") (" + u.value("stress", "") + ")"),
                   std::string::npos);
         EXPECT_NE(page[2].find("Strength (" + u.value("pillarStress", "") + ")"),
