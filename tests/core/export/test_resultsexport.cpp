@@ -75,8 +75,11 @@ TEST(ResultsExportTest, ReportJsonHoldsTheNumbersTheReportPrints) {
         const json& u = j["units"];
         const std::string length = u["length"], perLength = u["loadPerLength"];
         const std::size_t slash = perLength.find('/');
-        const std::string load =
-            "(" + perLength.substr(0, slash) + ") / (" + perLength.substr(slash + 1) + ")";
+        const std::string load = std::string("(")
+                                     .append(perLength, 0, slash)
+                                     .append(") / (")
+                                     .append(perLength, slash + 1)
+                                     .append(")");
         EXPECT_NE(page[0].find("Input Units:  (" + length + ") (" + u.value("stress", "") + ")"),
                   std::string::npos);
         EXPECT_NE(page[2].find("Strength (" + u.value("pillarStress", "") + ")"),
