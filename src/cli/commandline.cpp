@@ -8,9 +8,12 @@
 #include "core/commands/korastate.h"
 #include "core/commands/outputcommand.h"
 #include "core/commands/studycommands.h"
+#include "core/export/resultsexport.h"
 #include "core/model/unitsystems.h"
 #include "core/project/projectfile.h"
 #include "core/project/unitconversion.h"
+#include "core/report/buildstring.h"
+#include "core/report/reportpdf.h"
 #include "core/settings/recentfiles.h"
 #include "core/settings/settingsfile.h"
 #include "core/units/unitcalculator.h"
@@ -38,6 +41,9 @@ struct Options {
     std::string output;
     std::string value;
     std::string unit;
+    std::string format = "text";
+    std::string pdf;
+    std::string paper;
 };
 
 std::vector<std::string> outputCommandNames() {
@@ -94,9 +100,18 @@ private:
         const OutputCommand command =
             OutputCommandNamed(m_o.mode).value_or(OutputCommand::Standard);
         if (!RunOutputCommand(command, m_s, m_messenger)) return ExitRefused;
-        const std::string text = m_o.page < 0
-                                     ? m_s.report.allPages()
-                                     : m_s.report.OutBuf[static_cast<std::size_t>(m_o.page)];
+        const std::string pages = m_o.page < 0
+                                      ? m_s.report.allPages()
+                                      : m_s.report.OutBuf[static_cast<std::size_t>(m_o.page)];
+        if (!m_o.pdf.empty()) {
+            const Paper paper = PaperNamed(m_o.paper).value_or(LocalePaper());
+            WriteReportPdf(m_o.pdf, pages, paper);
+            return ExitDone;
+        }
+        const std::string text =
+            m_o.format == "json"
+                ? ReportJson(command, m_s.project, m_s.work, ReportOptions::from(m_s.settings))
+                : pages;
         m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
         m_out.flush();
         return ExitDone;
@@ -106,6 +121,12 @@ private:
         if (!open()) return ExitRefused;
         GraphCurves& c = m_s.curves;
         if (!ChartSweep(m_o.index, m_s, m_messenger)) return ExitRefused;
+        if (m_o.format != "text") {
+            m_out << (m_o.format == "csv" ? GraphCsv(c, m_o.index, m_s.project)
+                                          : GraphJson(c, m_o.index, m_s.project));
+            m_out.flush();
+            return ExitDone;
+        }
         std::string text;
         for (int p = 1; p <= c.NumGraphPoints; ++p) {
             text += FormatGeneral(c.CurvesClassic(0, p));
@@ -191,6 +212,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     CLI::App app{"KORA: gate-entry pillar design for longwall mines, without the desktop program",
                  "kora-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", BuildString(), "Print the build string and exit");
 
     auto* report = app.add_subcommand(
         "report", "Print the report of a calculation (CR LF line ends); all pages without --page");
@@ -203,6 +225,14 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
                      "sizing, 2 capacity, 3 design loads, 4 pillar loading")
         ->check(CLI::Range(0, 4));
     report->add_option("--settings", o.settings, "Settings file whose [KORAOptions] apply");
+    auto* reportFormat =
+        report->add_option("--format", o.format, "text (default): the report; json: its numbers")
+            ->check(CLI::IsMember({"text", "json"}));
+    auto* pdf = report->add_option("--pdf", o.pdf, "Write the report pages as a PDF file instead")
+                    ->excludes(reportFormat);
+    report->add_option("--paper", o.paper, "PDF paper (default: the locale's paper size)")
+        ->check(CLI::IsMember({"letter", "a4"}, CLI::ignore_case))
+        ->needs(pdf);
 
     auto* graph = app.add_subcommand(
         "graph", "Print the chart sweep: x, five Classic and five (R) stability factors per line");
@@ -214,6 +244,8 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         ->required()
         ->check(CLI::Range(0, 3));
     graph->add_option("--settings", o.settings, "Settings file");
+    graph->add_option("--format", o.format, "text (default, tab-separated), csv or json")
+        ->check(CLI::IsMember({"text", "csv", "json"}));
 
     auto* study = app.add_subcommand(
         "study", "Write SF-width-Partial.txt or SF-width-Solid.txt and print its path");

@@ -1,6 +1,7 @@
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sys/wait.h>
 
@@ -210,6 +211,13 @@ TEST_F(CliTest, UsageAndFileErrorsExitOne) {
         {{"units", "1"}, "UNIT is required"},
         {{"units", "1", "furlong"}, "Unknown unit: furlong\nUnits: \"in\" \"ft\""},
         {{"units", "12abc", "ft"}, "Not a number: 12abc\n"},
+        {{"report", standardExample, "--format", "xml"}, "--format"},
+        {{"graph", standardExample, "--index", "0", "--format", "xml"}, "--format"},
+        {{"report", standardExample, "--paper", "a4"}, "--paper requires --pdf"},
+        {{"report", standardExample, "--pdf", "x.pdf", "--paper", "legal"}, "--paper"},
+        {{"report", standardExample, "--pdf", "x.pdf", "--format", "json"}, "excludes"},
+        {{"report", standardExample, "--pdf", (dir / "nowhere" / "x.pdf").string()},
+         "Error occurred: Path not found (76)"},
     };
     for (const auto& c : cases) {
         const Result r = run(c.args);
@@ -325,6 +333,51 @@ TEST_F(CliTest, ConvertWritesTheOtherUnitSystem) {
     EXPECT_EQ(Split(readFile(back), "\r\n")[1], " 0 ");
     // The converted project calculates.
     EXPECT_EQ(run({"report", metric.string(), "--page", "1"}).status, 0);
+}
+
+TEST_F(CliTest, VersionJsonCsvAndPdfExports) {
+    const std::string listing = run({"report", standardExample, "--page", "0"}).out;
+    const std::string build = Split(Split(listing, "\r\n")[0], ": ")[1];
+    EXPECT_EQ(run({"--version"}).out, build + "\n");
+
+    const Result json = run({"report", sizingExample, "--mode", "sizing", "--format", "json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(nlohmann::json::parse(json.out).at("build"), build);
+
+    // The CSV and JSON sweeps hold the numbers of the text sweep.
+    const auto text = Split(run({"graph", advancedExample, "--index", "1"}).out, "\n");
+    const auto csv =
+        Split(run({"graph", advancedExample, "--index", "1", "--format", "csv"}).out, "\n");
+    ASSERT_EQ(csv.size(), text.size() + 1);
+    EXPECT_EQ(csv[0], "Depth of Cover (m),Development,Headgate,Bleeder,Tailgate,Isolated,"
+                      "Development (R),Headgate (R),Bleeder (R),Tailgate (R),Isolated (R)");
+    const auto sweep = nlohmann::json::parse(
+        run({"graph", advancedExample, "--index", "1", "--format", "json"}).out);
+    ASSERT_EQ(sweep.at("points").size(), text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::string tabs = csv[i + 1];
+        std::replace(tabs.begin(), tabs.end(), ',', '\t');
+        EXPECT_EQ(tabs, text[i]);
+        const auto& point = sweep["points"][i];
+        const auto fields = Split(text[i], "\t");
+        // The text has 7 significant digits.
+        for (const auto& [field, value] : {std::pair{0, point["x"]},
+                                           {2, point["classic"]["headgate"]},
+                                           {9, point["revised"]["tailgate"]}}) {
+            const double v = value.get<double>();
+            EXPECT_NEAR(std::stod(fields[std::size_t(field)]), v, 5e-7 * std::abs(v)) << text[i];
+        }
+    }
+
+    // --paper and --page reach the PDF.
+    const std::string pdf = (dir / "page1.pdf").string(), info = (dir / "info").string();
+    const Result r =
+        run({"report", standardExample, "--pdf", pdf, "--paper", "Letter", "--page", "1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    ASSERT_EQ(std::system(("pdfinfo " + quoted(pdf) + " >" + quoted(info)).c_str()), 0);
+    EXPECT_NE(readFile(info).find("Pages:           1\n"), std::string::npos);
+    EXPECT_NE(readFile(info).find("Page size:       612 x 792"), std::string::npos);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "gui/dialogs/frmkoradesc.h"
 #include "gui/dialogs/frmkoraparm.h"
 #include "gui/graphics/frmpicture.h"
+#include "gui/report/pdfexport.h"
 #include "gui/report/printpreview.h"
 #include "gui/report/reportfont.h"
 #include "gui/report/reportprinter.h"
@@ -173,6 +174,12 @@ void MainWindow::buildMenus() {
               {10, nullptr, {}, 0},
               {11, "E&xit", {}, 1800}},
              [this](int i) { mnuFileItem_Click(i); });
+    // "Export PDF..." follows the print items; it stands outside the numbered File items.
+    auto* exportPdf = new QAction(QStringLiteral("&Export PDF..."), this);
+    exportPdf->setObjectName(QStringLiteral("mnuFileExportPdf"));
+    exportPdf->setProperty("helpContext", 1550);
+    m_fileMenu->insertAction(action(QStringLiteral("mnuFileItem_8")), exportPdf);
+    connect(exportPdf, &QAction::triggered, this, [this] { exportReportPdf(); });
 
     m_recent[0] = m_fileMenu->addSeparator();
     m_recent[0]->setParent(this);
@@ -596,6 +603,17 @@ void MainWindow::printInputListing(bool withDialog) {
     });
 }
 
+void MainWindow::exportReportPdf() {
+    if (m_state.project.ProjectEmpty) {
+        const int answer = m_messenger.ShowMessage("Current file is empty. Continue?",
+                                                   mb::YesNo | mb::Question | mb::DefaultButton2);
+        if (answer != mb::AnswerYes) return;
+    }
+    LoadOutBuf0(false);
+    ExportReportPdf(this, m_messenger.dialogs(), m_messenger, m_state.report.allPages(),
+                    SuggestedPdfPath(m_state.project.ProjectPath, m_state.settings.DataPath));
+}
+
 void MainWindow::mnuEditItem_Click(int index) {
     Guarded(m_messenger, [&] {
         if (index == 0) openDescriptionDialog();
@@ -673,6 +691,7 @@ void MainWindow::mnuCalcItem_Click(int index) {
         showPlanWindow(viewer, PlanSource::Results, geometry, values, m_state.settings, units,
                        advanced, m_messenger);
     });
+    viewer->setPdfPath(SuggestedPdfPath(s.project.ProjectPath, s.settings.DataPath));
     m_viewer = viewer;
     viewer->openOnResults();
 }

@@ -94,6 +94,9 @@ private:
     void buildToolbar();
     void buildClientArea();
     void printInputListing(bool withDialog);
+    // File > "Export PDF...": the input listing (page 0) and the results of the last
+    // calculation as one PDF.
+    void exportReportPdf();
     void openDescriptionDialog();
     void openParametersDialog();
     std::optional<std::string> runParametricStudy(ParametricStudy study);

@@ -1,6 +1,10 @@
 #include "gui/graphics/frmpicture.h"
 
+#include "core/base/koraerror.h"
 #include "core/base/messenger.h"
+#include "gui/app/dialogservice.h"
+#include "gui/app/guimessenger.h"
+#include "gui/graphics/planimage.h"
 #include "gui/graphics/planpainter.h"
 #include "gui/graphics/planwidget.h"
 
@@ -64,6 +68,9 @@ void frmPicture::buildMenus() {
     QAction* print = file->addAction(QStringLiteral("&Print"));
     print->setObjectName(QStringLiteral("mnuPlotFileItem_0"));
     connect(print, &QAction::triggered, this, &frmPicture::printPlan);
+    QAction* saveImageItem = file->addAction(QStringLiteral("Save &Image..."));
+    saveImageItem->setObjectName(QStringLiteral("mnuPlotFileSaveImage"));
+    connect(saveImageItem, &QAction::triggered, this, &frmPicture::saveImage);
     file->addSeparator()->setObjectName(QStringLiteral("mnuPlotFileItem_1"));
     QAction* exitItem = file->addAction(QStringLiteral("E&xit"));
     exitItem->setObjectName(QStringLiteral("mnuPlotFileItem_2"));
@@ -192,6 +199,55 @@ void frmPicture::printPlan() {
         if (printed) return;
         if (HandleError(m_messenger, 482, "Printer error") != errorAnswer::Retry) return;
     }
+}
+
+void frmPicture::saveImage() {
+    // The file and resolution questions go through the program's dialog service, which comes
+    // with the program's messenger.
+    auto* gui = dynamic_cast<GuiMessenger*>(&m_messenger);
+    if (gui == nullptr) return;
+    if (!m_drawable) {
+        m_messenger.ShowMessage(InvalidPlanMessage);
+        return;
+    }
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::SaveAs;
+    request.caption = QStringLiteral("Save Image");
+    QString folder = QString::fromStdString(m_settings.DataPath);
+    while (folder.size() > 1 && (folder.endsWith(QLatin1Char('/')) || folder.endsWith('\\')))
+        folder.chop(1);
+    request.folder = folder;
+    request.fileName = QStringLiteral("KORA Plan.svg");
+    request.filters = {QStringLiteral("SVG Image (*.svg)"), QStringLiteral("PDF Document (*.pdf)"),
+                       QStringLiteral("PNG Image (*.png)")};
+    request.defaultSuffix = QStringLiteral("svg");
+    const std::optional<QString> chosen = gui->dialogs().fileDialog(this, request);
+    if (!chosen) {
+        HandleError(m_messenger, err::DialogCancelled, "Cancel was selected.");
+        return;
+    }
+    const std::optional<PlanImageFormat> format = PlanImageFormatOf(*chosen);
+    if (!format) {
+        m_messenger.ShowMessage("Image files are saved as .svg, .pdf or .png: " +
+                                chosen->toStdString());
+        return;
+    }
+    if (*format == PlanImageFormat::Png) {
+        const std::optional<int> dpi = AskImageResolution(this, gui->dialogs(), m_imageDpi);
+        if (!dpi) {
+            HandleError(m_messenger, err::DialogCancelled, "Cancel was selected.");
+            return;
+        }
+        m_imageDpi = *dpi;
+    }
+    const double inches = double(m_plan->width()) / std::max(1, m_plan->logicalDpiX());
+    while (
+        !WritePlanImage(m_plan->drawing(), m_plan->font(), inches, *chosen, *format, m_imageDpi)) {
+        if (HandleError(m_messenger, err::PathFileAccessError, "Path/File access error") !=
+            errorAnswer::Retry)
+            return;
+    }
+    m_messenger.AddHistory("Plan saved as image: " + chosen->toStdString());
 }
 
 int frmPicture::chromeHeight() const {

@@ -60,6 +60,11 @@ public:
     // printer can be used.
     void printPlan();
 
+    // File > "Save Image...": the drawing as shown (label mode, dimension lines, font) saved as
+    // SVG, PDF or PNG, the type told by the file name the file dialog returns; a PNG asks its
+    // resolution. The size is that of the drawing area. The saved path goes to the history.
+    void saveImage();
+
     // Paints the drawing, scaled to fit, on any paged or image device (a printer, a PDF file).
     bool printOn(QPaintDevice& device) const;
 
@@ -96,6 +101,7 @@ private:
 
     PlanWidget* m_plan = nullptr;
     std::array<QAction*, 5> m_labelItems{};
+    int m_imageDpi = 300;
 };
 
 // Opens the plan window for the results viewer (PlanSource::Results, with the project as

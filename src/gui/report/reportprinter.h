@@ -45,6 +45,9 @@ public:
     // The printer, made on first use (asking the print system for its printers takes time).
     QPrinter& printer();
 
+    // The dialogs the printer asks through; the report's PDF export asks through them too.
+    DialogService& dialogs() { return m_dialogs; }
+
     // The print dialog; false when the user cancelled.
     bool askPrinter(QWidget* parent, Dialog dialog);
 

@@ -97,5 +97,15 @@ TEST(ExampleFilesTest, CopiesMissingProjectFilesOnly) {
     EXPECT_TRUE(fs::is_empty(none.path()));
 }
 
+TEST(ExampleFilesTest, DataFolderOfAnInstallation) {
+    TempFolder root;
+    fs::create_directories(root.file("usr/bin"));
+    const std::string bin = root.file("usr/bin") + "/";
+    EXPECT_EQ(ProgramDataFolder(bin, "../share/kora"), bin); // a build: beside the executable
+    fs::create_directories(root.file("usr/share/kora"));
+    EXPECT_EQ(ProgramDataFolder(bin, "../share/kora"), root.file("usr/share/kora") + "/");
+    EXPECT_EQ(ProgramDataFolder(bin, ""), bin);
+}
+
 } // namespace
 } // namespace kora
