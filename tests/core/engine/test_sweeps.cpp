@@ -116,6 +116,8 @@ TEST(ChartSweepTest, DepthOfCoverFromHalfToOneAndAHalf) {
             EXPECT_EQ(curves.CurvesR(k, pt), ref.SFRevised[k]) << pt << " " << k;
         }
         EXPECT_EQ(curves.CurvesClassic(5, pt), 0); // isolated loading only in the height sweep
+        EXPECT_EQ(curves.IsolatedClassic(pt), ref.SFClassic[5]);
+        EXPECT_EQ(curves.IsolatedR(pt), ref.SFRevised[5]);
         EXPECT_EQ(curves.CurvesR(6, pt), 0);
     }
     EXPECT_EQ(curves.CurvesClassic(0, 12), 0); // the spare row stays empty
