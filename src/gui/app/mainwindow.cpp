@@ -10,6 +10,7 @@
 #include "gui/dialogs/convertdialog.h"
 #include "gui/dialogs/frmkoradesc.h"
 #include "gui/dialogs/frmkoraparm.h"
+#include "gui/graphics/chartloader.h"
 #include "gui/graphics/frmpicture.h"
 #include "gui/report/printpreview.h"
 #include "gui/report/reportfont.h"
@@ -51,8 +52,8 @@ namespace kora::gui {
 
 namespace {
 
-// The chart window comes with a later piece of work: until then its commands are shown, greyed.
-constexpr bool GraphCommandsAvailable = false;
+// The graph commands need nothing but a project, which their sweep checks itself.
+constexpr bool GraphCommandsAvailable = true;
 
 constexpr int SettingsSectionSettings = settingsPart::Settings;
 constexpr int SettingsSectionFileMenu = settingsPart::FileMenu;
@@ -107,6 +108,7 @@ MainWindow::~MainWindow() {
     m_messenger.setPane(nullptr);
     delete m_viewer.data();
     delete m_parameters.data();
+    delete m_graph.data();
 }
 
 ResultsViewer* MainWindow::resultsViewer() const {
@@ -201,7 +203,8 @@ void MainWindow::buildMenus() {
              [this](int i) { mnuCalcItem_Click(i); });
     const char* graphCaptions[] = {"SF vs Entry Height", "SF vs Depth of Cover",
                                    "SF vs Panel Width", "SF vs CrossCut Spacing"};
-    auto addGraphMenu = [&](int index, const char* caption, const char* array) {
+    auto addGraphMenu = [&](int index, const char* caption, const char* array,
+                            void (MainWindow::*handler)(int)) {
         QMenu* sub = output->addMenu(QString::fromLatin1(caption));
         sub->setObjectName(itemName("mnuCalcItem", index) + QStringLiteral("_Menu"));
         QAction* entry = sub->menuAction();
@@ -212,10 +215,12 @@ void MainWindow::buildMenus() {
             a->setParent(this);
             a->setObjectName(itemName(array, i));
             a->setProperty("helpContext", 3500);
+            connect(a, &QAction::triggered, this, [this, handler, i] { (this->*handler)(i); });
         }
     };
-    addGraphMenu(5, "Graph [KORA (Classic)]", "mnuCalcGrafItem");
-    addGraphMenu(6, "Graph [KORA (R)]", "mnuCalcGrafRItem");
+    addGraphMenu(5, "Graph [KORA (Classic)]", "mnuCalcGrafItem",
+                 &MainWindow::mnuCalcGrafItem_Click);
+    addGraphMenu(6, "Graph [KORA (R)]", "mnuCalcGrafRItem", &MainWindow::mnuCalcGrafRItem_Click);
     SetGraphMenus();
 
     QMenu* util = addMenu("mnuUtil", "&Utilities", 4000);
@@ -671,6 +676,30 @@ void MainWindow::mnuCalcItem_Click(int index) {
     viewer->openOnResults();
 }
 
+void MainWindow::mnuCalcGrafItem_Click(int index) {
+    bool show = false;
+    if (!Guarded(m_messenger, [&] {
+            WaitCursor wait;
+            show = ChartSweep(index, m_state, m_messenger);
+        }))
+        return;
+    if (!show || (index < 0 || index > 3)) return;
+    const ChartContext context{m_state, m_messenger, m_messenger.dialogs(), m_state.iniPath,
+                               [](QWidget& w) { CenterForm(w); }};
+    QString problem;
+    Guarded(m_messenger,
+            [&] { m_graph = OpenChartWindow(context, this, index, graphKORAR, &problem); });
+    if (!m_graph && !problem.isEmpty())
+        m_messenger.ShowMessage("The chart window could not be loaded: " + problem.toStdString(),
+                                mb::Critical);
+}
+
+void MainWindow::mnuCalcGrafRItem_Click(int index) {
+    graphKORAR = 255;
+    mnuCalcGrafItem_Click(index);
+    graphKORAR = 0;
+}
+
 std::optional<std::string> MainWindow::runParametricStudy(ParametricStudy study) {
     // The study file goes to the user's data folder, beside the projects, where the user can
     // always write (the program's own folder rarely is writable).
@@ -788,6 +817,7 @@ void MainWindow::formUnload() {
     m_unloaded = true;
     if (m_parameters) m_parameters->close();
     if (m_viewer) m_viewer->close();
+    if (m_graph) m_graph->close();
     m_help.CloseHelp();
     writeFileMenuSection();
 }
