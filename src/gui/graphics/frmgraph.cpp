@@ -597,8 +597,8 @@ void frmGraph::exportToSpreadsheet() {
     if (m_context.dialogs.openUrl(QUrl::fromLocalFile(text(path)))) {
         m.ShowMessage(exported);
     } else {
-        m.ShowMessage(exported + " to " + path +
-                          "\r\nNo spreadsheet program could be started to open it; the file "
+        m.ShowMessage(exported + " to\r\n" + path +
+                          "\r\nNo spreadsheet program could be started to open the file; it "
                           "can be opened from that folder.",
                       mb::Exclamation);
     }

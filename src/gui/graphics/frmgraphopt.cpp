@@ -112,6 +112,12 @@ frmGraphOpt::frmGraphOpt(ChartParams& params, int graphIndex, int unitSystem, Me
     m_txtSS->setMinimumWidth(24);
     connect(m_hscroll1, &QScrollBar::valueChanged, this,
             [this](int value) { m_txtSS->setText(QString::number(value)); });
+    // The row keeps its place while hidden, so the dialog does not change its layout.
+    for (QWidget* w : std::initializer_list<QWidget*>{m_symbolLabel, m_hscroll1, m_txtSS}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     grid->addWidget(m_symbolLabel, row, 0);
     grid->addWidget(m_hscroll1, row, 1);
     grid->addWidget(m_txtSS, row++, 2);

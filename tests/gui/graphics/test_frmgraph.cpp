@@ -248,7 +248,8 @@ TEST_F(ChartTest, ExportsWriteWhatTheChartShows) {
         EXPECT_EQ(GuiHarness::readFile(path).substr(0, 2), "PK");
         ASSERT_EQ(h.dialogs.messages.size(), 1u);
         const std::string text = h.dialogs.messages[0].text.toStdString();
-        EXPECT_EQ(text.rfind(opens ? "Exported 2 Curves" : "Exported 2 Curves to " + path, 0), 0u)
+        EXPECT_EQ(text.rfind(opens ? "Exported 2 Curves" : "Exported 2 Curves to\r\n" + path, 0),
+                  0u)
             << text;
     }
     // Asked first when the options say so; No exports nothing.
