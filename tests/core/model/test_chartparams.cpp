@@ -53,18 +53,6 @@ TEST(ChartParamsTest, ResetAndItsRule) {
     }
 }
 
-TEST(ChartParamsTest, CurveTableAndColours) {
-    EXPECT_EQ(SeriesLabel(0), "Development Loading");
-    EXPECT_EQ(SeriesLabel(3), "TAILGATE Loading");
-    EXPECT_EQ(SeriesLabel(6), "");
-    // Red in the low byte of the table; the chart's colour is 0xRRGGBB.
-    EXPECT_EQ(CurveRgb(0), 0x0000FFu);
-    EXPECT_EQ(CurveRgb(1), 0xCD5C5Cu);
-    EXPECT_EQ(CurveRgb(2), 0x000000u);
-    EXPECT_EQ(CurveRgb(3), 0x006400u);
-    EXPECT_EQ(CurveRgb(4), 0x800000u); // not the bleeder curve's black
-}
-
 TEST(ChartParamsTest, SeriesOfTheSweepPerModelAndCurveCount) {
     WorkingSet w;
     PlanGeometry plan;
@@ -89,6 +77,10 @@ TEST(ChartParamsTest, SeriesOfTheSweepPerModelAndCurveCount) {
     // The depth sweep leaves column 5 empty, yet the isolated curve has its factors.
     for (double sf : all[4].y) EXPECT_GT(sf, 0);
     EXPECT_EQ(all[4].y[0], std::stod(FormatGeneral(curves.IsolatedClassic(1))));
+    // Colours 0xRRGGBB from the table's values with red in the low byte; isolated loading is not
+    // drawn in the bleeder curve's black.
+    EXPECT_EQ((std::array{CurveRgb(0), CurveRgb(1), CurveRgb(2), CurveRgb(3), CurveRgb(4)}),
+              (std::array<std::uint32_t, 5>{0x0000FF, 0xCD5C5C, 0, 0x006400, 0x800000}));
 }
 
 TEST(NiceAxisTest, BoundsOnNiceTicksWithTheDataInside) {

@@ -43,10 +43,10 @@ protected:
 
     frmGraph* graph() const { return qobject_cast<frmGraph*>(h.window->graphWindow()); }
 
-    frmGraph& open(const char* item) {
-        h.trigger(item);
+    frmGraph& open(const std::string& item) {
+        h.trigger(item.c_str());
         frmGraph* g = graph();
-        if (g == nullptr) throw std::runtime_error(std::string("no chart from ") + item);
+        if (g == nullptr) throw std::runtime_error("no chart from " + item);
         QApplication::processEvents(); // the chart is laid out
         return *g;
     }
@@ -75,12 +75,9 @@ protected:
         return c;
     }
 
-    // The last line of the history log, without its number.
-    std::string lastHistory() const {
-        std::string t = h.state.history.text();
-        while (!t.empty() && (t.back() == '\n' || t.back() == '\r')) t.pop_back();
-        t = t.substr(t.find_last_of('\n') + 1);
-        return t.substr(t.find(". ") + 2);
+    // Whether the history log's last line is this message.
+    bool loggedLast(const std::string& message) const {
+        return h.state.history.text().ends_with(". " + message + "\r\n");
     }
 
     std::string graphKey(const char* key) const {
@@ -97,11 +94,8 @@ TEST_F(ChartTest, EachKindFromBothSubmenusChartsTheSameXAndItsOwnModel) {
         SCOPED_TRACE(kind);
         std::vector<ChartSeries> models[2];
         for (int r = 0; r < 2; ++r) {
-            frmGraph& g = open(QStringLiteral("%1_%2")
-                                   .arg(r ? "mnuCalcGrafRItem" : "mnuCalcGrafItem")
-                                   .arg(kind)
-                                   .toLatin1()
-                                   .constData());
+            frmGraph& g =
+                open((r ? "mnuCalcGrafRItem_" : "mnuCalcGrafItem_") + std::to_string(kind));
             EXPECT_EQ(g.windowTitle(), QStringLiteral("Graph"));
             EXPECT_FALSE(h.window->isEnabled());
             EXPECT_EQ(g.GraphIndex(), kind);
@@ -133,7 +127,6 @@ TEST_F(ChartTest, EachKindFromBothSubmenusChartsTheSameXAndItsOwnModel) {
         EXPECT_EQ(models[0][1].x, models[1][1].x);
         EXPECT_NE(models[0][1].y, models[1][1].y);
     }
-    EXPECT_EQ(h.state.curves.GraphCommandIndex, 3);
 }
 
 TEST_F(ChartTest, StoredTitlesStayUntilTheUnitSystemChanges) {
@@ -309,9 +302,9 @@ TEST_F(ChartTest, PrintAndCopy) {
     });
     child<QAction>(g, "GraphFileItem_0")->trigger();
     EXPECT_EQ(GuiHarness::readFile(pdf.toStdString()).substr(0, 5), "%PDF-");
-    EXPECT_EQ(lastHistory(), "Printing Graph");
+    EXPECT_TRUE(loggedLast("Printing Graph"));
     child<QAction>(g, "GraphFileItem_0")->trigger(); // cancelled: nothing printed
-    EXPECT_EQ(lastHistory(), "Cancel was selected.");
+    EXPECT_TRUE(loggedLast("Cancel was selected."));
 
     QGuiApplication::clipboard()->clear();
     child<QAction>(g, "GraphEditItem_0")->trigger();
