@@ -10,6 +10,7 @@
 #include "gui/dialogs/convertdialog.h"
 #include "gui/dialogs/frmkoradesc.h"
 #include "gui/dialogs/frmkoraparm.h"
+#include "gui/graphics/chartloader.h"
 #include "gui/graphics/frmpicture.h"
 #include "gui/report/pdfexport.h"
 #include "gui/report/printpreview.h"
@@ -43,6 +44,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -56,8 +58,8 @@ namespace kora::gui {
 
 namespace {
 
-// The chart window comes with a later piece of work: until then its commands are shown, greyed.
-constexpr bool GraphCommandsAvailable = false;
+// The graph commands need nothing but a project, which their sweep checks itself.
+constexpr bool GraphCommandsAvailable = true;
 
 constexpr int SettingsSectionSettings = settingsPart::Settings;
 constexpr int SettingsSectionFileMenu = settingsPart::FileMenu;
@@ -112,6 +114,7 @@ MainWindow::~MainWindow() {
     m_messenger.setPane(nullptr);
     delete m_viewer.data();
     delete m_parameters.data();
+    delete m_graph.data();
 }
 
 ResultsViewer* MainWindow::resultsViewer() const {
@@ -210,7 +213,8 @@ void MainWindow::buildMenus() {
              [this](int i) { mnuCalcItem_Click(i); });
     const char* graphCaptions[] = {"SF vs Entry Height", "SF vs Depth of Cover",
                                    "SF vs Panel Width", "SF vs CrossCut Spacing"};
-    auto addGraphMenu = [&](int index, const char* caption, const char* array) {
+    auto addGraphMenu = [&](int index, const char* caption, const char* array,
+                            void (MainWindow::*handler)(int)) {
         QMenu* sub = output->addMenu(QString::fromLatin1(caption));
         sub->setObjectName(itemName("mnuCalcItem", index) + QStringLiteral("_Menu"));
         QAction* entry = sub->menuAction();
@@ -221,10 +225,12 @@ void MainWindow::buildMenus() {
             a->setParent(this);
             a->setObjectName(itemName(array, i));
             a->setProperty("helpContext", 3500);
+            connect(a, &QAction::triggered, this, [this, handler, i] { (this->*handler)(i); });
         }
     };
-    addGraphMenu(5, "Graph [KORA (Classic)]", "mnuCalcGrafItem");
-    addGraphMenu(6, "Graph [KORA (R)]", "mnuCalcGrafRItem");
+    addGraphMenu(5, "Graph [KORA (Classic)]", "mnuCalcGrafItem",
+                 &MainWindow::mnuCalcGrafItem_Click);
+    addGraphMenu(6, "Graph [KORA (R)]", "mnuCalcGrafRItem", &MainWindow::mnuCalcGrafRItem_Click);
     SetGraphMenus();
 
     QMenu* util = addMenu("mnuUtil", "&Utilities", 4000);
@@ -263,20 +269,20 @@ void MainWindow::buildToolbar() {
     m_toolbar->toggleViewAction()->setEnabled(false);
     struct Button {
         const char* tip;
-        const char* theme;
-        const char* fallback;
+        const char* icon;
     };
     const Button buttons[] = {
-        {"Open Data File", "document-open", ":/icons/document-open.svg"},
-        {"Save Data File", "document-save", ":/icons/document-save.svg"},
-        {"Print Data File", "document-print", ":/icons/document-print.svg"},
-        {"Edit Description", "document-edit", ":/icons/document-edit.svg"},
-        {"Edit Pillar Data", "document-properties", ":/icons/document-properties.svg"},
+        {"Open Data File", ":/icons/document-open.svg"},
+        {"Save Data File", ":/icons/document-save.svg"},
+        {"Print Data File", ":/icons/document-print.svg"},
+        {"Edit Description", ":/icons/document-edit.svg"},
+        {"Edit Pillar Data", ":/icons/document-properties.svg"},
     };
     for (int i = 0; i < 5; ++i) {
         const Button& b = buttons[i];
-        const QIcon icon =
-            QIcon::fromTheme(QString::fromLatin1(b.theme), QIcon(QString::fromLatin1(b.fallback)));
+        // The program's own icons: looking them up in the desktop's icon theme would cost the
+        // start-up several milliseconds before the first paint.
+        const QIcon icon(QString::fromLatin1(b.icon));
         QAction* a = m_toolbar->addAction(icon, QString::fromLatin1(b.tip));
         a->setParent(this);
         a->setToolTip(QString::fromLatin1(b.tip));
@@ -309,7 +315,10 @@ void MainWindow::buildClientArea() {
     m_txtMain = new QPlainTextEdit(central);
     m_txtMain->setObjectName(QStringLiteral("txtMain"));
     m_txtMain->setReadOnly(true);
-    m_txtMain->setStyleSheet(QStringLiteral("QPlainTextEdit#txtMain { background: #C0C0C0; }"));
+    // Light grey through the palette: a style sheet would cost the start-up its parser.
+    QPalette grey = m_txtMain->palette();
+    grey.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    m_txtMain->setPalette(grey);
     // 1200 twips high, whatever the screen's resolution.
     m_txtMain->setFixedHeight(std::max(60, logicalDpiY() * 1200 / TwipsPerInch));
     column->addWidget(m_txtMain);
@@ -696,6 +705,30 @@ void MainWindow::mnuCalcItem_Click(int index) {
     viewer->openOnResults();
 }
 
+void MainWindow::mnuCalcGrafItem_Click(int index) {
+    bool show = false;
+    if (!Guarded(m_messenger, [&] {
+            WaitCursor wait;
+            show = ChartSweep(index, m_state, m_messenger);
+        }))
+        return;
+    if (!show || (index < 0 || index > 3)) return;
+    const ChartContext context{m_state, m_messenger, m_messenger.dialogs(), m_state.iniPath,
+                               [](QWidget& w) { CenterForm(w); }};
+    QString problem;
+    Guarded(m_messenger,
+            [&] { m_graph = OpenChartWindow(context, this, index, graphKORAR, &problem); });
+    if (!m_graph && !problem.isEmpty())
+        m_messenger.ShowMessage("The chart window could not be loaded: " + problem.toStdString(),
+                                mb::Critical);
+}
+
+void MainWindow::mnuCalcGrafRItem_Click(int index) {
+    graphKORAR = 255;
+    mnuCalcGrafItem_Click(index);
+    graphKORAR = 0;
+}
+
 std::optional<std::string> MainWindow::runParametricStudy(ParametricStudy study) {
     // The study file goes to the user's data folder, beside the projects, where the user can
     // always write (the program's own folder rarely is writable).
@@ -836,6 +869,7 @@ void MainWindow::formUnload() {
     m_unloaded = true;
     if (m_parameters) m_parameters->close();
     if (m_viewer) m_viewer->close();
+    if (m_graph) m_graph->close();
     m_help.CloseHelp();
     writeFileMenuSection();
 }

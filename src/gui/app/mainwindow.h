@@ -6,6 +6,7 @@
 #include <QDate>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,6 +44,10 @@ public:
     void mnuFileArray_Click(int index);
     void mnuEditItem_Click(int index);
     void mnuCalcItem_Click(int index);
+    // The Output menu's Graph submenus: the chart sweep of graph kind `index`, then the chart of
+    // the Classic curves, or of the (R) curves while graphKORAR is 255.
+    void mnuCalcGrafItem_Click(int index);
+    void mnuCalcGrafRItem_Click(int index);
     void mnuUtilItem_Click(int index);
     void mnuHelpItem_Click(int index);
     void Toolbar1_ButtonClick(int button);
@@ -80,6 +85,9 @@ public:
     bool QueryUnload();
 
     QPlainTextEdit* historyPane() const { return m_txtMain; }
+    QWidget* graphWindow() const { return m_graph.data(); }
+
+    std::uint8_t graphKORAR = 0; // 255 while an (R) graph command runs
     ResultsViewer* resultsViewer() const;
     frmKORAParm* parametersDialog() const;
 
@@ -130,6 +138,7 @@ private:
     QPointer<ResultsViewer> m_viewer;
     QPointer<frmKORAParm> m_parameters;
     QPointer<QDialog> m_description;
+    QPointer<QWidget> m_graph;
     bool m_unloaded = false;
 };
 

@@ -80,14 +80,18 @@ TEST(ChartSweepTest, FromHalfToOneAndAHalfTimesTheValue) {
         EXPECT_EQ(s.curves.CurvesClassic(0, pt), 400 + 100 * pt);
         EXPECT_EQ(s.curves.CurvesR(0, pt), 400 + 100 * pt);
         EXPECT_EQ(s.curves.CurvesClassic(5, pt), 0); // isolated loading only in the height sweep
+        EXPECT_EQ(s.curves.CurvesR(6, pt), 0);
     }
-    // The point at the project's own depth is the project's standard analysis.
+    // The point at the project's own depth is the project's standard analysis, the isolated
+    // factors included (they are kept for every kind of sweep: the five-curve chart shows them).
     test::EngineRun r;
     ASSERT_TRUE(r.run(OutputCommand::Standard, p));
     for (int k = 1; k <= 4; ++k) {
         EXPECT_EQ(s.curves.CurvesClassic(k, 6), r.w.SFClassic[k]) << k;
         EXPECT_EQ(s.curves.CurvesR(k, 6), r.w.SFRevised[k]) << k;
     }
+    EXPECT_EQ(s.curves.IsolatedClassic(6), r.w.SFClassic[5]);
+    EXPECT_EQ(s.curves.IsolatedR(6), r.w.SFRevised[5]);
     EXPECT_EQ(s.curves.CurvesClassic(0, 12), 0); // the spare row stays empty
 
     // Each index sweeps its quantity from half the project value in tenths, in the project unit.

@@ -23,6 +23,7 @@ namespace {
 
 TEST(MainWindow, MenusCarryTheirCaptionsShortcutsHelpContextsAndEnabling) {
     GuiHarness h;
+    h.preset("KORAOptions", "ShowInputScreenOnStart", "0"); // no dialog blocks the window
     MainWindow& w = h.start();
     struct Row {
         const char* name;
@@ -46,10 +47,10 @@ TEST(MainWindow, MenusCarryTheirCaptionsShortcutsHelpContextsAndEnabling) {
         {"mnuCalcItem_0", "Stability Factors (Standard Geometry)...", "", 3100, true},
         {"mnuCalcItem_1", "Stability Factors (Advanced Geometry)...", "", 3200, false},
         {"mnuCalcItem_3", "Size Pillars (Standard Geometry)...", "", 3300, true},
-        {"mnuCalcItem_5", "Graph [KORA (Classic)]", "", 3500, false},
-        {"mnuCalcItem_6", "Graph [KORA (R)]", "", 3500, false},
-        {"mnuCalcGrafItem_0", "SF vs Entry Height", "", 3500, false},
-        {"mnuCalcGrafRItem_3", "SF vs CrossCut Spacing", "", 3500, false},
+        {"mnuCalcItem_5", "Graph [KORA (Classic)]", "", 3500, true},
+        {"mnuCalcItem_6", "Graph [KORA (R)]", "", 3500, true},
+        {"mnuCalcGrafItem_0", "SF vs Entry Height", "", 3500, true},
+        {"mnuCalcGrafRItem_3", "SF vs CrossCut Spacing", "", 3500, true},
         {"mnuUtilItem_0", "&Settings...", "", 4100, true},
         {"mnuUtilItem_1", "&Options...", "", 4200, true},
         {"mnuUtilItem_2", "&Unit Conversion...", "", 4300, true},
