@@ -22,14 +22,14 @@ trap cleanup EXIT
 dpkg -x "$deb" "$root/pkg"
 usr="$root/pkg/usr"
 
-for f in bin/kora bin/kora-cli share/applications/kora.desktop share/mime/packages/kora.xml \
+for f in bin/kora bin/kora-cli lib/kora/libkora_charts.so share/applications/kora.desktop share/mime/packages/kora.xml \
          share/icons/hicolor/scalable/apps/kora.svg share/icons/hicolor/48x48/apps/kora.png \
          share/man/man1/kora-cli.1.gz share/kora/KORA.PDF share/kora/KORA-Method.pdf \
          share/kora/Example_3Entry_Standard.KOR; do
     [ -s "$usr/$f" ] || fail "missing /usr/$f"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libhpdf libstdc++6 fonts-liberation2; do
+for d in libqt6widgets6 libqt6charts6 libxlsxwriter libhpdf libstdc++6 fonts-liberation2; do
     [[ "$depends" == *"$d"* ]] || fail "Depends lacks $d: $depends"
 done
 for folder in "$build" "$source"; do
