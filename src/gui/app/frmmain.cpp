@@ -10,11 +10,17 @@
 #include "gui/dialogs/frmconvert.h"
 #include "gui/dialogs/frmkoradesc.h"
 #include "gui/dialogs/frmkoraparm.h"
+#include "gui/graphics/chartloader.h"
 #include "gui/graphics/frmpicture.h"
 #include "gui/report/frmpreview.h"
 #include "gui/report/frmrestxtplt.h"
+#include "gui/report/pdfexport.h"
 #include "gui/report/reportfont.h"
 #include "gui/report/reportprinter.h"
+#include "gui/settings/frmkoraopts.h"
+#include "gui/settings/frmset.h"
+#include "gui/utilities/frmtextbrow.h"
+#include "gui/utilities/frmunits.h"
 #include "gui/utilities/helpmenu.h"
 #include "gui/utilities/helpsystem.h"
 
@@ -38,6 +44,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -46,13 +53,14 @@
 #include <algorithm>
 #include <cctype>
 #include <functional>
+#include <utility>
 
 namespace kora::gui {
 
 namespace {
 
-// The chart window comes with a later piece of work: until then its commands are shown, greyed.
-constexpr bool GraphCommandsAvailable = false;
+// The graph commands need nothing but a project, which their sweep checks itself.
+constexpr bool GraphCommandsAvailable = true;
 
 constexpr int SettingsSectionSettings = settingsPart::Settings;
 constexpr int SettingsSectionFileMenu = settingsPart::FileMenu;
@@ -126,6 +134,7 @@ frmMain::~frmMain() {
     m_messenger.setPane(nullptr);
     delete m_viewer.data();
     delete m_parameters.data();
+    delete m_graph.data();
 }
 
 frmResTxtPlt* frmMain::resultsViewer() const {
@@ -183,8 +192,13 @@ void frmMain::buildMenus() {
               {10},
               {FileItem::Exit, "E&xit", {}, 1800}},
              [this](int i) { mnuFileItem_Click(FileItem(i)); });
-    // The text file browser comes with a later piece of work.
-    action(itemName("mnuFileItem", FileItem::ViewSourceFiles))->setEnabled(false);
+    // "Export PDF..." follows the print items; it stands outside the numbered File items.
+    auto* exportPdf = new QAction(QStringLiteral("&Export PDF..."), this);
+    exportPdf->setObjectName(QStringLiteral("mnuFileExportPdf"));
+    exportPdf->setProperty("helpContext", 1550);
+    m_fileMenu->insertAction(action(QStringLiteral("mnuFileItem_8")), exportPdf);
+    connect(exportPdf, &QAction::triggered, this,
+            [this] { mnuFileItem_Click(FileItem::ExportPdf); });
 
     m_recentSeparator = m_fileMenu->addSeparator();
     m_recentSeparator->setParent(this);
@@ -213,23 +227,31 @@ void frmMain::buildMenus() {
               {CalcItem::SizePillars, "Size Pillars (Standard Geometry)...", {}, 3300},
               {4}},
              [this](int i) { mnuCalcItem_Click(CalcItem(i)); });
-    const char* graphCaptions[] = {"SF vs Entry Height", "SF vs Depth of Cover",
-                                   "SF vs Panel Width", "SF vs CrossCut Spacing"};
-    auto addGraphMenu = [&](CalcItem index, const char* caption, const char* array) {
+    const std::pair<GraphItem, const char*> graphItems[] = {
+        {GraphItem::EntryHeight, "SF vs Entry Height"},
+        {GraphItem::DepthOfCover, "SF vs Depth of Cover"},
+        {GraphItem::PanelWidth, "SF vs Panel Width"},
+        {GraphItem::CrosscutSpacing, "SF vs CrossCut Spacing"}};
+    auto addGraphMenu = [&](CalcItem index, const char* caption, const char* array,
+                            void (frmMain::*handler)(GraphItem)) {
         QMenu* sub = output->addMenu(QString::fromLatin1(caption));
         sub->setObjectName(itemName("mnuCalcItem", index) + QStringLiteral("_Menu"));
         QAction* entry = sub->menuAction();
         entry->setObjectName(itemName("mnuCalcItem", index));
         entry->setProperty("helpContext", 3500);
-        for (int i = 0; i < 4; ++i) {
-            QAction* a = sub->addAction(QString::fromLatin1(graphCaptions[i]));
+        for (const auto& [item, text] : graphItems) {
+            QAction* a = sub->addAction(QString::fromLatin1(text));
             a->setParent(this);
-            a->setObjectName(itemName(array, i));
+            a->setObjectName(itemName(array, item));
             a->setProperty("helpContext", 3500);
+            connect(a, &QAction::triggered, this,
+                    [this, handler, item = item] { (this->*handler)(item); });
         }
     };
-    addGraphMenu(CalcItem::GraphClassic, "Graph [KORA (Classic)]", "mnuCalcGrafItem");
-    addGraphMenu(CalcItem::GraphRevised, "Graph [KORA (R)]", "mnuCalcGrafRItem");
+    addGraphMenu(CalcItem::GraphClassic, "Graph [KORA (Classic)]", "mnuCalcGrafItem",
+                 &frmMain::mnuCalcGrafItem_Click);
+    addGraphMenu(CalcItem::GraphRevised, "Graph [KORA (R)]", "mnuCalcGrafRItem",
+                 &frmMain::mnuCalcGrafRItem_Click);
     SetGraphMenus();
 
     QMenu* util = addMenu("mnuUtil", "&Utilities", 4000);
@@ -243,9 +265,6 @@ void frmMain::buildMenus() {
               {UtilItem::CloseHistory, "Close History &Window"},
               {UtilItem::CopyHistory, "Co&py History &Window"}},
              [this](int i) { mnuUtilItem_Click(UtilItem(i)); });
-    // The settings, options and unit calculator dialogs come with later pieces of work.
-    for (UtilItem item : {UtilItem::Settings, UtilItem::Options, UtilItem::UnitConversion})
-        action(itemName("mnuUtilItem", item))->setEnabled(false);
 
     QMenu* help = addMenu("mnuHelp", "&Help", 5000);
     addItems(help, "mnuHelpItem",
@@ -272,21 +291,19 @@ void frmMain::buildToolbar() {
     struct Button {
         ToolbarButton button;
         const char* tip;
-        const char* theme;
-        const char* fallback;
+        const char* icon;
     };
     const Button buttons[] = {
-        {ToolbarButton::Open, "Open Data File", "document-open", ":/icons/document-open.svg"},
-        {ToolbarButton::Save, "Save Data File", "document-save", ":/icons/document-save.svg"},
-        {ToolbarButton::Print, "Print Data File", "document-print", ":/icons/document-print.svg"},
-        {ToolbarButton::Description, "Edit Description", "document-edit",
-         ":/icons/document-edit.svg"},
-        {ToolbarButton::Parameters, "Edit Pillar Data", "document-properties",
-         ":/icons/document-properties.svg"},
+        {ToolbarButton::Open, "Open Data File", ":/icons/document-open.svg"},
+        {ToolbarButton::Save, "Save Data File", ":/icons/document-save.svg"},
+        {ToolbarButton::Print, "Print Data File", ":/icons/document-print.svg"},
+        {ToolbarButton::Description, "Edit Description", ":/icons/document-edit.svg"},
+        {ToolbarButton::Parameters, "Edit Pillar Data", ":/icons/document-properties.svg"},
     };
     for (const Button& b : buttons) {
-        const QIcon icon =
-            QIcon::fromTheme(QString::fromLatin1(b.theme), QIcon(QString::fromLatin1(b.fallback)));
+        // The program's own icons: looking them up in the desktop's icon theme would cost the
+        // start-up several milliseconds before the first paint.
+        const QIcon icon(QString::fromLatin1(b.icon));
         QAction* a = m_toolbar->addAction(icon, QString::fromLatin1(b.tip));
         a->setParent(this);
         a->setToolTip(QString::fromLatin1(b.tip));
@@ -318,7 +335,10 @@ void frmMain::buildClientArea() {
     m_txtMain = new QPlainTextEdit(central);
     m_txtMain->setObjectName(QStringLiteral("txtMain"));
     m_txtMain->setReadOnly(true);
-    m_txtMain->setStyleSheet(QStringLiteral("QPlainTextEdit#txtMain { background: #C0C0C0; }"));
+    // Light grey through the palette: a style sheet would cost the start-up its parser.
+    QPalette grey = m_txtMain->palette();
+    grey.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    m_txtMain->setPalette(grey);
     // 1200 twips high, whatever the screen's resolution.
     m_txtMain->setFixedHeight(std::max(60, logicalDpiY() * 1200 / TwipsPerInch));
     column->addWidget(m_txtMain);
@@ -334,7 +354,7 @@ void frmMain::ApplyWindowSettings() {
 
 void frmMain::ApplyHistorySetting() {
     const bool on = m_state.settings.DisplayHistoryWin == 1;
-    m_state.history.setEnabled(on);
+    m_state.history.applySettings(m_state.settings);
     m_txtMain->setVisible(on);
     for (UtilItem item : {UtilItem::ClearHistory, UtilItem::CloseHistory, UtilItem::CopyHistory})
         action(itemName("mnuUtilItem", item))->setEnabled(on);
@@ -561,10 +581,17 @@ void frmMain::mnuFileItem_Click(FileItem item) {
             m_messenger.dialogs().execDialog(preview);
             break;
         }
+        case FileItem::ViewSourceFiles: {
+            frmTextBrow browser(m_state, m_state.iniPath, m_state.BrowseFolder, m_messenger, this);
+            CenterForm(browser);
+            m_messenger.dialogs().execDialog(browser);
+            break;
+        }
+        case FileItem::ExportPdf:
+            exportReportPdf();
+            break;
         case FileItem::Exit:
             close();
-            break;
-        case FileItem::ViewSourceFiles:
             break;
         }
     });
@@ -611,6 +638,17 @@ void frmMain::printInputListing(bool withDialog) {
     });
 }
 
+void frmMain::exportReportPdf() {
+    if (m_state.project.ProjectEmpty) {
+        const int answer = m_messenger.ShowMessage("Current file is empty. Continue?",
+                                                   mb::YesNo | mb::Question | mb::DefaultButton2);
+        if (answer != mb::AnswerYes) return;
+    }
+    LoadOutBuf0(false);
+    ExportReportPdf(this, m_messenger.dialogs(), m_messenger, m_state.report.allPages(),
+                    SuggestedPdfPath(m_state.project.ProjectPath, m_state.settings.DataPath));
+}
+
 void frmMain::mnuEditItem_Click(EditItem item) {
     Guarded(m_messenger, [&] {
         if (item == EditItem::Description) openDescriptionDialog();
@@ -646,7 +684,7 @@ void frmMain::openParametersDialog() {
     hooks.runStudy = [this](ParametricStudy study) { return runParametricStudy(study); };
     // Not a Qt child of the main window, which is disabled while the dialog is open.
     auto* dialog = new frmKORAParm(m_state.project, m_state.settings, m_state.plan, m_messenger,
-                                   m_printer, std::move(hooks), nullptr);
+                                   m_messenger.dialogs(), m_printer, std::move(hooks), nullptr);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     m_parameters = dialog;
     connect(dialog, &QDialog::finished, this, [this] {
@@ -688,7 +726,7 @@ void frmMain::mnuCalcItem_Click(CalcItem item) {
         }))
         return;
     if (!show) return;
-    auto* viewer = new frmResTxtPlt(s.report, m_messenger, m_printer, this);
+    auto* viewer = new frmResTxtPlt(s.report, m_messenger, m_messenger.dialogs(), m_printer, this);
     viewer->setWindowTitle(viewer->windowTitle() + QStringLiteral(": ") +
                            QString::fromStdString(OutputCaptionSuffix(command)));
     // The plan of this calculation, kept with the viewer: later calculations do not change it.
@@ -698,10 +736,36 @@ void frmMain::mnuCalcItem_Click(CalcItem item) {
     const int advanced = s.work.AdvCalc;
     viewer->setViewPlans([this, viewer, geometry, values, units, advanced] {
         showPlanWindow(viewer, PlanSource::Results, geometry, values, m_state.settings, units,
-                       advanced, m_messenger, m_printer);
+                       advanced, m_messenger, m_messenger.dialogs(), m_printer);
     });
+    viewer->setPdfPath(SuggestedPdfPath(s.project.ProjectPath, s.settings.DataPath));
     m_viewer = viewer;
     viewer->openOnResults();
+}
+
+void frmMain::mnuCalcGrafItem_Click(GraphItem item) {
+    const int index = int(item);
+    bool show = false;
+    if (!Guarded(m_messenger, [&] {
+            WaitCursor wait;
+            show = ChartSweep(index, m_state, m_messenger);
+        }))
+        return;
+    if (!show || (index < 0 || index > 3)) return;
+    const ChartContext context{m_state, m_messenger, m_messenger.dialogs(), m_state.iniPath,
+                               [](QWidget& w) { CenterForm(w); }};
+    QString problem;
+    Guarded(m_messenger,
+            [&] { m_graph = OpenChartWindow(context, this, index, graphKORAR, &problem); });
+    if (!m_graph && !problem.isEmpty())
+        m_messenger.ShowMessage("The chart window could not be loaded: " + problem.toStdString(),
+                                mb::Critical);
+}
+
+void frmMain::mnuCalcGrafRItem_Click(GraphItem item) {
+    graphKORAR = 255;
+    mnuCalcGrafItem_Click(item);
+    graphKORAR = 0;
 }
 
 std::optional<std::string> frmMain::runParametricStudy(ParametricStudy study) {
@@ -753,6 +817,29 @@ void frmMain::copyHistory() {
 void frmMain::mnuUtilItem_Click(UtilItem item) {
     Guarded(m_messenger, [&] {
         switch (item) {
+        case UtilItem::Settings: {
+            SettingsHooks hooks{[this] {
+                                    ApplyHistorySetting();
+                                    ApplyWindowSettings();
+                                },
+                                [this] { ApplyDisplayFont(); }};
+            frmSet dialog(m_state, m_state.iniPath, m_messenger, std::move(hooks), this);
+            CenterForm(dialog);
+            m_messenger.dialogs().execDialog(dialog);
+            break;
+        }
+        case UtilItem::Options: {
+            frmKORAOpts dialog(m_state, m_state.iniPath, m_messenger, this);
+            CenterForm(dialog);
+            m_messenger.dialogs().execDialog(dialog);
+            break;
+        }
+        case UtilItem::UnitConversion: {
+            frmUnits dialog(m_messenger, this);
+            CenterForm(dialog);
+            m_messenger.dialogs().execDialog(dialog);
+            break;
+        }
         case UtilItem::FileConversion:
             openFileConversion();
             break;
@@ -764,8 +851,6 @@ void frmMain::mnuUtilItem_Click(UtilItem item) {
             break;
         case UtilItem::CopyHistory:
             copyHistory();
-            break;
-        default: // the dialogs that come with later pieces of work
             break;
         }
     });
@@ -819,6 +904,7 @@ void frmMain::formUnload() {
     m_unloaded = true;
     if (m_parameters) m_parameters->close();
     if (m_viewer) m_viewer->close();
+    if (m_graph) m_graph->close();
     m_help.CloseHelp();
     writeFileMenuSection();
 }

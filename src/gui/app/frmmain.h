@@ -8,6 +8,7 @@
 
 #include <QDate>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,6 +48,10 @@ public:
     void mnuFileArray_Click(int index);
     void mnuEditItem_Click(EditItem item);
     void mnuCalcItem_Click(CalcItem item);
+    // The Output menu's Graph submenus: the chart sweep of the chosen graph kind, then the chart
+    // of the Classic curves, or of the (R) curves while graphKORAR is 255.
+    void mnuCalcGrafItem_Click(GraphItem item);
+    void mnuCalcGrafRItem_Click(GraphItem item);
     void mnuUtilItem_Click(UtilItem item);
     void mnuHelpItem_Click(HelpItem item);
     void Toolbar1_ButtonClick(ToolbarButton button);
@@ -84,6 +89,9 @@ public:
     bool QueryUnload();
 
     QPlainTextEdit* historyPane() const { return m_txtMain; }
+    QWidget* graphWindow() const { return m_graph.data(); }
+
+    std::uint8_t graphKORAR = 0; // 255 while an (R) graph command runs
     frmResTxtPlt* resultsViewer() const;
     frmKORAParm* parametersDialog() const;
 
@@ -98,6 +106,9 @@ private:
     void buildToolbar();
     void buildClientArea();
     void printInputListing(bool withDialog);
+    // File > "Export PDF...": the input listing (page 0) and the results of the last
+    // calculation as one PDF.
+    void exportReportPdf();
     void openDescriptionDialog();
     void openParametersDialog();
     std::optional<std::string> runParametricStudy(ParametricStudy study);
@@ -132,6 +143,7 @@ private:
     QPointer<frmResTxtPlt> m_viewer;
     QPointer<frmKORAParm> m_parameters;
     QPointer<QDialog> m_description;
+    QPointer<QWidget> m_graph;
     bool m_unloaded = false;
 };
 

@@ -15,6 +15,9 @@ enum class FileItem {
     PrintPreview = 7,
     ViewSourceFiles = 9,
     Exit = 11,
+    // "Export PDF..." sits among the print items but is no member of the numbered array (its
+    // control is mnuFileExportPdf), so it takes a number after the array's last.
+    ExportPdf = 12,
 };
 
 // The Input menu.
@@ -28,6 +31,10 @@ enum class CalcItem {
     GraphClassic = 5,
     GraphRevised = 6,
 };
+
+// The items of the two Graph submenus: the quantity the stability factors are charted against,
+// numbered as the chart sweep's graph kinds.
+enum class GraphItem { EntryHeight = 0, DepthOfCover = 1, PanelWidth = 2, CrosscutSpacing = 3 };
 
 // The Utilities menu.
 enum class UtilItem {

@@ -67,9 +67,9 @@ std::unique_ptr<frmMain> StartKora(AppState& state, GuiMessenger& messenger, Rep
     }
     state.history.setEnabled(state.settings.DisplayHistoryWin == 1);
     state.history.setMaxDisplaySize(state.settings.MaxDisplaySize);
+    const std::string& dataFolder = env.dataFolder.empty() ? env.programFolder : env.dataFolder;
     Guarded(messenger, [&] {
-        CopyExampleProjects(env.programFolder, state.folders.UserDataFolder, state.settings,
-                            messenger);
+        CopyExampleProjects(dataFolder, state.folders.UserDataFolder, state.settings, messenger);
     });
 
     // A project named relative to the folder the program was started in, taken before the
@@ -80,7 +80,7 @@ std::unique_ptr<frmMain> StartKora(AppState& state, GuiMessenger& messenger, Rep
 
     auto window = std::make_unique<frmMain>(state, messenger, printer, help);
     QDir::setCurrent(QString::fromStdString(env.programFolder));
-    window->setProgramInfo(env.programFolder, env.today);
+    window->setProgramInfo(dataFolder, env.today);
     window->RefreshRecentFiles();
     window->ApplyHistorySetting();
     window->ApplyWindowSettings();

@@ -8,8 +8,8 @@
 #include "core/model/projectrecord.h"
 #include "core/model/settings.h"
 #include "core/model/unitsystems.h"
+#include "gui/common/controlnames.h"
 #include "gui/common/helphint.h"
-#include "gui/dialogs/controlnames.h"
 #include "gui/dialogs/fieldfilter.h"
 #include "gui/graphics/frmpicture.h"
 #include "gui/graphics/planwidget.h"
@@ -102,10 +102,10 @@ void showWhole(QLineEdit* box, const QString& text) {
 } // namespace
 
 frmKORAParm::frmKORAParm(ProjectRecord& project, const Settings& settings, PlanGeometry& plan,
-                         Messenger& messenger, ReportPrinter& printer, ParametersHooks hooks,
-                         QWidget* parent)
+                         Messenger& messenger, DialogService& dialogs, ReportPrinter& printer,
+                         ParametersHooks hooks, QWidget* parent)
     : QDialog(parent), m_project(project), m_settings(settings), m_plan(plan),
-      m_messenger(messenger), m_printer(printer), m_hooks(std::move(hooks)) {
+      m_messenger(messenger), m_dialogs(dialogs), m_printer(printer), m_hooks(std::move(hooks)) {
     setObjectName(QStringLiteral("frmKORAParm"));
     setWindowTitle(QStringLiteral("Parameters"));
 
@@ -633,7 +633,7 @@ void frmKORAParm::viewPlan() {
     SaveWorkParms();
     if (m_settings.ViewChildWindow == 1) {
         showPlanWindow(this, PlanSource::ParametersDialog, m_plan, PlanLabelValues{}, m_settings,
-                       m_project.UnitSystem, 0, m_messenger, m_printer);
+                       m_project.UnitSystem, 0, m_messenger, m_dialogs, m_printer);
         return;
     }
     // Inside the dialog the picture shows the outlines alone.

@@ -31,6 +31,7 @@ struct Settings;
 namespace kora::gui {
 
 class PlanWidget;
+class DialogService;
 class ReportPrinter;
 
 // The two parametric studies behind the dialog's hidden buttons.
@@ -56,8 +57,8 @@ class frmKORAParm : public QDialog {
     Q_OBJECT
 public:
     frmKORAParm(ProjectRecord& project, const Settings& settings, PlanGeometry& plan,
-                Messenger& messenger, ReportPrinter& printer, ParametersHooks hooks,
-                QWidget* parent = nullptr);
+                Messenger& messenger, DialogService& dialogs, ReportPrinter& printer,
+                ParametersHooks hooks, QWidget* parent = nullptr);
 
     // Decides from the Advanced tab whether advanced geometry data are present, records it in
     // PlanAdvGeometry and switches the matching "Option status" button on without its reaction.
@@ -128,6 +129,7 @@ private:
     const Settings& m_settings;
     PlanGeometry& m_plan;
     Messenger& m_messenger;
+    DialogService& m_dialogs; // for the plan window
     ReportPrinter& m_printer;
     ParametersHooks m_hooks;
     MessageTitles m_titles;

@@ -2,6 +2,7 @@
 
 #include "gui/common/commandguard.h"
 #include "gui/common/helphint.h"
+#include "gui/report/pdfexport.h"
 #include "gui/report/reportfont.h"
 #include "gui/report/reportprinter.h"
 
@@ -12,6 +13,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -30,9 +32,10 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-frmResTxtPlt::frmResTxtPlt(ReportBuffer& report, Messenger& messenger, ReportPrinter& printer,
-                           QWidget* owner)
-    : OwnedWindow(owner), m_report(report), m_messenger(messenger), m_printer(printer) {
+frmResTxtPlt::frmResTxtPlt(ReportBuffer& report, Messenger& messenger, DialogService& dialogs,
+                           ReportPrinter& printer, QWidget* owner)
+    : OwnedWindow(owner), m_report(report), m_messenger(messenger), m_dialogs(dialogs),
+      m_printer(printer) {
     setObjectName(QStringLiteral("frmResTxtPlt"));
     setWindowTitle(QStringLiteral("Calculation Results"));
 
@@ -53,6 +56,14 @@ frmResTxtPlt::frmResTxtPlt(ReportBuffer& report, Messenger& messenger, ReportPri
     m_help = makeButton(this, "Command8", QStringLiteral("Help"));
     m_viewPlansButton = makeButton(this, "Command9", QStringLiteral("&View plans"));
     m_viewPlansButton->setEnabled(false);
+    m_exportPdf = makeButton(this, "Command10", QStringLiteral("E&xport PDF..."));
+    auto* exportMenu = new QMenu(m_exportPdf);
+    exportMenu->setObjectName(QStringLiteral("mnuExportPdf"));
+    QAction* thisPage = exportMenu->addAction(QStringLiteral("&This page..."));
+    thisPage->setObjectName(QStringLiteral("mnuExportPdf_0"));
+    QAction* allPages = exportMenu->addAction(QStringLiteral("&All pages..."));
+    allPages->setObjectName(QStringLiteral("mnuExportPdf_1"));
+    m_exportPdf->setMenu(exportMenu);
 
     auto* paging = new QHBoxLayout;
     paging->addWidget(m_previous);
@@ -63,6 +74,8 @@ frmResTxtPlt::frmResTxtPlt(ReportBuffer& report, Messenger& messenger, ReportPri
     paging->addSpacing(16);
     paging->addWidget(m_printPage);
     paging->addWidget(m_printAll);
+    paging->addSpacing(16);
+    paging->addWidget(m_exportPdf);
     paging->addStretch(1);
 
     auto* closing = new QHBoxLayout;
@@ -83,6 +96,8 @@ frmResTxtPlt::frmResTxtPlt(ReportBuffer& report, Messenger& messenger, ReportPri
     connect(m_previous, &QPushButton::clicked, this, [this] { previousPage(); });
     connect(m_printAll, &QPushButton::clicked, this, [this] { printAll(); });
     connect(m_copyAll, &QPushButton::clicked, this, [this] { copyAll(); });
+    connect(thisPage, &QAction::triggered, this, [this] { exportPage(); });
+    connect(allPages, &QAction::triggered, this, [this] { exportAll(); });
     connect(m_help, &QPushButton::clicked, this, [this] { ShowHelpHint(m_messenger); });
     connect(m_viewPlansButton, &QPushButton::clicked, this, [this] {
         if (m_viewPlans) m_viewPlans();
@@ -160,6 +175,22 @@ void frmResTxtPlt::printPages(int first, int last, const char* historyText) {
         text += m_report.OutBuf[static_cast<std::size_t>(i)];
     Guarded(m_messenger, [&] { m_printer.printPages(text); });
     Loadbuffer();
+}
+
+void frmResTxtPlt::exportPage() {
+    exportPages(m_page, m_page);
+}
+
+void frmResTxtPlt::exportAll() {
+    exportPages(0, m_report.LastPage);
+}
+
+void frmResTxtPlt::exportPages(int first, int last) {
+    std::string text;
+    for (int i = std::max(first, 0); i <= last && i < 5; ++i)
+        text += m_report.OutBuf[static_cast<std::size_t>(i)];
+    ExportReportPdf(this, m_dialogs, m_messenger, text,
+                    m_pdfPath.empty() ? SuggestedPdfPath({}, {}) : m_pdfPath);
 }
 
 void frmResTxtPlt::setViewPlans(std::function<void()> action) {

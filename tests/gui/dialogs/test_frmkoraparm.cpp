@@ -59,7 +59,8 @@ protected:
     void open() {
         ParametersHooks hooks;
         hooks.setCalcAdv = [this](bool advanced) { calcAdv.push_back(advanced); };
-        d = std::make_unique<frmKORAParm>(project, settings, plan, messenger, printer, hooks);
+        d = std::make_unique<frmKORAParm>(project, settings, plan, messenger, dialogs, printer,
+                                          hooks);
         d->show();
         d->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));

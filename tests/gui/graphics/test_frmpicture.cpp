@@ -47,7 +47,8 @@ protected:
     }
 
     frmPicture* open(PlanSource source) {
-        return showPlanWindow(&owner, source, geometry, values, settings, 0, 0, messenger, printer);
+        return showPlanWindow(&owner, source, geometry, values, settings, 0, 0, messenger, dialogs,
+                              printer);
     }
 
     static QAction* item(frmPicture& w, int index) {

@@ -4,6 +4,7 @@
 #include "guiharness.h"
 
 #include "gui/graphics/frmpicture.h"
+#include "gui/graphics/planwidget.h"
 #include "gui/report/frmrestxtplt.h"
 #include "gui/report/printerpagesink.h"
 
@@ -11,6 +12,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPlainTextEdit>
@@ -19,11 +21,14 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 
 #include <gtest/gtest.h>
 
 #include <regex>
 #include <set>
+#include <tuple>
+#include <utility>
 
 namespace kora::gui::test {
 namespace {
@@ -332,6 +337,64 @@ TEST_F(Output, PrintPreviewShowsThePagesAsTheyPrint) {
     h.trigger("mnuFileItem_6");
     EXPECT_GE(shownPages, 2);
     EXPECT_EQ(pdfPages(GuiHarness::readFile(pdf.toStdString())), std::size_t(shownPages));
+}
+
+// Export PDF (this page, all pages, File menu) and the plan window's Save Image: a cancelled file
+// dialog writes nothing; the written file is logged and holds what was shown.
+TEST_F(Output, ExportsThePagesAsPdfAndThePlanAsShownAsAnImage) {
+    frmResTxtPlt& v = calculate(Standard, "mnuCalcItem_0");
+    const QString folder = QString::fromStdString(h.dataFolder());
+    auto trigger = [](QObject* window, const char* item) {
+        window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+    };
+    const std::pair<QObject*, const char*> exports[] = {
+        {&v, "mnuExportPdf_0"}, {&v, "mnuExportPdf_1"}, {h.window.get(), "mnuFileExportPdf"}};
+    for (const auto& [window, item] : exports) {
+        h.state.history.clear();
+        trigger(window, item);
+        EXPECT_TRUE(historyHas("Cancel was selected."));
+        h.dialogs.fileAnswers.push_back(folder + QLatin1String(item) + QStringLiteral(".pdf"));
+        trigger(window, item);
+        EXPECT_EQ(h.dialogs.fileRequests.back().mode, FileDialogMode::SaveAs);
+        EXPECT_EQ(h.dialogs.fileRequests.back().fileName, "Example_3Entry_Standard.pdf");
+        EXPECT_TRUE(historyHas("Report exported to PDF: " + h.dataFolder() + item + ".pdf"));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {folder + QLatin1String(item) + ".pdf", "-"});
+        ASSERT_TRUE(text.waitForFinished(60000));
+        const QString pdf = QString::fromUtf8(text.readAllStandardOutput());
+        EXPECT_TRUE(pdf.contains(QStringLiteral("[KORA STABILITY FACTORS"))) << item;
+        // This page alone; all pages and the File menu's with the input listing.
+        EXPECT_EQ(pdf.contains(QStringLiteral("[PROJECT TITLE]")), item != exports[0].second);
+    }
+
+    button(v, "Command9")->click();
+    frmPicture* plan = planWindow();
+    ASSERT_NE(plan, nullptr);
+    plan->setLabelMode(4); // capacities
+    std::string label;     // a pillar's capacity, which the SVG keeps as text
+    for (const PlanText& t : plan->planArea()->drawing().Texts)
+        if (t.Kind == PlanTextKind::PillarLabel) label = t.Text;
+    ASSERT_NE(label.find(','), std::string::npos) << label;
+    const std::tuple<const char*, QByteArray, int> images[] = {
+        {"plan.svg", "<?xml", 0}, {"plan.pdf", "%PDF-", 0}, {"plan.PNG", "\x89PNG", 150}};
+    for (const auto& [name, magic, dpi] : images) {
+        h.dialogs.fileAnswers.push_back(folder + QLatin1String(name));
+        if (dpi > 0)
+            h.dialogs.dialogScripts.push_back([dpi = dpi](QDialog& d) {
+                d.findChild<QSpinBox*>(QStringLiteral("txtDpi"))->setValue(dpi);
+                return int(QDialog::Accepted);
+            });
+        trigger(plan, "mnuPlotFileSaveImage");
+        QFile file(folder + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith(magic)) << name;
+        EXPECT_TRUE(historyHas("Plan saved as image: " + file.fileName().toStdString()));
+        EXPECT_TRUE(magic != "<?xml" || bytes.contains(QByteArray::fromStdString(label)));
+        const double inches = double(plan->planArea()->width()) / plan->planArea()->logicalDpiX();
+        EXPECT_TRUE(dpi == 0 || QImage::fromData(bytes).width() == qRound(inches * dpi));
+    }
+    plan->close();
 }
 
 } // namespace
