@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace kora::gui::test {
 namespace {
@@ -63,6 +64,24 @@ TEST(MainWindow, InputCommandsOpenTheDialogsAndBlockTheWindowWhileTheyAreOpen) {
         EXPECT_TRUE(w.isEnabled());
         EXPECT_TRUE(w.findChild<QMenu*>(QStringLiteral("mnuCalcItem_5_Menu"))->isEnabled());
         EXPECT_TRUE(w.action(QStringLiteral("mnuCalcGrafRItem_3"))->isEnabled());
+    }
+}
+
+// The File and Utilities items that open a modal window each open their own.
+TEST(MainWindow, FileAndUtilitiesItemsOpenTheirWindows) {
+    GuiHarness h;
+    h.startQuiet();
+    h.openProject(h.example("Example_3Entry_Standard.KOR"));
+    const std::pair<const char*, const char*> rows[] = {{"mnuFileItem_9", "frmTextBrow"},
+                                                        {"mnuUtilItem_0", "frmSet"},
+                                                        {"mnuUtilItem_1", "frmKORAOpts"},
+                                                        {"mnuUtilItem_2", "frmUnits"},
+                                                        {"mnuUtilItem_3", "frmConvert"}};
+    for (const auto& [item, window] : rows) {
+        h.dialogs.dialogsShown.clear();
+        h.trigger(item);
+        EXPECT_EQ(h.dialogs.dialogsShown, std::vector<QString>{QString::fromLatin1(window)})
+            << item;
     }
 }
 
