@@ -17,7 +17,7 @@ CCACHE := $(shell command -v ccache 2>/dev/null)
 KORA_CMAKE_FLAGS = -G Ninja -DKORA_WERROR=ON $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)) \
                    $(CMAKE_FLAGS)
 
-.PHONY: all deps configure build test release sanitize fuzz run bench clean
+.PHONY: all deps configure build test release sanitize fuzz run bench package package-check clean
 
 all: build
 
@@ -57,6 +57,14 @@ fuzz: deps $(SANITIZE_DIR)/build.ninja
 
 run: build
 	@bash scripts/run.sh $(BUILD_DIR)
+
+# The Debian package (build/kora_<version>_<arch>.deb); package-check builds it, unpacks it and
+# runs the unpacked programs.
+package: build
+	cmake --build $(BUILD_DIR) --target package
+
+package-check: build
+	@bash scripts/check-package.sh $(BUILD_DIR)
 
 bench: build
 	@for b in $(BUILD_DIR)/bin/bench_*; do [ -x "$$b" ] && "$$b"; done

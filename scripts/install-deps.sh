@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-    qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev libxlsxwriter-dev
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libgl-dev libxlsxwriter-dev unzip
     fonts-liberation2 xvfb xauth locales
+    libhpdf-dev nlohmann-json3-dev poppler-utils dpkg-dev file
     clang libclang-rt-14-dev
 )
 

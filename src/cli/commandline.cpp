@@ -8,15 +8,20 @@
 #include "core/commands/korastate.h"
 #include "core/commands/outputcommand.h"
 #include "core/commands/studycommands.h"
+#include "core/export/resultsexport.h"
 #include "core/model/unitsystems.h"
 #include "core/project/projectfile.h"
 #include "core/project/unitconversion.h"
+#include "core/report/buildstring.h"
+#include "core/report/reportpdf.h"
 #include "core/settings/recentfiles.h"
 #include "core/settings/settingsfile.h"
+#include "core/units/unitcalculator.h"
 
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +39,11 @@ struct Options {
     std::string outputDir;
     std::string to;
     std::string output;
+    std::string value;
+    std::string unit;
+    std::string format = "text";
+    std::string pdf;
+    std::string paper;
 };
 
 std::vector<std::string> outputCommandNames() {
@@ -55,6 +65,7 @@ public:
             if (app.got_subcommand("study")) return study();
             if (app.got_subcommand("convert")) return convert();
             if (app.got_subcommand("resave")) return resave();
+            if (app.got_subcommand("units")) return units();
             return ExitError;
         } catch (const KoraError& e) {
             HandleError(m_messenger, e);
@@ -89,9 +100,18 @@ private:
         const OutputCommand command =
             OutputCommandNamed(m_o.mode).value_or(OutputCommand::Standard);
         if (!RunOutputCommand(command, m_s, m_messenger)) return ExitRefused;
-        const std::string text = m_o.page < 0
-                                     ? m_s.report.allPages()
-                                     : m_s.report.OutBuf[static_cast<std::size_t>(m_o.page)];
+        const std::string pages = m_o.page < 0
+                                      ? m_s.report.allPages()
+                                      : m_s.report.OutBuf[static_cast<std::size_t>(m_o.page)];
+        if (!m_o.pdf.empty()) {
+            const Paper paper = PaperNamed(m_o.paper).value_or(LocalePaper());
+            WriteReportPdf(m_o.pdf, pages, paper);
+            return ExitDone;
+        }
+        const std::string text =
+            m_o.format == "json"
+                ? ReportJson(command, m_s.project, m_s.work, ReportOptions::from(m_s.settings))
+                : pages;
         m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
         m_out.flush();
         return ExitDone;
@@ -101,6 +121,12 @@ private:
         if (!open()) return ExitRefused;
         GraphCurves& c = m_s.curves;
         if (!ChartSweep(m_o.index, m_s, m_messenger)) return ExitRefused;
+        if (m_o.format != "text") {
+            m_out << (m_o.format == "csv" ? GraphCsv(c, m_o.index, m_s.project)
+                                          : GraphJson(c, m_o.index, m_s.project));
+            m_out.flush();
+            return ExitDone;
+        }
         std::string text;
         for (int p = 1; p <= c.NumGraphPoints; ++p) {
             text += FormatGeneral(c.CurvesClassic(0, p));
@@ -143,6 +169,31 @@ private:
         return saveAs();
     }
 
+    // The unit calculator: VALUE in UNIT, then one line per unit of the same quantity.
+    int units() {
+        const std::optional<UnitRef> unit = FindUnit(m_o.unit);
+        if (!unit) {
+            m_err << "Unknown unit: " << m_o.unit << "\nUnits:";
+            for (int q = 0; q < UnitQuantityCount; ++q)
+                for (const char* u : UnitQuantityOf(static_cast<UnitQuantity>(q)).units)
+                    m_err << " \"" << u << '"';
+            m_err << '\n';
+            return ExitError;
+        }
+        // A script is told about a mistyped number instead of getting zeros.
+        if (!IsNumericText(m_o.value)) {
+            m_err << "Not a number: " << m_o.value << '\n';
+            return ExitError;
+        }
+        const auto& names = UnitQuantityOf(unit->quantity).units;
+        const std::vector<std::string> values =
+            ConvertUnitText(unit->quantity, unit->unit, m_o.value);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            m_out << values[i] << ' ' << names[i] << '\n';
+        m_out.flush();
+        return ExitDone;
+    }
+
     int saveAs() {
         m_s.project.ProjectPath = m_o.output;
         return FileSave(m_s.project, m_messenger) ? ExitDone : ExitRefused;
@@ -162,6 +213,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     CLI::App app{"KORA: gate-entry pillar design for longwall mines, without the desktop program",
                  "kora-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", BuildString(), "Print the build string and exit");
 
     auto* report = app.add_subcommand(
         "report", "Print the report of a calculation (CR LF line ends); all pages without --page");
@@ -174,6 +226,14 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
                      "sizing, 2 capacity, 3 design loads, 4 pillar loading")
         ->check(CLI::Range(0, 4));
     report->add_option("--settings", o.settings, "Settings file whose [KORAOptions] apply");
+    auto* reportFormat =
+        report->add_option("--format", o.format, "text (default): the report; json: its numbers")
+            ->check(CLI::IsMember({"text", "json"}));
+    auto* pdf = report->add_option("--pdf", o.pdf, "Write the report pages as a PDF file instead")
+                    ->excludes(reportFormat);
+    report->add_option("--paper", o.paper, "PDF paper (default: the locale's paper size)")
+        ->check(CLI::IsMember({"letter", "a4"}, CLI::ignore_case))
+        ->needs(pdf);
 
     auto* graph = app.add_subcommand(
         "graph", "Print the chart sweep: x, five Classic and five (R) stability factors per line");
@@ -185,6 +245,8 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         ->required()
         ->check(CLI::Range(0, 3));
     graph->add_option("--settings", o.settings, "Settings file");
+    graph->add_option("--format", o.format, "text (default, tab-separated), csv or json")
+        ->check(CLI::IsMember({"text", "csv", "json"}));
 
     auto* study = app.add_subcommand(
         "study", "Write SF-width-Partial.txt or SF-width-Solid.txt and print its path");
@@ -205,6 +267,11 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     auto* resave = app.add_subcommand("resave", "Open the project and save it as FILE");
     resave->add_option("PROJECT", o.project, "Project file")->required();
     resave->add_option("--output", o.output, "File to write")->required();
+
+    auto* units = app.add_subcommand(
+        "units", "Convert VALUE given in UNIT into every unit of its quantity, one per line");
+    units->add_option("VALUE", o.value, "The number to convert")->required();
+    units->add_option("UNIT", o.unit, "Its unit, such as ft, tonsF, psi or MPa/m")->required();
 
     // A first word that names no command would otherwise be reported as a missing command.
     if (argc >= 2 && argv[1][0] != '-' &&

@@ -12,8 +12,8 @@ inline constexpr int ExitError = 1; // usage, file or runtime errors
 // too large to be opened again.
 inline constexpr int ExitRefused = 2;
 
-// Runs one kora-cli command line: report, graph, study, convert or resave. Results go to `out`
-// (report text byte for byte), messages to `err`, one per line. Returns the exit status.
+// Runs one kora-cli command line: report, graph, study, convert, resave or units. Results go to
+// `out` (report text byte for byte), messages to `err`, one per line. Returns the exit status.
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 } // namespace kora::cli

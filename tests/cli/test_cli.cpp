@@ -1,6 +1,7 @@
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sys/wait.h>
 
@@ -9,13 +10,13 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
+using kora::test::Split;
 
 const std::string examples = KORA_EXAMPLES_DIR;
 const std::string standardExample = examples + "/Example_3Entry_Standard.KOR";
@@ -23,15 +24,11 @@ const std::string advancedExample = examples + "/Example_4Entry_Advanced_Metric.
 const std::string sizingExample = examples + "/Example_YAY_Sizing_CMRR.KOR";
 
 std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return kora::test::ReadBytes(p.string());
 }
 
 void writeFile(const fs::path& p, const std::string& text) {
-    std::ofstream out(p, std::ios::binary);
-    out << text;
+    std::ofstream(p, std::ios::binary) << text;
 }
 
 std::string quoted(const std::string& arg) {
@@ -82,17 +79,6 @@ protected:
     fs::path dir;
 };
 
-std::vector<std::string> split(const std::string& text, const std::string& sep) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (auto pos = text.find(sep); pos != std::string::npos; pos = text.find(sep, start)) {
-        parts.push_back(text.substr(start, pos - start));
-        start = pos + sep.size();
-    }
-    if (start < text.size()) parts.push_back(text.substr(start));
-    return parts;
-}
-
 bool onlyCrLfLineEnds(const std::string& text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) return false;
@@ -105,10 +91,6 @@ bool onlyCrLfLineEnds(const std::string& text) {
 std::string withLine(std::string text, const std::string& line, const std::string& by) {
     text.replace(text.find("\r\n" + line + "\r\n") + 2, line.size(), by);
     return text;
-}
-
-bool startsWith(const std::string& s, const std::string& prefix) {
-    return s.rfind(prefix, 0) == 0;
 }
 
 TEST_F(CliTest, ReportAllPagesArePagesZeroToFourJoined) {
@@ -126,13 +108,13 @@ TEST_F(CliTest, ReportAllPagesArePagesZeroToFourJoined) {
     EXPECT_EQ(all.out, joined);
     EXPECT_EQ(run({"report", standardExample, "--mode", "standard"}).out, all.out);
 
-    EXPECT_TRUE(startsWith(all.out, "KORA module build: ")) << all.out.substr(0, 80);
+    EXPECT_TRUE(all.out.starts_with("KORA module build: ")) << all.out.substr(0, 80);
 
     // The input listing shows the project path as given on the command line, relative or not.
     fs::copy_file(standardExample, dir / "work" / "p.KOR");
     const Result relative = run({"report", "p.KOR", "--page", "0"});
     ASSERT_EQ(relative.status, 0) << relative.err;
-    const auto lines = split(relative.out, "\r\n");
+    const auto lines = Split(relative.out, "\r\n");
     ASSERT_GT(lines.size(), 3u);
     EXPECT_EQ(lines[1], "Project File: p.KOR");
     EXPECT_EQ(lines[3], "Input Units:  (ft) (psi)");
@@ -151,7 +133,7 @@ TEST_F(CliTest, ReportPageOneOfEachCalculation) {
     for (const auto& c : cases) {
         const Result page1 = run({"report", c.project, "--mode", c.mode, "--page", "1"});
         ASSERT_EQ(page1.status, 0) << c.mode << page1.err;
-        EXPECT_TRUE(startsWith(page1.out, c.heading + "\r\n")) << page1.out;
+        EXPECT_TRUE(page1.out.starts_with(c.heading + "\r\n")) << page1.out;
         EXPECT_TRUE(onlyCrLfLineEnds(page1.out));
     }
 }
@@ -170,7 +152,7 @@ TEST_F(CliTest, ReportOptionsComeFromTheSettingsFile) {
     EXPECT_EQ(tons.out.find("View Plots"), std::string::npos);
     const Result listing =
         run({"report", standardExample, "--page", "0", "--settings", ini.string()});
-    EXPECT_TRUE(startsWith(listing.out, "[PROJECT TITLE]\r\n")) << listing.out;
+    EXPECT_TRUE(listing.out.starts_with("[PROJECT TITLE]\r\n")) << listing.out;
 }
 
 TEST_F(CliTest, RefusedProjectsExitTwoWithTheirMessages) {
@@ -254,11 +236,21 @@ TEST_F(CliTest, UsageAndFileErrorsExitOne) {
          "Error occurred: Path not found (76)"},
         {{"resave", standardExample, "--output", (dir / "nowhere" / "x.KOR").string()},
          "Error occurred: "},
+        {{"units", "1"}, "UNIT is required"},
+        {{"units", "1", "furlong"}, "Unknown unit: furlong\nUnits: \"in\" \"ft\""},
+        {{"units", "12abc", "ft"}, "Not a number: 12abc\n"},
+        {{"report", standardExample, "--format", "xml"}, "--format"},
+        {{"graph", standardExample, "--index", "0", "--format", "xml"}, "--format"},
+        {{"report", standardExample, "--paper", "a4"}, "--paper requires --pdf"},
+        {{"report", standardExample, "--pdf", "x.pdf", "--paper", "legal"}, "--paper"},
+        {{"report", standardExample, "--pdf", "x.pdf", "--format", "json"}, "excludes"},
+        {{"report", standardExample, "--pdf", (dir / "nowhere" / "x.pdf").string()},
+         "Error occurred: Path not found (76)"},
     };
     for (const auto& c : cases) {
         const Result r = run(c.args);
         EXPECT_EQ(r.status, 1) << c.errStart;
-        EXPECT_TRUE(startsWith(r.err, c.errStart) || r.err.find(c.errStart) != std::string::npos)
+        EXPECT_NE(r.err.find(c.errStart), std::string::npos)
             << "expected " << c.errStart << ", got " << r.err;
         EXPECT_EQ(r.out, "") << c.errStart;
     }
@@ -286,11 +278,31 @@ TEST_F(CliTest, AFileSizeLimitEndsInDiskFull) {
 TEST_F(CliTest, HelpListsTheCommands) {
     const Result r = run({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* command : {"report", "graph", "study", "convert", "resave"})
+    for (const char* command : {"report", "graph", "study", "convert", "resave", "units"})
         EXPECT_NE(r.out.find(command), std::string::npos) << command;
     const Result sub = run({"report", "--help"});
     EXPECT_EQ(sub.status, 0);
     EXPECT_NE(sub.out.find("--page"), std::string::npos);
+}
+
+TEST_F(CliTest, UnitsPrintOneLinePerUnit) {
+    struct Case {
+        std::initializer_list<std::string> args;
+        std::string out;
+    };
+    const Case cases[] = {
+        {{"units", "1", "ft"}, "12 in\n1 ft\n30.48 cm\n0.3048 m\n"},
+        {{"units", "1", "tonsF"},
+         "2000 lbsF\n1 tonsF (short)\n8.89644097878644 kN\n0.00889644097878644 MN\n2 kips\n"},
+        {{"units", "-2.5E3", "PSI/ft"},
+         "-208.333333333333 psi/in\n-2500 psi/ft\n-56551486.9832677 Pa/m\n-56.5514869832677 "
+         "MPa/m\n"},
+    };
+    for (const auto& c : cases) {
+        const Result r = run(c.args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, c.out);
+    }
 }
 
 TEST_F(CliTest, GraphPrintsOnePointPerLine) {
@@ -305,18 +317,18 @@ TEST_F(CliTest, GraphPrintsOnePointPerLine) {
         const Result r = run({"graph", standardExample, "--index", c.index});
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out.find('\r'), std::string::npos);
-        const auto lines = split(r.out, "\n");
+        const auto lines = Split(r.out, "\n");
         EXPECT_GE(lines.size(), 10u);
         EXPECT_LE(lines.size(), 11u);
         for (const auto& line : lines) {
-            const auto f = split(line, "\t");
+            const auto f = Split(line, "\t");
             ASSERT_EQ(f.size(), 11u) << line;
             EXPECT_EQ(f[5] != "0", c.isolated) << line;
             EXPECT_EQ(f[10] != "0", c.isolated) << line;
             EXPECT_NE(f[1], "0");
         }
-        EXPECT_EQ(split(lines[0], "\t")[0], c.firstX);
-        EXPECT_EQ(split(lines[1], "\t")[0], c.secondX);
+        EXPECT_EQ(Split(lines[0], "\t")[0], c.firstX);
+        EXPECT_EQ(Split(lines[1], "\t")[0], c.secondX);
     }
 }
 
@@ -325,22 +337,22 @@ TEST_F(CliTest, StudiesWriteTheirFileAndPrintItsPath) {
     ASSERT_EQ(solid.status, 0) << solid.err;
     EXPECT_EQ(solid.out, "SF-width-Solid.txt\n");
     const std::string text = readFile(dir / "work" / "SF-width-Solid.txt");
-    EXPECT_EQ(split(text, "\r\n").size(), 693u);
+    EXPECT_EQ(Split(text, "\r\n").size(), 693u);
 
     const Result partial = run({"study", "partial", standardExample, "--output-dir", dir.string()});
     ASSERT_EQ(partial.status, 0) << partial.err;
     EXPECT_EQ(partial.out, (dir / "SF-width-Partial.txt").string() + "\n");
-    const auto lines = split(readFile(dir / "SF-width-Partial.txt"), "\r\n");
+    const auto lines = Split(readFile(dir / "SF-width-Partial.txt"), "\r\n");
     EXPECT_EQ(lines.size(), 221u * 2u * 13u); // 3 entries
     // C = 60 ft with 18 ft entries: crosscuts at 42 x 18 / 12 = 63 ft.
-    EXPECT_TRUE(startsWith(lines[0], " 200 \t 42 \t")) << lines[0];
-    EXPECT_EQ(split(lines[0], "\t")[4], " 63 ");
+    EXPECT_TRUE(lines[0].starts_with(" 200 \t 42 \t")) << lines[0];
+    EXPECT_EQ(Split(lines[0], "\t")[4], " 63 ");
 
     // Centre distances without a crosscut spacing are skipped, and the note says so.
     writeFile(dir / "work" / "wide.KOR", withLine(readFile(standardExample), "18", "35"));
     const Result wide = run({"study", "partial", "wide.KOR"});
     ASSERT_EQ(wide.status, 0) << wide.err;
-    EXPECT_TRUE(startsWith(wide.err, "Partial study: 6 of 221 centre distances")) << wide.err;
+    EXPECT_TRUE(wide.err.starts_with("Partial study: 6 of 221 centre distances")) << wide.err;
 }
 
 TEST_F(CliTest, ResaveKeepsTheExamplesByteForByte) {
@@ -358,7 +370,7 @@ TEST_F(CliTest, ConvertWritesTheOtherUnitSystem) {
     const Result r =
         run({"convert", standardExample, "--to", "metric", "--output", metric.string()});
     ASSERT_EQ(r.status, 0) << r.err;
-    const auto lines = split(readFile(metric), "\r\n");
+    const auto lines = Split(readFile(metric), "\r\n");
     ASSERT_GT(lines.size(), 20u);
     EXPECT_EQ(lines[0], "KORA_500");
     EXPECT_EQ(lines[1], " 1 ");
@@ -371,9 +383,54 @@ TEST_F(CliTest, ConvertWritesTheOtherUnitSystem) {
     const Result b =
         run({"convert", metric.string(), "--to", "english", "--output", back.string()});
     ASSERT_EQ(b.status, 0) << b.err;
-    EXPECT_EQ(split(readFile(back), "\r\n")[1], " 0 ");
+    EXPECT_EQ(Split(readFile(back), "\r\n")[1], " 0 ");
     // The converted project calculates.
     EXPECT_EQ(run({"report", metric.string(), "--page", "1"}).status, 0);
+}
+
+TEST_F(CliTest, VersionJsonCsvAndPdfExports) {
+    const std::string listing = run({"report", standardExample, "--page", "0"}).out;
+    const std::string build = Split(Split(listing, "\r\n")[0], ": ")[1];
+    EXPECT_EQ(run({"--version"}).out, build + "\n");
+
+    const Result json = run({"report", sizingExample, "--mode", "sizing", "--format", "json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(nlohmann::json::parse(json.out).at("build"), build);
+
+    // The CSV and JSON sweeps hold the numbers of the text sweep.
+    const auto text = Split(run({"graph", advancedExample, "--index", "1"}).out, "\n");
+    const auto csv =
+        Split(run({"graph", advancedExample, "--index", "1", "--format", "csv"}).out, "\n");
+    ASSERT_EQ(csv.size(), text.size() + 1);
+    EXPECT_EQ(csv[0], "Depth of Cover (m),Development,Headgate,Bleeder,Tailgate,Isolated,"
+                      "Development (R),Headgate (R),Bleeder (R),Tailgate (R),Isolated (R)");
+    const auto sweep = nlohmann::json::parse(
+        run({"graph", advancedExample, "--index", "1", "--format", "json"}).out);
+    ASSERT_EQ(sweep.at("points").size(), text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::string tabs = csv[i + 1];
+        std::replace(tabs.begin(), tabs.end(), ',', '\t');
+        EXPECT_EQ(tabs, text[i]);
+        const auto& point = sweep["points"][i];
+        const auto fields = Split(text[i], "\t");
+        // The text has 7 significant digits.
+        for (const auto& [field, value] : {std::pair{0, point["x"]},
+                                           {2, point["classic"]["headgate"]},
+                                           {9, point["revised"]["tailgate"]}}) {
+            const double v = value.get<double>();
+            EXPECT_NEAR(std::stod(fields[std::size_t(field)]), v, 5e-7 * std::abs(v)) << text[i];
+        }
+    }
+
+    // --paper and --page reach the PDF.
+    const std::string pdf = (dir / "page1.pdf").string(), info = (dir / "info").string();
+    const Result r =
+        run({"report", standardExample, "--pdf", pdf, "--paper", "Letter", "--page", "1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    ASSERT_EQ(std::system(("pdfinfo " + quoted(pdf) + " >" + quoted(info)).c_str()), 0);
+    EXPECT_NE(readFile(info).find("Pages:           1\n"), std::string::npos);
+    EXPECT_NE(readFile(info).find("Page size:       612 x 792"), std::string::npos);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kora::test {
 
@@ -50,6 +51,19 @@ private:
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The pieces of a text between the separators (no empty piece after a final separator).
+inline std::vector<std::string> Split(const std::string& text, const std::string& separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (auto at = text.find(separator); at != std::string::npos;
+         at = text.find(separator, start)) {
+        parts.push_back(text.substr(start, at - start));
+        start = at + separator.size();
+    }
+    if (start < text.size()) parts.push_back(text.substr(start));
+    return parts;
 }
 
 } // namespace kora::test

@@ -69,6 +69,17 @@ inline ProjectRecord MetricExample() {
     return p;
 }
 
+// The project with advanced geometry: the crosscut angles and spacings of columns 1, 2, ...
+inline ProjectRecord WithAngles(ProjectRecord p, std::initializer_list<float> angles,
+                                std::initializer_list<float> spacings) {
+    p.AdvGeometry = 1;
+    int i = 1;
+    for (float a : angles) p.XcutAngle[i++] = a;
+    i = 1;
+    for (float s : spacings) p.XcutSpacing[i++] = s;
+    return p;
+}
+
 // The plan of three entries 80 and 90 apart, entry width 20, crosscut spacing 100.
 inline PlanGeometry ThreeEntryPlan() {
     PlanGeometry g;

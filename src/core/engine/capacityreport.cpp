@@ -17,47 +17,31 @@ double psfToKPa(float v) {
     return v * PsiPerPsf * PascalPerPsi / 1000;
 }
 
-// The units the pages print in, with their labels (each with its leading blank).
-struct OutputUnits {
-    bool metric = false;
-    std::string stress; // kPa, psf or psi; empty when the option names none
-    std::string load;   // kN, lbs or tons
-    std::string length; // the project's length unit
-    std::string perLength() const { return load + " /" + length + " of gate entry"; }
-};
+std::string perLength(const CapacityUnits& u) {
+    return u.load + " /" + u.length + " of gate entry";
+}
 
-// Stresses: kPa in Metric projects, psf or psi in English ones. Fills the output-unit copies of
-// the Classic and (R) unit strengths and returns the stress label.
-std::string outputStrengths(bool metric, WorkingSet& w, const ReportOptions& options) {
+// The output-unit copies of the Classic and (R) unit strengths: kPa in Metric projects, psf or
+// psi in English ones by the option; an option value other than 0 or 1 leaves them as they were.
+void outputStrengths(bool metric, WorkingSet& w, const ReportOptions& options) {
     const int n = w.NumPillars;
-    if (metric) {
-        for (int j = 1; j <= n; ++j) {
+    for (int j = 1; j <= n; ++j) {
+        if (metric) {
             w.UnitStrengthOut[j] = float(psfToKPa(w.UnitStrength[j]));
             w.UnitStrengthROut[j] = float(psfToKPa(w.UnitStrengthR[j]));
-        }
-        return UnitLabel(Metric, unit::SmallStress);
-    }
-    if (options.OutputStrUnits == 1) {
-        for (int j = 1; j <= n; ++j) {
+        } else if (options.OutputStrUnits == 1) {
             w.UnitStrengthOut[j] = w.UnitStrength[j];
             w.UnitStrengthROut[j] = w.UnitStrengthR[j];
-        }
-        return UnitLabel(English, unit::SmallStress);
-    }
-    if (options.OutputStrUnits == 0) {
-        for (int j = 1; j <= n; ++j) {
+        } else if (options.OutputStrUnits == 0) {
             w.UnitStrengthOut[j] = float(w.UnitStrength[j] * PsiPerPsf);
             w.UnitStrengthROut[j] = float(w.UnitStrengthR[j] * PsiPerPsf);
         }
-        return UnitLabel(English, unit::Stress);
     }
-    return {};
 }
 
-// Loads per length of gate entry: kN per m in Metric projects, lbs or tons per ft in English.
-// Fills the output-unit copies of the capacities and their totals and returns the load label.
-std::string outputCapacities(const ProjectRecord& p, bool metric, WorkingSet& w,
-                             const ReportOptions& options) {
+// The output-unit copies of the capacities and their totals: kN per m in Metric projects, lbs or
+// tons per ft in English ones by the option; another option value leaves them as they were.
+void outputCapacities(bool metric, WorkingSet& w, const ReportOptions& options) {
     const int n = w.NumPillars;
     if (metric) {
         for (int j = 1; j <= n; ++j) {
@@ -80,9 +64,7 @@ std::string outputCapacities(const ProjectRecord& p, bool metric, WorkingSet& w,
         }
         w.TotalCapacityOut = float(w.TotalCapacity / PoundsPerTon);
         w.TotalCapacityROut = float(w.TotalCapacityR / PoundsPerTon);
-        return UnitLabel(English, unit::LoadTons);
     }
-    return UnitLabel(p.UnitSystem, unit::Load);
 }
 
 // Rows of the capacity page: the label padded with dots to the value column, then the value.
@@ -97,21 +79,19 @@ void appendRow(std::string& page, const std::string& paddedLabel, const std::str
 // Page 2, one block per pillar column: its width and length in the project's length unit, its
 // width/height ratio, and its Classic unit strength and capacity followed by the (R) ones. After
 // a sizing run the (R) pass sized its own pillars, so their blocks follow separately.
-void appendPillarBlocks(std::string& page, const WorkingSet& w, const OutputUnits& u) {
+void appendPillarBlocks(std::string& page, const WorkingSet& w, const CapacityUnits& u) {
     const int n = w.NumPillars;
     // The working set keeps feet.
-    auto length = [&](float feet) {
-        return Format(u.metric ? feet / FeetPerMetre : double(feet), "##0.0");
-    };
+    auto length = [&](float feet) { return Format(LengthOut(u, feet), "##0.0"); };
     const std::string width = PadDots("  for Pillar Width" + u.length, ValueColumn);
     const std::string pillarLength = PadDots("  and Pillar Length" + u.length, ValueColumn);
     const std::string ratio = PadDots("  Width/Height Ratio", ValueColumn);
     const std::string strength = PadDots("  Unit Pillar Strength" + u.stress, ValueColumn);
     const std::string capacity =
-        PadDots("  Pillar Load Bearing Capacity" + u.perLength(), ValueColumn);
+        PadDots("  Pillar Load Bearing Capacity" + perLength(u), ValueColumn);
     const std::string strengthR = PadDots("  Unit Pillar Strength (R)" + u.stress, ValueColumn);
     const std::string capacityR =
-        PadDots("  Pillar Load Bearing Capacity (R)" + u.perLength(), ValueColumn);
+        PadDots("  Pillar Load Bearing Capacity (R)" + perLength(u), ValueColumn);
 
     page.reserve(page.size() + 1024 + static_cast<std::size_t>(n) * 1000);
     for (int j = 1; j <= n; ++j) {
@@ -144,9 +124,9 @@ void appendPillarBlocks(std::string& page, const WorkingSet& w, const OutputUnit
 
 // Page 2, the end: the total capacity of the pillar system by both models and, when the options
 // ask for it, where to see the plots.
-void appendSystemTotals(std::string& page, const WorkingSet& w, const OutputUnits& u,
+void appendSystemTotals(std::string& page, const WorkingSet& w, const CapacityUnits& u,
                         const ReportOptions& options) {
-    const std::string totalLabel = PadDots("  Total Load" + u.perLength(), ValueColumn);
+    const std::string totalLabel = PadDots("  Total Load" + perLength(u), ValueColumn);
     page += CRLF;
     page += "TOTAL PILLAR SYSTEM LOAD BEARING CAPACITY [KORA Classic]";
     page += CRLF;
@@ -166,18 +146,11 @@ void appendSystemTotals(std::string& page, const WorkingSet& w, const OutputUnit
 }
 
 // Page 3: the five design loads in the load unit, right-aligned to the widest of them.
-std::string designLoadPage(const WorkingSet& w, const OutputUnits& u,
+std::string designLoadPage(const WorkingSet& w, const CapacityUnits& u,
                            const ReportOptions& options) {
     ConditionArray loads;
-    for (int k = 1; k <= 5; ++k) {
-        if (u.metric)
-            loads[k] = float(w.DesignLoad[k] * KNmPerLbft);
-        else if (options.OutputStrGradUnits == 1)
-            loads[k] = float(w.DesignLoad[k] / PoundsPerTon);
-        else
-            loads[k] = w.DesignLoad[k];
-    }
-    std::string page = "[DESIGN LOADINGS ON PILLAR SYSTEM" + u.perLength() + "]" + CRLF + CRLF;
+    for (int k = 1; k <= 5; ++k) loads[k] = DesignLoadOut(u, w, options, k);
+    std::string page = "[DESIGN LOADINGS ON PILLAR SYSTEM" + perLength(u) + "]" + CRLF + CRLF;
     OneBased<std::string, 5> loadText;
     std::size_t fieldWidth = 0;
     for (int k = 1; k <= 5; ++k) {
@@ -240,7 +213,7 @@ void individualPillarLoads(bool metric, WorkingSet& w, const ReportOptions& opti
 
 // Page 4: one column per pillar with its development, headgate and bleeder loading and its
 // Classic and (R) unit strength, in the stress unit.
-std::string individualLoadingPage(const WorkingSet& w, const OutputUnits& u) {
+std::string individualLoadingPage(const WorkingSet& w, const CapacityUnits& u) {
     const int n = w.NumPillars;
     std::string page;
     page.reserve(512 + static_cast<std::size_t>(n) * 80);
@@ -271,13 +244,37 @@ std::string individualLoadingPage(const WorkingSet& w, const OutputUnits& u) {
 
 } // namespace
 
+CapacityUnits CapacityReportUnits(const ProjectRecord& p, const ReportOptions& options) {
+    CapacityUnits u;
+    u.metric = p.UnitSystem != English;
+    if (u.metric)
+        u.stress = UnitLabel(Metric, unit::SmallStress);
+    else if (options.OutputStrUnits == 1)
+        u.stress = UnitLabel(English, unit::SmallStress);
+    else if (options.OutputStrUnits == 0)
+        u.stress = UnitLabel(English, unit::Stress);
+    u.load = !u.metric && options.OutputStrGradUnits == 1 ? UnitLabel(English, unit::LoadTons)
+                                                          : UnitLabel(p.UnitSystem, unit::Load);
+    u.length = UnitLabel(p.UnitSystem, unit::Length);
+    return u;
+}
+
+double LengthOut(const CapacityUnits& units, float feet) {
+    return units.metric ? feet / FeetPerMetre : double(feet);
+}
+
+float DesignLoadOut(const CapacityUnits& units, const WorkingSet& w, const ReportOptions& options,
+                    int k) {
+    if (units.metric) return float(w.DesignLoad[k] * KNmPerLbft);
+    if (options.OutputStrGradUnits == 1) return float(w.DesignLoad[k] / PoundsPerTon);
+    return w.DesignLoad[k];
+}
+
 void ReportLoadCapacity(int kind, const ProjectRecord& p, WorkingSet& w, ReportBuffer& report,
                         const ReportOptions& options, Messenger& messenger) {
-    OutputUnits u;
-    u.metric = p.UnitSystem != English;
-    u.stress = outputStrengths(u.metric, w, options);
-    u.load = outputCapacities(p, u.metric, w, options);
-    u.length = UnitLabel(p.UnitSystem, unit::Length);
+    const CapacityUnits u = CapacityReportUnits(p, options);
+    outputStrengths(u.metric, w, options);
+    outputCapacities(u.metric, w, options);
 
     std::string page2;
     if (kind == 1)

@@ -68,12 +68,17 @@ bool SetWorkParms(const ProjectRecord& p, WorkingSet& w, PlanGeometry& plan, Mes
             w.TargetSFClassic[k] = sf;
             w.TargetSFR[k] = sf;
         } else {
-            w.TargetSFClassic[k] = float(1.76 - 0.014 * p.CMRRValue);
-            w.TargetSFR[k] = float(2.0 - 0.016 * p.CMRRValue);
+            const SuggestedSF suggested = CmrrSuggestedSF(p.CMRRValue);
+            w.TargetSFClassic[k] = suggested.Classic;
+            w.TargetSFR[k] = suggested.Revised;
         }
     }
 
     return CheckWorkParms(p, w, messenger);
+}
+
+SuggestedSF CmrrSuggestedSF(double cmrr) {
+    return {float(1.76 - 0.014 * cmrr), float(2.0 - 0.016 * cmrr)};
 }
 
 bool CheckWorkParms(const ProjectRecord& p, const WorkingSet& w, Messenger& messenger) {

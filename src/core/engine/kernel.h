@@ -15,6 +15,15 @@ namespace kora {
 // verdict of CheckWorkParms. A calculation command stops when it returns false.
 bool SetWorkParms(const ProjectRecord& p, WorkingSet& w, PlanGeometry& plan, Messenger& messenger);
 
+// The required stability factors the case histories suggest for a roof of the given CMRR:
+// 1.76 - 0.014 CMRR for Classic and 2.0 - 0.016 CMRR for (R), worked in double and held as Single.
+// Sizing uses them when the project says so; the parameters dialog shows them beside the user's.
+struct SuggestedSF {
+    float Classic;
+    float Revised;
+};
+SuggestedSF CmrrSuggestedSF(double cmrr);
+
 // The pre-calculation check of the whole project, on the project values in their own units.
 // The first failing basic test (lengths, strength, unit weight, centre distances, required
 // Classic factors) shows its message and refuses; with advanced geometry defined, every column's

@@ -25,7 +25,7 @@ float projectLength(const ProjectRecord& p, float feet) {
 }
 
 // Stores point NumGraphPoints + 1 of the current analysis: its x value and the stability factors
-// of loading conditions 1..lastCondition.
+// of loading conditions 1..lastCondition, and the isolated-loading factors aside.
 void storePoint(GraphCurves& curves, const WorkingSet& w, float x, int lastCondition) {
     curves.NumGraphPoints += 1;
     const int point = curves.NumGraphPoints;
@@ -35,6 +35,8 @@ void storePoint(GraphCurves& curves, const WorkingSet& w, float x, int lastCondi
         curves.CurvesClassic(k, point) = w.SFClassic[k];
         curves.CurvesR(k, point) = w.SFRevised[k];
     }
+    curves.IsolatedClassic(point) = w.SFClassic[5];
+    curves.IsolatedR(point) = w.SFRevised[5];
 }
 
 struct StudyPlan {

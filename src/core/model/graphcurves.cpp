@@ -8,6 +8,7 @@ void GraphCurves::Recreate(int rows) {
     const std::array<float, Columns> zero{};
     m_classic.assign(static_cast<std::size_t>(rows < 0 ? 0 : rows), zero);
     m_revised = m_classic;
+    m_isolated = m_classic;
 }
 
 namespace {

@@ -27,6 +27,13 @@ public:
     float& CurvesR(int column, int point) { return at(m_revised, column, point); }
     float CurvesR(int column, int point) const { return at(m_revised, column, point); }
 
+    // The isolated-loading factors of every point whatever quantity was swept (column 5 keeps
+    // them for the entry-height sweep only), for the chart of all loading conditions.
+    float& IsolatedClassic(int point) { return at(m_isolated, 0, point); }
+    float IsolatedClassic(int point) const { return at(m_isolated, 0, point); }
+    float& IsolatedR(int point) { return at(m_isolated, 1, point); }
+    float IsolatedR(int point) const { return at(m_isolated, 1, point); }
+
 private:
     using Rows = std::vector<std::array<float, Columns>>;
     static float& at(Rows& rows, int column, int point);
@@ -34,6 +41,7 @@ private:
 
     Rows m_classic;
     Rows m_revised;
+    Rows m_isolated; // column 0 Classic, 1 (R)
 };
 
 } // namespace kora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/chartparams.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -8,8 +10,8 @@ namespace kora {
 
 // The program's preferences, as kept in KORA.INI. The member initialisers are the initial
 // defaults written into a new settings file; reading applies the read defaults and the range
-// corrections (see settingsfile.h).
-struct Settings {
+// corrections (see settingsfile.h). The "Graph" section holds the chart parameters.
+struct Settings : ChartParams {
     // [Settings]
     std::int16_t DefaultUnits = 0;
     std::int16_t DisplayHistoryWin = 0;
@@ -37,17 +39,6 @@ struct Settings {
     std::int16_t BrowseFontItalic = 0;
     std::string BrowseDefaultFilter;
     std::int16_t BrowseUseNotepad = 0;
-
-    // [Graph]
-    std::int16_t GraphSetParams = 0;
-    std::int16_t GridStyle = 0;
-    std::int16_t GraphStyle = 3;
-    std::int16_t CurveLegend = 1;
-    std::int16_t SymbolSize = 5;
-    std::int16_t GraphUnits = 0;
-    std::string GraphTitle = "KORA";
-    std::array<std::string, 4> XAxisTitle;
-    std::string YAxisTitle0;
 
     // [KORAOptions]
     std::int16_t OutputStrUnits = 0;     // English stresses: 0 psi, 1 psf

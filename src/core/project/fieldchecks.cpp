@@ -33,24 +33,23 @@ MessageTitles SetMessageTitles(int area) {
     return t;
 }
 
-bool CheckRange(std::string_view text, double low, double high, std::string_view field,
-                const MessageTitles& titles, Messenger& messenger) {
+std::optional<std::string> RangeMessage(std::string_view text, double low, double high,
+                                        std::string_view field) {
     const std::string name = field.empty() ? std::string() : std::string(field) + ": ";
     const std::string trimmed = Trim(text);
-    if (trimmed.empty()) {
-        messenger.ShowMessage(name + "Blank field not allowed", mb::OK | mb::Critical,
-                              titles.RangeError);
-        return false;
-    }
+    if (trimmed.empty()) return name + "Blank field not allowed";
     const double v = LeadingNumber(text);
-    if (v < low || v > high) {
-        messenger.ShowMessage(name + "Value '" + trimmed + "' is outside input range" + CRLF +
-                                  "Valid range is: " + FormatGeneralDouble(low) + "-" +
-                                  FormatGeneralDouble(high),
-                              mb::OK | mb::Critical, titles.RangeError);
-        return false;
-    }
-    return true;
+    if (v < low || v > high)
+        return name + "Value '" + trimmed + "' is outside input range" + CRLF +
+               "Valid range is: " + FormatGeneralDouble(low) + "-" + FormatGeneralDouble(high);
+    return std::nullopt;
+}
+
+bool CheckRange(std::string_view text, double low, double high, std::string_view field,
+                const MessageTitles& titles, Messenger& messenger) {
+    const std::optional<std::string> message = RangeMessage(text, low, high, field);
+    if (message) messenger.ShowMessage(*message, mb::OK | mb::Critical, titles.RangeError);
+    return !message;
 }
 
 } // namespace kora

@@ -2,6 +2,7 @@
 
 #include "core/base/messenger.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,10 @@ struct MessageTitles {
 // Parameters: ", 7 "Program Options: ", 8 "Settings: "; the other areas (and any area outside
 // 1..13) have no prefix.
 MessageTitles SetMessageTitles(int area);
+
+// The message of CheckRange for a text field, or nothing when its value lies within low..high.
+std::optional<std::string> RangeMessage(std::string_view text, double low, double high,
+                                        std::string_view field);
 
 // Checks one text field against the inclusive range low..high. A blank field, or a value (the
 // leading numeric part of the text, 0 without one) outside the range, shows a critical message

@@ -49,6 +49,17 @@ bool CopyTextFile(const std::string& source, const std::string& target, Messenge
     return true;
 }
 
+std::string ProgramDataFolder(const std::string& programFolder,
+                              const std::string& installedDataFolder) {
+    if (installedDataFolder.empty()) return programFolder;
+    const fs::path installed = (fs::path(programFolder) / installedDataFolder).lexically_normal();
+    std::error_code ec;
+    if (!fs::is_directory(installed, ec)) return programFolder;
+    std::string folder = installed.string();
+    if (folder.back() != '/') folder += '/';
+    return folder;
+}
+
 void CopyExampleProjects(const std::string& programFolder, const std::string& userDataFolder,
                          const Settings& settings, Messenger& messenger) {
     if (settings.CopyExampleFiles == 0) return;

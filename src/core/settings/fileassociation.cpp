@@ -153,6 +153,29 @@ void refreshCache(const std::string& tool, const fs::path& folder) {
 
 } // namespace
 
+std::string MimeTypeName(const std::string& executableName) {
+    return "application/x-" + lower(safeName(executableName)) + "-document";
+}
+
+std::string MimePackageXml(const std::string& executableName, const std::string& extension) {
+    const std::string ext = extension.empty() ? std::string(DefaultFileExtension) : extension;
+    std::vector<std::string> globs{"*." + ext};
+    for (const std::string& g : {"*." + upper(ext), "*." + lower(ext)})
+        if (g != globs.front() && (globs.size() < 2 || g != globs.back())) globs.push_back(g);
+
+    std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+        "  <mime-type type=\"" +
+        MimeTypeName(executableName) +
+        "\">\n"
+        "    <comment>" +
+        xmlEscaped(executableName + " Document") + "</comment>\n";
+    for (const auto& g : globs) xml += "    <glob pattern=\"" + xmlEscaped(g) + "\"/>\n";
+    xml += "  </mime-type>\n</mime-info>\n";
+    return xml;
+}
+
 FileAssociation AssociateExtension(const std::string& xdgDataHome,
                                    const std::string& executablePath, const std::string& extension,
                                    Messenger& messenger) {
@@ -163,23 +186,9 @@ FileAssociation AssociateExtension(const std::string& xdgDataHome,
     FileAssociation a;
     a.TypeName = safeName(exe) + ".Document";
     a.Description = exe + " Document";
-    a.MimeType = "application/x-" + lower(safeName(exe)) + "-document";
+    a.MimeType = MimeTypeName(exe);
     a.Command = execArgument(executablePath) + " %f";
-
-    std::vector<std::string> globs{"*." + ext};
-    for (const std::string& g : {"*." + upper(ext), "*." + lower(ext)})
-        if (g != globs.front() && (globs.size() < 2 || g != globs.back())) globs.push_back(g);
-
-    std::string xml =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-        "  <mime-type type=\"" +
-        a.MimeType +
-        "\">\n"
-        "    <comment>" +
-        xmlEscaped(a.Description) + "</comment>\n";
-    for (const auto& g : globs) xml += "    <glob pattern=\"" + xmlEscaped(g) + "\"/>\n";
-    xml += "  </mime-type>\n</mime-info>\n";
+    const std::string xml = MimePackageXml(exe, ext);
 
     const std::string desktop = "[Desktop Entry]\n"
                                 "Type=Application\n"

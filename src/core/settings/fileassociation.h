@@ -21,6 +21,15 @@ struct FileAssociation {
     std::string Command;     // the quoted program path followed by " %f"
 };
 
+// "application/x-" + executable name + "-document", in lower case.
+std::string MimeTypeName(const std::string& executableName);
+
+// The shared-mime-info package that names the project file type: the MIME type above, the
+// description executable name + " Document", and globs for the extension as given and in upper
+// and lower case. The association writes it for the user; the installation installs the same
+// package for every user.
+std::string MimePackageXml(const std::string& executableName, const std::string& extension);
+
 // Writes the two files for the extension (globs for the extension as given and in upper and lower
 // case), refreshes the desktop's MIME and application caches when update-mime-database and
 // update-desktop-database are installed (their absence or failure is ignored), and shows

@@ -74,14 +74,17 @@ const std::array textBrowseKeys = {
 };
 
 const std::array graphKeys = {
-    integerKey("GraphSetParams", &S::GraphSetParams, 0, 1),
+    integerKey("GraphSetParams", &S::GraphParamSource, 0, 1),
     integerKey("GridStyle", &S::GridStyle, 0, 3),
     integerKey("GraphStyle", &S::GraphStyle, 1, 3),
     integerKey("CurveLegend", &S::CurveLegend, 0, 1),
     integerKey("SymbolSize", &S::SymbolSize, 3, 20),
-    integerKey("GraphUnits", &S::GraphUnits, 0, 1),
+    integerKey("GraphUnits", &S::TitleUnits, 0, 1),
     textKey("GraphTitle", &S::GraphTitle),
 };
+
+// Off unless the key says 1; written only once the option has been switched on.
+constexpr const char* AllConditionsKey = "ShowAllConditions";
 
 const std::array optionKeys = {
     integerKey("OutputStrUnits", &S::OutputStrUnits, 0, 1, "0"),
@@ -201,7 +204,9 @@ void readGraph(Settings& s, const ReadContext& c) {
     for (int i = 0; i < 4; ++i)
         s.XAxisTitle[static_cast<std::size_t>(i)] =
             c.ini.readString("Graph", numbered("XAxisTitle", i));
-    s.YAxisTitle0 = c.ini.readString("Graph", "YAxisTitle0");
+    s.YAxisTitle[0] = c.ini.readString("Graph", "YAxisTitle0");
+    s.ShowAllConditions =
+        ClampToLow(LeadingNumber(c.ini.readString("Graph", AllConditionsKey)), 0, 1);
 }
 
 void writeGraph(const Settings& s, IniFile& ini) {
@@ -209,7 +214,10 @@ void writeGraph(const Settings& s, IniFile& ini) {
     for (int i = 0; i < 4; ++i)
         ini.writeValue("Graph", numbered("XAxisTitle", i),
                        s.XAxisTitle[static_cast<std::size_t>(i)]);
-    ini.writeValue("Graph", "YAxisTitle0", s.YAxisTitle0);
+    ini.writeValue("Graph", "YAxisTitle0", s.YAxisTitle[0]);
+    // A file of a user who never charted all loading conditions keeps the described keys only.
+    if (s.ShowAllConditions != 0 || ini.hasKey("Graph", AllConditionsKey))
+        ini.writeValue("Graph", AllConditionsKey, Format(s.ShowAllConditions, "0"));
 }
 
 } // namespace

@@ -15,6 +15,7 @@ struct AppState : KoraState {
     std::string programFolder; // the folder of the executable, ends with the separator
 
     int ConvertFileOption = 0; // the file conversion dialog's remembered "File options" choice
+    std::string BrowseFolder;  // the text file browser's folder when it was last closed
 };
 
 } // namespace kora::gui

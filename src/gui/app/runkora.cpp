@@ -2,11 +2,11 @@
 
 #include "core/base/textfilewriter.h"
 #include "gui/app/appstate.h"
-#include "gui/app/guimessenger.h"
-#include "gui/app/mainwindow.h"
-#include "gui/app/qtdialogservice.h"
+#include "gui/app/frmmain.h"
 #include "gui/app/startup.h"
 #include "gui/app/startupenvironment.h"
+#include "gui/common/guimessenger.h"
+#include "gui/common/qtdialogservice.h"
 #include "gui/report/reportprinter.h"
 #include "gui/utilities/helpkeyfilter.h"
 #include "gui/utilities/helpsystem.h"
@@ -35,7 +35,7 @@ int RunKora(QApplication& app, const StartupEnvironment& env, QObject* observer)
     // F1 on any control opens the help topic of its help context.
     app.installEventFilter(new HelpKeyFilter(help, &app));
     if (observer != nullptr) app.installEventFilter(observer);
-    const std::unique_ptr<MainWindow> window = StartKora(state, messenger, printer, help, env);
+    const std::unique_ptr<frmMain> window = StartKora(state, messenger, printer, help, env);
     return QApplication::exec();
 }
 

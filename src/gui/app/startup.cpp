@@ -1,10 +1,10 @@
 #include "gui/app/startup.h"
 
 #include "gui/app/appstate.h"
-#include "gui/app/commandguard.h"
-#include "gui/app/guimessenger.h"
-#include "gui/app/mainwindow.h"
+#include "gui/app/frmmain.h"
 #include "gui/app/startupenvironment.h"
+#include "gui/common/commandguard.h"
+#include "gui/common/guimessenger.h"
 
 #include "core/settings/examplefiles.h"
 #include "core/settings/settingsfile.h"
@@ -50,9 +50,8 @@ std::string prepareSettings(AppState& state, Messenger& messenger, const Startup
 
 } // namespace
 
-std::unique_ptr<MainWindow> StartKora(AppState& state, GuiMessenger& messenger,
-                                      ReportPrinter& printer, HelpSystem& help,
-                                      const StartupEnvironment& env) {
+std::unique_ptr<frmMain> StartKora(AppState& state, GuiMessenger& messenger, ReportPrinter& printer,
+                                   HelpSystem& help, const StartupEnvironment& env) {
     // The history stays off until the settings say otherwise.
     state.settings = Settings{};
     state.history.setEnabled(false);
@@ -68,9 +67,9 @@ std::unique_ptr<MainWindow> StartKora(AppState& state, GuiMessenger& messenger,
     }
     state.history.setEnabled(state.settings.DisplayHistoryWin == 1);
     state.history.setMaxDisplaySize(state.settings.MaxDisplaySize);
+    const std::string& dataFolder = env.dataFolder.empty() ? env.programFolder : env.dataFolder;
     Guarded(messenger, [&] {
-        CopyExampleProjects(env.programFolder, state.folders.UserDataFolder, state.settings,
-                            messenger);
+        CopyExampleProjects(dataFolder, state.folders.UserDataFolder, state.settings, messenger);
     });
 
     // A project named relative to the folder the program was started in, taken before the
@@ -79,9 +78,9 @@ std::unique_ptr<MainWindow> StartKora(AppState& state, GuiMessenger& messenger,
     if (!named.empty() && QDir::isRelativePath(QString::fromStdString(named)))
         named = QDir::current().absoluteFilePath(QString::fromStdString(named)).toStdString();
 
-    auto window = std::make_unique<MainWindow>(state, messenger, printer, help);
+    auto window = std::make_unique<frmMain>(state, messenger, printer, help);
     QDir::setCurrent(QString::fromStdString(env.programFolder));
-    window->setProgramInfo(env.programFolder, env.today);
+    window->setProgramInfo(dataFolder, env.today);
     window->RefreshRecentFiles();
     window->ApplyHistorySetting();
     window->ApplyWindowSettings();
@@ -99,7 +98,8 @@ std::unique_ptr<MainWindow> StartKora(AppState& state, GuiMessenger& messenger,
         window->mnuFileArray_Click(1);
 
     if (named.empty()) {
-        if (state.settings.ShowInputScreenOnStart == 1) window->mnuEditItem_Click(1);
+        if (state.settings.ShowInputScreenOnStart == 1)
+            window->mnuEditItem_Click(EditItem::Parameters);
     } else {
         state.project.PreviousPath = state.project.ProjectPath;
         state.project.ProjectPath = named;

@@ -9,7 +9,7 @@ struct AppState;
 struct StartupEnvironment;
 class GuiMessenger;
 class HelpSystem;
-class MainWindow;
+class frmMain;
 class ReportPrinter;
 
 // The project named on the command line: the text with every double quote removed.
@@ -18,8 +18,7 @@ std::string CommandLineProject(const std::string& commandLine);
 // The program's start: folders, settings file, example projects, the main window with an empty
 // project, then the last project, the command-line project or the parameters dialog as the
 // settings say. Returns the main window, shown.
-std::unique_ptr<MainWindow> StartKora(AppState& state, GuiMessenger& messenger,
-                                      ReportPrinter& printer, HelpSystem& help,
-                                      const StartupEnvironment& env);
+std::unique_ptr<frmMain> StartKora(AppState& state, GuiMessenger& messenger, ReportPrinter& printer,
+                                   HelpSystem& help, const StartupEnvironment& env);
 
 } // namespace kora::gui

@@ -1,5 +1,7 @@
 #include "gui/app/startupenvironment.h"
 
+#include "core/settings/examplefiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -22,6 +24,7 @@ StartupEnvironment StartupEnvironment::fromSystem(const QStringList& arguments) 
     env.programFolder =
         QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'))
             .toStdString();
+    env.dataFolder = ProgramDataFolder(env.programFolder, KORA_INSTALLED_DATA_FOLDER);
     env.today = QDate::currentDate();
     env.commandLine = arguments.mid(1).join(QLatin1Char(' ')).toStdString();
     for (const QString& family : QFontDatabase::families())

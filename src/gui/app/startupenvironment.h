@@ -13,6 +13,9 @@ namespace kora::gui {
 struct StartupEnvironment {
     std::string documentsFolder;
     std::string programFolder; // ends with the separator
+    // The folder of the example projects, the PDF manual and the reference documents, with the
+    // separator: share/kora of an installation; empty for the program folder.
+    std::string dataFolder;
     QDate today;
     std::string commandLine; // the arguments after the program name, joined by blanks
     std::vector<std::string> availableFonts;

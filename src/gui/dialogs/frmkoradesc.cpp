@@ -5,8 +5,8 @@
 #include "core/model/reportbuffer.h"
 #include "core/model/settings.h"
 #include "core/project/projectfile.h"
-#include "gui/app/helphint.h"
-#include "gui/dialogs/controlnames.h"
+#include "gui/common/controlnames.h"
+#include "gui/common/helphint.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

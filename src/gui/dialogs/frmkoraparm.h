@@ -1,22 +1,23 @@
 #pragma once
 
+#include "core/base/onebased.h"
 #include "core/project/fieldchecks.h"
+#include "core/project/parameterfields.h"
 
 #include <QDialog>
 
-#include <array>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QTabWidget;
 class QTimer;
 
@@ -30,6 +31,8 @@ struct Settings;
 namespace kora::gui {
 
 class PlanWidget;
+class DialogService;
+class ReportPrinter;
 
 // The two parametric studies behind the dialog's hidden buttons.
 enum class ParametricStudy { Partial, Solid };
@@ -45,19 +48,20 @@ struct ParametersHooks {
 
 // "Parameters": the numeric inputs of the project on four tabs (Standard, Defaults, CMRR/Sizing,
 // Advanced), shown in the project's unit system and written back into the project only when OK
-// passes every check. The dialog edits the plan geometry copy for its plan view, never the
-// project, until then. Its caller disables the main window while it is open and enables it
-// again on finished(). Controls carry their classic names as objectName and their help context
-// numbers in the "helpContext" property.
+// passes every check. The fields, their checks and how they are stored are the core's parameter
+// field table; the dialog holds the widgets and their reactions. It edits the plan geometry copy
+// for its plan view, never the project, until OK. Its caller disables the main window while it
+// is open and enables it again on finished(). Controls carry their classic names as objectName
+// and their help context numbers in the "helpContext" property.
 class frmKORAParm : public QDialog {
     Q_OBJECT
 public:
     frmKORAParm(ProjectRecord& project, const Settings& settings, PlanGeometry& plan,
-                Messenger& messenger, ParametersHooks hooks, QWidget* parent = nullptr);
+                Messenger& messenger, DialogService& dialogs, ReportPrinter& printer,
+                ParametersHooks hooks, QWidget* parent = nullptr);
 
-    // Decides from the Advanced tab whether advanced geometry data are present (a shown column
-    // with both a crosscut angle and a crosscut spacing), records it in PlanAdvGeometry and
-    // switches the matching "Option status" button on without its reaction.
+    // Decides from the Advanced tab whether advanced geometry data are present, records it in
+    // PlanAdvGeometry and switches the matching "Option status" button on without its reaction.
     void CheckKORAAdvParm();
 
     // Copies the dialog's geometry, as typed, into the plan geometry copy for the plan view.
@@ -94,7 +98,8 @@ public slots:
     void done(int result) override;
 
 private:
-    struct Row {
+    // The boxes and captions of pillar column i.
+    struct Column {
         QLineEdit* spacing = nullptr;  // Text14(i)
         QLineEdit* angle = nullptr;    // Text22(i)
         QLineEdit* xcut = nullptr;     // Text23(i)
@@ -103,44 +108,32 @@ private:
         QLabel* advancedRow = nullptr; // Label13(i - 1)
     };
 
-    void buildForm();
     QWidget* buildStandardTab();
     QWidget* buildDefaultsTab();
     QWidget* buildSizingTab();
     QWidget* buildAdvancedTab();
     QLineEdit* numberBox(const QString& name, int helpContext, int maxLength = 7);
-    QLabel* unitLabel(const QString& name, const QString& tag, int helpContext);
-    void setUnitCaption(QLabel* label, int kind);
+    QLineEdit* box(std::string_view name) const;
+    ParameterForm form() const;
 
     void load();
     void onEntriesChosen();
     void onConfiguration(int index);
     void onOptionStatus(int index);
     void onCmrrChanged();
-    void onTabChanged(int index);
     void warnDefault(QLineEdit* box);
     void okClicked();
     void runStudy(ParametricStudy study);
-    void copyImage();
-    void showHelp();
-
-    bool fail(const std::string& message, int tab, QLineEdit* box);
-    bool failRange(int tab, QLineEdit* box);
-    int entriesShown() const;
-    // Filling a box from the project: the text is shown whole and remembered, so that a box the
-    // user leaves as it is stores nothing new, while a box the dialog itself changes afterwards
-    // (a pillar column taking the values of column 1, an emptied CMRR) counts as changed.
-    void fill(QLineEdit* box, const QString& text);
-    bool untouched(const QLineEdit* box) const;
-    float toStore(const QLineEdit* box, float field) const;
-    bool differs(const QLineEdit* box, float field) const;
 
     ProjectRecord& m_project;
     const Settings& m_settings;
     PlanGeometry& m_plan;
     Messenger& m_messenger;
+    DialogService& m_dialogs; // for the plan window
+    ReportPrinter& m_printer;
     ParametersHooks m_hooks;
     MessageTitles m_titles;
+    ParameterForm m_opened; // what the boxes held when the dialog opened
 
     bool m_loading = false;
     bool m_accepted = false;
@@ -150,31 +143,20 @@ private:
     bool m_discarding = false;
 
     QTabWidget* m_tabs = nullptr;
-    QLineEdit* m_text[6] = {};      // Text1..Text5 at 1..5; index 0 unused
-    QLineEdit* m_entries = nullptr; // Text6
+    std::map<std::string, QLineEdit*, std::less<>> m_boxes; // the field boxes by control name
+    QLineEdit* m_entries = nullptr;                         // Text6
     QComboBox* m_combo = nullptr;
-    QLineEdit* m_coalStrength = nullptr;
-    QLineEdit* m_abutmentAngle = nullptr;
-    QLineEdit* m_unitWeight = nullptr;
-    QLineEdit* m_headgate = nullptr;   // Text10
-    QLineEdit* m_bleeder = nullptr;    // Text11
-    QLineEdit* m_tailgate = nullptr;   // Text12
-    QLineEdit* m_cmrr = nullptr;       // Text13
-    QLineEdit* m_yieldWidth = nullptr; // Text16
     QLineEdit* m_suggested = nullptr;  // Text19
     QLineEdit* m_suggestedR = nullptr; // Text33
     QCheckBox* m_useCmrr = nullptr;
     QLabel* m_yieldLabel = nullptr; // label16
-    std::array<QRadioButton*, 4> m_config{};
-    std::array<QRadioButton*, 2> m_status{};
-    std::array<Row, 5> m_rows{};              // 1..4
-    std::array<QLineEdit*, 6> m_entryBoxes{}; // Text15(1..5)
-    std::array<QFrame*, 6> m_entryLines{};    // Line1(1..5)
-    std::map<const QLineEdit*, QString> m_loadedText;
+    QButtonGroup* m_config = nullptr;
+    QButtonGroup* m_status = nullptr;
+    OneBased<Column, ColumnBoxes> m_columns;
+    OneBased<QWidget*, MaxEntriesShown> m_entryBoxes{}; // Text15(1..5)
+    OneBased<QWidget*, MaxEntriesShown> m_entryLines{}; // Line1(1..5)
     QPushButton* m_ok = nullptr;
     QPushButton* m_view = nullptr;
-    QPushButton* m_study50 = nullptr;
-    QPushButton* m_study100 = nullptr;
     PlanWidget* m_picture1 = nullptr;
     PlanWidget* m_picture2 = nullptr;
     QTimer* m_timer = nullptr;

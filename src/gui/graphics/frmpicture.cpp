@@ -1,8 +1,13 @@
 #include "gui/graphics/frmpicture.h"
 
+#include "core/base/koraerror.h"
 #include "core/base/messenger.h"
+#include "gui/common/commandguard.h"
+#include "gui/common/dialogservice.h"
+#include "gui/graphics/planimage.h"
 #include "gui/graphics/planpainter.h"
 #include "gui/graphics/planwidget.h"
+#include "gui/report/reportprinter.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -13,7 +18,6 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -38,10 +42,12 @@ QScreen* screenOf(const QWidget& w) {
 
 frmPicture::frmPicture(QWidget* owner, PlanSource source, const PlanGeometry& geometry,
                        const PlanLabelValues& values, const Settings& settings, int unitSystem,
-                       int lastCalcAdvanced, Messenger& messenger)
+                       int lastCalcAdvanced, Messenger& messenger, DialogService& dialogs,
+                       ReportPrinter& printer)
     : QMainWindow(nullptr), m_owner(owner), m_state(PlanViewState::openedFrom(source)),
       m_geometry(geometry), m_values(values), m_settings(settings), m_unitSystem(unitSystem),
-      m_lastCalcAdvanced(lastCalcAdvanced), m_messenger(messenger) {
+      m_lastCalcAdvanced(lastCalcAdvanced), m_messenger(messenger), m_dialogs(dialogs),
+      m_printer(printer) {
     setObjectName(QStringLiteral("frmPicture"));
     setWindowTitle(QStringLiteral("View Plan"));
     m_plan = new PlanWidget(this);
@@ -64,6 +70,9 @@ void frmPicture::buildMenus() {
     QAction* print = file->addAction(QStringLiteral("&Print"));
     print->setObjectName(QStringLiteral("mnuPlotFileItem_0"));
     connect(print, &QAction::triggered, this, &frmPicture::printPlan);
+    QAction* saveImageItem = file->addAction(QStringLiteral("Save &Image..."));
+    saveImageItem->setObjectName(QStringLiteral("mnuPlotFileSaveImage"));
+    connect(saveImageItem, &QAction::triggered, this, &frmPicture::saveImage);
     file->addSeparator()->setObjectName(QStringLiteral("mnuPlotFileItem_1"));
     QAction* exitItem = file->addAction(QStringLiteral("E&xit"));
     exitItem->setObjectName(QStringLiteral("mnuPlotFileItem_2"));
@@ -182,16 +191,59 @@ bool frmPicture::printOn(QPaintDevice& device) const {
 }
 
 void frmPicture::printPlan() {
-    for (;;) {
-        bool printed = false;
-        if (!QPrinterInfo::defaultPrinter().isNull()) {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setDocName(QStringLiteral("KORA plan"));
-            printed = printer.isValid() && printOn(printer);
-        }
-        if (printed) return;
-        if (HandleError(m_messenger, 482, "Printer error") != errorAnswer::Retry) return;
+    if (!m_printer.choosePrinterWithoutDialog(this)) {
+        HandleError(m_messenger, err::DialogCancelled, "Cancel was selected.");
+        return;
     }
+    Guarded(m_messenger, [this] {
+        m_printer.printPicture(QStringLiteral("KORA plan"),
+                               [this](QPrinter& printer) { return printOn(printer); });
+    });
+}
+
+void frmPicture::saveImage() {
+    if (!m_drawable) {
+        m_messenger.ShowMessage(InvalidPlanMessage);
+        return;
+    }
+    FileDialogRequest request;
+    request.mode = FileDialogMode::SaveAs;
+    request.caption = QStringLiteral("Save Image");
+    QString folder = QString::fromStdString(m_settings.DataPath);
+    while (folder.size() > 1 && (folder.endsWith(QLatin1Char('/')) || folder.endsWith('\\')))
+        folder.chop(1);
+    request.folder = folder;
+    request.fileName = QStringLiteral("KORA Plan.svg");
+    request.filters = {QStringLiteral("SVG Image (*.svg)"), QStringLiteral("PDF Document (*.pdf)"),
+                       QStringLiteral("PNG Image (*.png)")};
+    request.defaultSuffix = QStringLiteral("svg");
+    const std::optional<QString> chosen = m_dialogs.fileDialog(this, request);
+    if (!chosen) {
+        HandleError(m_messenger, err::DialogCancelled, "Cancel was selected.");
+        return;
+    }
+    const std::optional<PlanImageFormat> format = PlanImageFormatOf(*chosen);
+    if (!format) {
+        m_messenger.ShowMessage("Image files are saved as .svg, .pdf or .png: " +
+                                chosen->toStdString());
+        return;
+    }
+    if (*format == PlanImageFormat::Png) {
+        const std::optional<int> dpi = AskImageResolution(this, m_dialogs, m_imageDpi);
+        if (!dpi) {
+            HandleError(m_messenger, err::DialogCancelled, "Cancel was selected.");
+            return;
+        }
+        m_imageDpi = *dpi;
+    }
+    const double inches = double(m_plan->width()) / std::max(1, m_plan->logicalDpiX());
+    while (
+        !WritePlanImage(m_plan->drawing(), m_plan->font(), inches, *chosen, *format, m_imageDpi)) {
+        if (HandleError(m_messenger, err::PathFileAccessError, "Path/File access error") !=
+            errorAnswer::Retry)
+            return;
+    }
+    m_messenger.AddHistory("Plan saved as image: " + chosen->toStdString());
 }
 
 int frmPicture::chromeHeight() const {
@@ -256,9 +308,10 @@ void frmPicture::closeEvent(QCloseEvent* event) {
 
 frmPicture* showPlanWindow(QWidget* owner, PlanSource source, const PlanGeometry& geometry,
                            const PlanLabelValues& values, const Settings& settings, int unitSystem,
-                           int lastCalcAdvanced, Messenger& messenger) {
+                           int lastCalcAdvanced, Messenger& messenger, DialogService& dialogs,
+                           ReportPrinter& printer) {
     auto* window = new frmPicture(owner, source, geometry, values, settings, unitSystem,
-                                  lastCalcAdvanced, messenger);
+                                  lastCalcAdvanced, messenger, dialogs, printer);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->open();
     return window;

@@ -19,7 +19,9 @@ class Messenger;
 
 namespace kora::gui {
 
+class DialogService;
 class PlanWidget;
+class ReportPrinter;
 
 // The plan window "View Plan": the pillar layout with dimension lines, pillar labels and a
 // caption, for the geometry and results it was opened with (it keeps its own copies). Its owner
@@ -30,7 +32,8 @@ class frmPicture : public QMainWindow {
 public:
     frmPicture(QWidget* owner, PlanSource source, const PlanGeometry& geometry,
                const PlanLabelValues& values, const Settings& settings, int unitSystem,
-               int lastCalcAdvanced, Messenger& messenger);
+               int lastCalcAdvanced, Messenger& messenger, DialogService& dialogs,
+               ReportPrinter& printer);
     ~frmPicture() override;
 
     // Shows the window centred on the screen, disables the owner and draws the plan; a geometry
@@ -56,9 +59,15 @@ public:
     // Edit > Copy: the image of the drawing area to the clipboard.
     void copyToClipboard();
 
-    // File > Print: the drawing on the default printer, through the common error path when no
-    // printer can be used.
+    // File > Print: the drawing on the program's printer as a print without the print dialog
+    // (the printer chosen in Printer Setup, else the default one; with neither, the print dialog
+    // asks), through the common error path when the printer cannot be used.
     void printPlan();
+
+    // File > "Save Image...": the drawing as shown (label mode, dimension lines, font) saved as
+    // SVG, PDF or PNG, the type told by the file name the file dialog returns; a PNG asks its
+    // resolution. The size is that of the drawing area. The saved path goes to the history.
+    void saveImage();
 
     // Paints the drawing, scaled to fit, on any paged or image device (a printer, a PDF file).
     bool printOn(QPaintDevice& device) const;
@@ -87,6 +96,8 @@ private:
     int m_unitSystem = 0;
     int m_lastCalcAdvanced = 0;
     Messenger& m_messenger;
+    DialogService& m_dialogs; // the file and resolution questions of Save Image
+    ReportPrinter& m_printer;
 
     PlanLayout m_layout;
     int m_mode = 0;
@@ -96,6 +107,7 @@ private:
 
     PlanWidget* m_plan = nullptr;
     std::array<QAction*, 5> m_labelItems{};
+    int m_imageDpi = 300;
 };
 
 // Opens the plan window for the results viewer (PlanSource::Results, with the project as
@@ -104,6 +116,7 @@ private:
 // itself when closed.
 frmPicture* showPlanWindow(QWidget* owner, PlanSource source, const PlanGeometry& geometry,
                            const PlanLabelValues& values, const Settings& settings, int unitSystem,
-                           int lastCalcAdvanced, Messenger& messenger);
+                           int lastCalcAdvanced, Messenger& messenger, DialogService& dialogs,
+                           ReportPrinter& printer);
 
 } // namespace kora::gui

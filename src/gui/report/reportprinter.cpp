@@ -1,10 +1,11 @@
 #include "gui/report/reportprinter.h"
 
-#include "gui/app/centerform.h"
-#include "gui/app/dialogservice.h"
+#include "gui/common/centerform.h"
+#include "gui/common/dialogservice.h"
+#include "gui/report/frmprintersetup.h"
 #include "gui/report/printerpagesink.h"
-#include "gui/report/printersetupdialog.h"
 
+#include "core/base/koraerror.h"
 #include "core/report/pageprinter.h"
 
 #include <QPrinter>
@@ -43,7 +44,7 @@ bool ReportPrinter::printerSetup(QWidget* parent) {
     QPrinter& target = printer();
     const Printers installed = m_printerList();
     const QString current = printerWithoutDialog();
-    PrinterSetupDialog dialog(installed.names, current, target.pageLayout(), parent);
+    frmPrinterSetup dialog(installed.names, current, target.pageLayout(), parent);
     CenterForm(dialog);
     if (m_dialogs.execDialog(dialog) != QDialog::Accepted) return false;
     m_setupPrinter = dialog.printerName();
@@ -82,6 +83,16 @@ void ReportPrinter::printPages(const std::string& text) {
     PagePrinter pagePrinter(*sink);
     PrintPages(pagePrinter, text);
     m_pagesPrinted = pagePrinter.page();
+}
+
+void ReportPrinter::printPicture(const QString& document, const Painter& paint) {
+    QPrinter& target = printer();
+    const QString reportDocument = target.docName();
+    target.setDocName(document);
+    const bool printed =
+        target.isValid() && (m_pictureJob ? m_pictureJob(target, paint) : paint(target));
+    target.setDocName(reportDocument);
+    if (!printed) throw KoraError(err::PrinterError, "Printer error");
 }
 
 int ReportPrinter::paintPages(QPrinter& target, const std::string& text) const {

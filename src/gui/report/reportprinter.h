@@ -29,6 +29,8 @@ public:
         NoPageRange, // the results viewer: the text to print is already chosen
     };
     using SinkFactory = std::function<std::unique_ptr<PageSink>(QPrinter&)>;
+    using Painter = std::function<bool(QPrinter&)>;
+    using PictureJob = std::function<bool(QPrinter&, const Painter&)>;
 
     // The printers installed on the machine and the default one (empty when there is none).
     struct Printers {
@@ -68,6 +70,11 @@ public:
     // Printer failures are raised as KoraError (482 "Printer error").
     void printPages(const std::string& text);
 
+    // Prints a picture (the plan) as one job named `document`: `paint` draws it on the printer
+    // and answers false when it could not. A printer that cannot be used or a failed paint is
+    // raised as KoraError (482 "Printer error").
+    void printPicture(const QString& document, const Painter& paint);
+
     // Lays report text out on any printer as printPages does (the print preview); the number
     // of pages.
     int paintPages(QPrinter& target, const std::string& text) const;
@@ -76,12 +83,15 @@ public:
     int pagesPrinted() const { return m_pagesPrinted; }
 
     void setSinkFactory(SinkFactory factory) { m_sinkFactory = std::move(factory); }
+    // Runs picture jobs instead of painting them on the printer (tests record them).
+    void setPictureJob(PictureJob job) { m_pictureJob = std::move(job); }
     void setPrinterList(PrinterList list) { m_printerList = std::move(list); }
 
 private:
     DialogService& m_dialogs;
     std::unique_ptr<QPrinter> m_printer;
     SinkFactory m_sinkFactory;
+    PictureJob m_pictureJob;
     PrinterList m_printerList;
     QString m_setupPrinter; // chosen in Printer Setup; empty: the default printer
     int m_pagesPrinted = 0;

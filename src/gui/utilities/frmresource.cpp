@@ -1,8 +1,8 @@
 #include "gui/utilities/frmresource.h"
 
 #include "core/base/messenger.h"
-#include "gui/app/dialogservice.h"
-#include "gui/app/guimessenger.h"
+#include "gui/common/dialogservice.h"
+#include "gui/common/guimessenger.h"
 
 #include <QDir>
 #include <QFileInfo>

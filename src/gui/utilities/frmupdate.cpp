@@ -1,8 +1,8 @@
 #include "gui/utilities/frmupdate.h"
 
 #include "core/base/messenger.h"
-#include "gui/app/dialogservice.h"
-#include "gui/app/guimessenger.h"
+#include "gui/common/dialogservice.h"
+#include "gui/common/guimessenger.h"
 #include "gui/utilities/linklabel.h"
 #include "gui/utilities/programinfo.h"
 

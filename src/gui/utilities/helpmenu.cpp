@@ -1,10 +1,10 @@
 #include "gui/utilities/helpmenu.h"
 
-#include "gui/app/centerform.h"
-#include "gui/app/dialogservice.h"
-#include "gui/app/guimessenger.h"
 #include "core/base/messenger.h"
 #include "core/model/settings.h"
+#include "gui/common/centerform.h"
+#include "gui/common/dialogservice.h"
+#include "gui/common/guimessenger.h"
 #include "gui/utilities/frmdisclaimer.h"
 #include "gui/utilities/frmresource.h"
 #include "gui/utilities/frmupdate.h"
@@ -72,25 +72,25 @@ bool RunUpdateReminder(HelpMenuContext& context, Settings& settings) {
     return showUpdateWindow(context, settings);
 }
 
-bool HelpMenuCommand(int index, HelpMenuContext& context, Settings& settings) {
-    switch (index) {
-    case 0:
+bool HelpMenuCommand(HelpItem item, HelpMenuContext& context, Settings& settings) {
+    switch (item) {
+    case HelpItem::Contents:
         context.help.ShowHelpContents();
         return false;
-    case 1:
+    case HelpItem::Index:
         context.help.ShowHelpIndex();
         return false;
-    case 2:
+    case HelpItem::PdfManual:
         openPdfHelp(context);
         return false;
-    case 4:
+    case HelpItem::ResourceFiles:
         showResources(context);
         return false;
-    case 6:
+    case HelpItem::Disclaimer:
         return ShowDisclaimer(context, settings);
-    case 8:
+    case HelpItem::ProgramUpdates:
         return showUpdateWindow(context, settings);
-    case 10:
+    case HelpItem::About:
         context.messenger.ShowMessage(AboutText(context.buildString).toStdString(), mb::Information,
                                       AboutTitle().toStdString());
         return false;

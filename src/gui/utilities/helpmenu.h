@@ -32,11 +32,22 @@ struct HelpMenuContext {
     ReferenceDocumentTable documents = DefaultReferenceDocuments();
 };
 
-// The Help menu, item by item: 0 contents, 1 index, 2 the PDF manual, 4 the reference
-// documents, 6 the disclaimer, 8 program updates, 10 the About box; separators and other
-// numbers do nothing. Returns true when a setting changed (the disclaimer or the update
-// reminder was switched off) and the "Settings" section must be written.
-bool HelpMenuCommand(int index, HelpMenuContext& context, Settings& settings);
+// The items of the Help menu, numbered as its control array (the separators keep their numbers
+// in between).
+enum class HelpItem {
+    Contents = 0,
+    Index = 1,
+    PdfManual = 2,
+    ResourceFiles = 4,
+    Disclaimer = 6,
+    ProgramUpdates = 8,
+    About = 10,
+};
+
+// The Help menu, item by item; any other number does nothing. Returns true when a setting
+// changed (the disclaimer or the update reminder was switched off) and the "Settings" section
+// must be written.
+bool HelpMenuCommand(HelpItem item, HelpMenuContext& context, Settings& settings);
 
 // Shows the disclaimer modally. When "Do not show this disclaimer again" was ticked, sets
 // ShowDisclaim to 0 and returns true: the caller writes the settings file.

@@ -1,6 +1,6 @@
 #include "gui/utilities/helpsystem.h"
 
-#include "gui/utilities/helpwindow.h"
+#include "gui/utilities/frmhelp.h"
 
 #include <QApplication>
 
@@ -12,11 +12,11 @@ HelpSystem::~HelpSystem() {
     CloseHelp();
 }
 
-HelpWindow* HelpSystem::window() const {
+frmHelp* HelpSystem::window() const {
     return m_window.data();
 }
 
-HelpWindow& HelpSystem::openWindow() {
+frmHelp& HelpSystem::openWindow() {
     // Help has no owner window of its own. While a modal dialog runs, every other window is
     // blocked, so the help window then joins that dialog as a child window, and closes with it.
     QWidget* modal = QApplication::activeModalWidget();
@@ -26,7 +26,7 @@ HelpWindow& HelpSystem::openWindow() {
         m_window->setGeometry(geometry);
     }
     if (!m_window) {
-        m_window = new HelpWindow(m_dialogs, modal);
+        m_window = new frmHelp(m_dialogs, modal);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_window->show();

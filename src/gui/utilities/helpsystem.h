@@ -5,7 +5,7 @@
 namespace kora::gui {
 
 class DialogService;
-class HelpWindow;
+class frmHelp;
 
 // The program's help: one help window, opened on demand at the contents, the keyword index or
 // the topic of a help context, and closed when the main window unloads. Owned by main() and
@@ -24,13 +24,13 @@ public:
     void CloseHelp();
 
     // The open help window, or nullptr.
-    HelpWindow* window() const;
+    frmHelp* window() const;
 
 private:
-    HelpWindow& openWindow();
+    frmHelp& openWindow();
 
     DialogService* m_dialogs;
-    QPointer<HelpWindow> m_window;
+    QPointer<frmHelp> m_window;
 };
 
 } // namespace kora::gui

@@ -6,13 +6,11 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
-#include <iterator>
-#include <string>
 
 namespace kora {
 namespace {
 
-using test::EngineRun;
+using test::WithAngles;
 using test::WorkedExample;
 
 // Report pages 1 to 4 of hand-checked projects, kept byte for byte (CR LF) in golden/<name>.txt.
@@ -21,20 +19,20 @@ struct GoldenCase {
     const char* name;
     OutputCommand analysis;
     std::function<ProjectRecord()> project;
-    ReportOptions options;
+    ReportOptions options; // stress units, load units, plot reminder
 };
 
 class GoldenReportTest : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(GoldenReportTest, PagesOneToFour) {
     const GoldenCase& c = GetParam();
-    EngineRun r;
+    test::EngineRun r;
     r.options = c.options;
     ASSERT_TRUE(r.run(c.analysis, c.project()));
     EXPECT_TRUE(r.messenger.boxes.empty());
     const std::string path = std::string(KORA_ENGINE_GOLDEN_DIR) + "/" + c.name + ".txt";
-    const char* update = std::getenv("KORA_UPDATE_GOLDEN");
-    if (update != nullptr && std::string(update) == "1") {
+    if (const char* update = std::getenv("KORA_UPDATE_GOLDEN");
+        update && update == std::string("1")) {
         std::ofstream(path, std::ios::binary) << r.pages();
         GTEST_SKIP() << "rewrote " << path;
     }
@@ -43,6 +41,7 @@ TEST_P(GoldenReportTest, PagesOneToFour) {
     EXPECT_EQ(r.pages(), expected);
 }
 
+// Six entries of unequal spacing; pillar 3 is wider than long.
 ProjectRecord sixEntries() {
     ProjectRecord p = WorkedExample();
     p.NumEntries = 6;
@@ -53,16 +52,6 @@ ProjectRecord sixEntries() {
     p.CrosscutSpacing = 90;
     const float centres[] = {60, 75, 110, 80, 52.5f};
     for (int i = 1; i <= 5; ++i) p.CenterDistance[i] = centres[i - 1];
-    return p;
-}
-
-ProjectRecord withAngles(ProjectRecord p, std::initializer_list<float> angles,
-                         std::initializer_list<float> spacings) {
-    p.AdvGeometry = 1;
-    int i = 1;
-    for (float a : angles) p.XcutAngle[i++] = a;
-    i = 1;
-    for (float s : spacings) p.XcutSpacing[i++] = s;
     return p;
 }
 
@@ -79,22 +68,26 @@ INSTANTIATE_TEST_SUITE_P(
     Projects, GoldenReportTest,
     ::testing::Values(
         GoldenCase{"english_standard_worked", OutputCommand::Standard, WorkedExample, Defaults},
+        // Off the case history data base, advanced geometry defined: warnings and the note.
         GoldenCase{"english_standard_warnings_psf_tons", OutputCommand::Standard,
                    [] {
                        ProjectRecord p =
-                           withAngles(sixEntries(), {80, 80, 80, 80, 80}, {90, 90, 90, 90, 90});
+                           WithAngles(sixEntries(), {80, 80, 80, 80, 80}, {90, 90, 90, 90, 90});
                        p.AbutmentAngle = 20;
                        p.CoalStrength = 1000;
                        p.UnitWeight = 160;
                        return p;
                    },
                    ReportOptions{1, 1, 0}},
+        // Parallelogram pillars: (100 - 20 / sin 60) sin 60 = 66.6 ft across the gate is less
+        // than the 80 ft between the entries, so pillar 1 is 66.6 x 92.4 ft; in column 2 the
+        // entries limit the width to 80 ft.
         GoldenCase{"english_advanced", OutputCommand::Advanced,
                    [] {
                        ProjectRecord p = WorkedExample();
                        p.NumEntries = 4;
                        p.CenterDistance[3] = 90;
-                       return withAngles(p, {60, 75, 90}, {100, 120, 90});
+                       return WithAngles(p, {60, 75, 90}, {100, 120, 90});
                    },
                    Defaults},
         GoldenCase{"metric_standard", OutputCommand::Standard,
@@ -102,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
         GoldenCase{"metric_advanced", OutputCommand::Advanced,
                    [] {
                        ProjectRecord p =
-                           test::MetricFromFeet(withAngles(WorkedExample(), {70, 85}, {110, 95}));
+                           test::MetricFromFeet(WithAngles(WorkedExample(), {70, 85}, {110, 95}));
                        p.CoalStrength = 6.21f;
                        p.UnitWeight = 25.45f;
                        return p;
@@ -110,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                    Defaults},
         GoldenCase{"english_sizing_mode0_advanced", OutputCommand::Sizing,
                    [] {
-                       return withAngles(sizing(0, 0), {80, 80}, {100, 100});
+                       return WithAngles(sizing(0, 0), {80, 80}, {100, 100});
                    },
                    Defaults},
         GoldenCase{"english_sizing_mode1_cmrr", OutputCommand::Sizing,

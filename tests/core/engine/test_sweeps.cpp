@@ -1,29 +1,21 @@
-#include "core/base/koraerror.h"
 #include "core/engine/analysis.h"
 #include "core/engine/kernel.h"
 #include "core/engine/sweeps.h"
-#include "core/model/plangeometry.h"
-#include "core/model/projectrecord.h"
-#include "core/model/unitsystems.h"
-#include "core/model/workingset.h"
-#include "scriptedmessenger.h"
+#include "tempfolder.h"
 #include "testprojects.h"
+#include "thrown.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
 
 namespace kora {
 namespace {
 
 namespace fs = std::filesystem;
-
 using test::MetricExample;
+using test::Split;
 using test::WorkedExample;
 
 // Isolated-loading stability factors of n equal square-cut columns, from the strength and loading
@@ -43,180 +35,118 @@ std::pair<double, double> isolatedSF(double h, double depth, double panel, doubl
     return {columns * classic / isolated, columns * revised / isolated};
 }
 
-std::vector<std::string> readLines(const fs::path& p, std::string* raw = nullptr) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    const std::string text = s.str();
-    if (raw) *raw = text;
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (auto pos = text.find("\r\n"); pos != std::string::npos; pos = text.find("\r\n", start)) {
-        lines.push_back(text.substr(start, pos - start));
-        start = pos + 2;
-    }
-    EXPECT_EQ(start, text.size()) << "text after the last CR LF";
-    return lines;
-}
-
-std::vector<std::string> fields(const std::string& line) {
-    std::vector<std::string> f;
-    std::size_t start = 0;
-    for (auto pos = line.find('\t'); pos != std::string::npos; pos = line.find('\t', start)) {
-        f.push_back(line.substr(start, pos - start));
-        start = pos + 1;
-    }
-    f.push_back(line.substr(start));
-    return f;
-}
-
-class StudyTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("kora_study_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    fs::path dir;
+// What a sweep or study command touches, and the lines of the study file it wrote.
+struct Sweep {
+    test::TempFolder dir;
     WorkingSet w;
     PlanGeometry plan;
     GraphCurves curves;
     test::ScriptedMessenger m;
+
+    bool chart(int index, const ProjectRecord& p) {
+        return ChartSweep(index, p, w, plan, curves, m);
+    }
+    bool solid(const ProjectRecord& p) {
+        return DoParametricSolid(p, w, plan, curves, dir.folder(), m);
+    }
+    bool partial(const ProjectRecord& p, StudyOutcome* outcome = nullptr) {
+        return DoParametricPartial(p, w, plan, curves, dir.folder(), m, outcome);
+    }
+    std::vector<std::string> lines(const char* file) const {
+        const std::string text = test::ReadBytes(dir.file(file));
+        EXPECT_TRUE(text.empty() || text.ends_with("\r\n"));
+        return Split(text, "\r\n");
+    }
 };
 
-TEST(ChartSweepTest, DepthOfCoverFromHalfToOneAndAHalf) {
+// The tab-separated fields of a study line, and one of them as a number.
+std::string field(const std::string& line, std::size_t k) {
+    return Split(line, "\t").at(k);
+}
+double number(const std::string& line, std::size_t k) {
+    return std::stod(field(line, k));
+}
+
+TEST(ChartSweepTest, FromHalfToOneAndAHalfTimesTheValue) {
     const ProjectRecord p = WorkedExample();
-    WorkingSet w;
-    PlanGeometry plan;
-    GraphCurves curves;
-    test::ScriptedMessenger m;
-    ASSERT_TRUE(ChartSweep(1, p, w, plan, curves, m));
-    EXPECT_TRUE(m.boxes.empty());
-    EXPECT_EQ(curves.GraphCommandIndex, 1);
-    EXPECT_EQ(curves.rows(), 12);
-    ASSERT_GE(curves.NumGraphPoints, 10);
-    ASSERT_LE(curves.NumGraphPoints, 11);
-
-    float x = 500;
-    for (int pt = 1; pt <= curves.NumGraphPoints; ++pt, x += 100) {
-        EXPECT_EQ(curves.CurvesClassic(0, pt), x);
-        EXPECT_EQ(curves.CurvesR(0, pt), x);
-        // Every point is the standard analysis at that depth, all else as prepared.
-        WorkingSet ref;
-        PlanGeometry refPlan;
-        ASSERT_TRUE(SetWorkParms(p, ref, refPlan, m));
-        ref.WkDepth = x;
-        CalcSFStandard(ref);
-        for (int k = 1; k <= 4; ++k) {
-            EXPECT_EQ(curves.CurvesClassic(k, pt), ref.SFClassic[k]) << pt << " " << k;
-            EXPECT_EQ(curves.CurvesR(k, pt), ref.SFRevised[k]) << pt << " " << k;
-        }
-        EXPECT_EQ(curves.CurvesClassic(5, pt), 0); // isolated loading only in the height sweep
-        EXPECT_EQ(curves.CurvesR(6, pt), 0);
+    Sweep s;
+    ASSERT_TRUE(s.chart(1, p));
+    EXPECT_TRUE(s.m.boxes.empty());
+    EXPECT_EQ(s.curves.GraphCommandIndex, 1);
+    EXPECT_EQ(s.curves.rows(), 12);
+    ASSERT_GE(s.curves.NumGraphPoints, 10);
+    ASSERT_LE(s.curves.NumGraphPoints, 11);
+    for (int pt = 1; pt <= s.curves.NumGraphPoints; ++pt) {
+        EXPECT_EQ(s.curves.CurvesClassic(0, pt), 400 + 100 * pt);
+        EXPECT_EQ(s.curves.CurvesR(0, pt), 400 + 100 * pt);
+        EXPECT_EQ(s.curves.CurvesClassic(5, pt), 0); // isolated loading only in the height sweep
+        EXPECT_EQ(s.curves.CurvesR(6, pt), 0);
     }
-    EXPECT_EQ(curves.CurvesClassic(0, 12), 0); // the spare row stays empty
-}
+    // The point at the project's own depth is the project's standard analysis, the isolated
+    // factors included (they are kept for every kind of sweep: the five-curve chart shows them).
+    test::EngineRun r;
+    ASSERT_TRUE(r.run(OutputCommand::Standard, p));
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_EQ(s.curves.CurvesClassic(k, 6), r.w.SFClassic[k]) << k;
+        EXPECT_EQ(s.curves.CurvesR(k, 6), r.w.SFRevised[k]) << k;
+    }
+    EXPECT_EQ(s.curves.IsolatedClassic(6), r.w.SFClassic[5]);
+    EXPECT_EQ(s.curves.IsolatedR(6), r.w.SFRevised[5]);
+    EXPECT_EQ(s.curves.CurvesClassic(0, 12), 0); // the spare row stays empty
 
-TEST(ChartSweepTest, EachIndexSweepsItsQuantityInTheProjectUnit) {
-    const ProjectRecord metric = MetricExample();
-    struct Case {
-        int index;
-        float projectValue;
-        int isolatedColumn;
-    };
-    const Case cases[] = {{0, 3, 5}, {1, 300, 0}, {2, 300, 0}, {3, 30, 0}};
-    for (const auto& c : cases) {
-        WorkingSet w;
-        PlanGeometry plan;
-        GraphCurves curves;
-        test::ScriptedMessenger m;
-        ASSERT_TRUE(ChartSweep(c.index, metric, w, plan, curves, m));
-        ASSERT_GE(curves.NumGraphPoints, 10) << c.index;
-        // x values in metres: half the project value first, then tenths of it.
-        EXPECT_NEAR(curves.CurvesClassic(0, 1), 0.5 * c.projectValue, 1e-4 * c.projectValue);
-        EXPECT_NEAR(curves.CurvesClassic(0, 2), 0.6 * c.projectValue, 1e-4 * c.projectValue);
-        EXPECT_NEAR(curves.CurvesClassic(0, 10), 1.4 * c.projectValue, 1e-4 * c.projectValue);
-        if (c.isolatedColumn == 5) {
-            EXPECT_GT(curves.CurvesClassic(5, 1), 0);
-            EXPECT_GT(curves.CurvesR(5, 10), 0);
-        } else {
-            EXPECT_EQ(curves.CurvesClassic(5, 1), 0) << c.index;
-        }
-        // The stability factors rise with entry height falling, depth falling...: at least they
-        // change from point to point, so the swept quantity reached the analysis.
-        EXPECT_NE(curves.CurvesClassic(2, 1), curves.CurvesClassic(2, 10)) << c.index;
+    // Each index sweeps its quantity from half the project value in tenths, in the project unit.
+    const float values[] = {3, 300, 300, 30};
+    for (int index = 0; index < 4; ++index) {
+        Sweep metric;
+        ASSERT_TRUE(metric.chart(index, MetricExample()));
+        const GraphCurves& c = metric.curves;
+        for (int pt : {1, 2, 10})
+            EXPECT_NEAR(c.CurvesClassic(0, pt), (0.4 + 0.1 * pt) * values[index],
+                        1e-4 * values[index]);
+        EXPECT_EQ(c.CurvesClassic(5, 1) > 0, index == 0) << index;
+        EXPECT_NE(c.CurvesClassic(2, 1), c.CurvesClassic(2, 10)) << index;
     }
 }
 
-TEST(ChartSweepTest, RefusedProjectLeavesTheCurves) {
-    ProjectRecord p = WorkedExample();
-    p.CenterDistance[2] = 0;
-    WorkingSet w;
-    PlanGeometry plan;
-    GraphCurves curves;
-    curves.Recreate(3);
-    curves.NumGraphPoints = 3;
-    curves.CurvesClassic(1, 2) = 4.5f;
-    test::ScriptedMessenger m;
-    EXPECT_FALSE(ChartSweep(0, p, w, plan, curves, m));
-    EXPECT_EQ(m.texts(), std::vector<std::string>{"Invalid center-to-center distance #2"});
-    EXPECT_EQ(curves.NumGraphPoints, 3);
-    EXPECT_EQ(curves.CurvesClassic(1, 2), 4.5f);
-}
-
-// Absurd inputs must end in the overflow message, never in a chart of infinities or in a
-// sweep that cannot end.
-TEST(ChartSweepTest, OverflowingProjectsAreReportedAndLeaveTheCurves) {
+// A refused project and absurd inputs end in one message, never in a chart of infinities or in a
+// sweep that cannot end, and leave the curves.
+TEST(ChartSweepTest, RefusedAndOverflowingProjectsLeaveTheCurves) {
+    const std::string overflow = "Error occurred: Overflow (6). Procedure Terminated";
     struct Case {
         int index;
         void (*spoil)(ProjectRecord&);
+        std::string message;
     };
+    using P = ProjectRecord&;
+    // The Metric depth is beyond single precision only once in feet.
+    // clang-format off
     const Case cases[] = {
-        {0, [](ProjectRecord& p) { p.CenterDistance[1] = 3e38f; }},
-        {1, [](ProjectRecord& p) { p.DepthOfCover = 3e38f; }},
-        {1,
-         [](ProjectRecord& p) {
-             p.UnitSystem = Metric;
-             p.DepthOfCover = 3e38f; // beyond single precision once in feet
-         }},
-        {3, [](ProjectRecord& p) { p.CoalStrength = 3e38f; }},
-    };
+        {0, [](P p) { p.CenterDistance[2] = 0; }, "Invalid center-to-center distance #2"},
+        {0, [](P p) { p.CenterDistance[1] = 3e38f; }, overflow},
+        {1, [](P p) { p.DepthOfCover = 3e38f; }, overflow},
+        {1, [](P p) { p.UnitSystem = Metric, p.DepthOfCover = 3e38f; }, overflow},
+        {3, [](P p) { p.CoalStrength = 3e38f; }, overflow}};
+    // clang-format on
     for (const Case& c : cases) {
         ProjectRecord p = WorkedExample();
         c.spoil(p);
-        WorkingSet w;
-        PlanGeometry plan;
-        GraphCurves curves;
-        curves.Recreate(2);
-        curves.CurvesClassic(1, 1) = 4.5f;
-        test::ScriptedMessenger m;
-        EXPECT_FALSE(ChartSweep(c.index, p, w, plan, curves, m)) << c.index;
-        EXPECT_EQ(m.texts(),
-                  std::vector<std::string>{"Error occurred: Overflow (6). Procedure Terminated"});
-        EXPECT_EQ(curves.rows(), 2);
-        EXPECT_EQ(curves.CurvesClassic(1, 1), 4.5f);
+        Sweep s;
+        s.curves.Recreate(2);
+        s.curves.CurvesClassic(1, 1) = 4.5f;
+        EXPECT_FALSE(s.chart(c.index, p)) << c.message;
+        EXPECT_EQ(s.m.texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(s.curves.rows(), 2);
+        EXPECT_EQ(s.curves.CurvesClassic(1, 1), 4.5f);
     }
-}
-
-TEST(GraphCurvesTest, OutsideTheArraysIsSubscriptOutOfRange) {
     GraphCurves c;
     c.Recreate(2);
     EXPECT_EQ(c.CurvesClassic(6, 2), 0);
-    for (auto [column, point] : {std::pair{7, 1}, {-1, 1}, {0, 0}, {0, 3}}) {
-        try {
-            (void)c.CurvesR(column, point);
-            ADD_FAILURE() << column << "," << point;
-        } catch (const KoraError& e) {
-            EXPECT_EQ(e.number(), err::SubscriptOutOfRange);
-        }
-    }
+    for (auto at : {std::pair{7, 1}, {-1, 1}, {0, 0}, {0, 3}}) // column, point
+        EXPECT_EQ(test::ThrownBy([&] { (void)c.CurvesR(at.first, at.second); }).number,
+                  err::SubscriptOutOfRange);
 }
 
-TEST(StudyLineTest, NumberFieldsAndExtractionRatio) {
+TEST(StudyTest, LineFields) {
     EXPECT_EQ(StudyLine(200, 40, 0.85f, 1.234567f, 80, 50),
               " 200 \t 40 \t .85 \t 1.234567 \t 80 \t50.0\r\n");
     EXPECT_EQ(StudyLine(725, -0.5f, 12.5f, 0, 5000, 33.649),
@@ -225,79 +155,66 @@ TEST(StudyLineTest, NumberFieldsAndExtractionRatio) {
               " 200 \t 40.31496 \t 1E-08 \t 3 \t 80 \t999.0\r\n");
 }
 
-TEST_F(StudyTest, SolidStudyLinesAndFirstLine) {
+TEST(StudyTest, SolidStudy) {
+    Sweep s;
     StudyOutcome written;
-    ASSERT_TRUE(DoParametricSolid(WorkedExample(), w, plan, curves, dir.string(), m, &written));
-    EXPECT_EQ(written.path, (dir / "SF-width-Solid.txt").string());
+    ASSERT_TRUE(DoParametricSolid(WorkedExample(), s.w, s.plan, s.curves, s.dir.folder(), s.m,
+                                  &written));
+    EXPECT_EQ(written.path, s.dir.file("SF-width-Solid.txt"));
     EXPECT_EQ(written.skipped, "");
-    const auto lines = readLines(written.path);
+    const auto lines = s.lines("SF-width-Solid.txt");
     ASSERT_EQ(lines.size(), 693u); // 33 centre distances x 21 depths
-
     // C = 60 ft, e = 2, H = 200 ft: system width less one entry 40 ft, no crosscuts (5000 ft),
     // extraction (1 - 40 x 4980 / (5000 x 60)) x 100 = 33.6 %.
-    const auto f = fields(lines[0]);
-    ASSERT_EQ(f.size(), 6u);
-    EXPECT_EQ(f[0], " 200 ");
-    EXPECT_EQ(f[1], " 40 ");
-    EXPECT_EQ(f[4], " 5000 ");
-    EXPECT_EQ(f[5], "33.6");
     const auto sf = isolatedSF(10, 200, 1000, 20, 60, 5000, 2);
-    EXPECT_NEAR(std::stod(f[2]), sf.first, 1e-5 * sf.first);
-    EXPECT_NEAR(std::stod(f[3]), sf.second, 1e-5 * sf.second);
-
+    EXPECT_TRUE(lines[0].starts_with(" 200 \t 40 \t")) << lines[0];
+    EXPECT_TRUE(lines[0].ends_with("\t 5000 \t33.6")) << lines[0];
+    EXPECT_NEAR(number(lines[0], 2), sf.first, 1e-5 * sf.first);
+    EXPECT_NEAR(number(lines[0], 3), sf.second, 1e-5 * sf.second);
     // The 21 depths run 200..700; then the next centre distance.
-    EXPECT_EQ(fields(lines[20])[0], " 700 ");
-    EXPECT_EQ(fields(lines[21])[0], " 200 ");
-    EXPECT_EQ(fields(lines[21])[1], " 45 ");
-    EXPECT_EQ(fields(lines[692])[1], " 200 ");
-
+    EXPECT_EQ(field(lines[20], 0) + field(lines[21], 0) + field(lines[21], 1), " 700  200  45 ");
+    EXPECT_EQ(field(lines[692], 1), " 200 ");
     // The curves keep the last depth sweep; the working set is left one step beyond it.
-    EXPECT_EQ(curves.rows(), 22);
-    EXPECT_EQ(curves.NumGraphPoints, 21);
-    EXPECT_EQ(curves.CurvesClassic(0, 21), 700);
-    EXPECT_EQ(w.WkDepth, 725);
-    EXPECT_EQ(w.PillarCenters[5], 220);
+    EXPECT_EQ(s.curves.rows(), 22);
+    EXPECT_EQ(s.curves.NumGraphPoints, 21);
+    EXPECT_EQ(s.curves.CurvesClassic(0, 21), 700);
+    EXPECT_EQ(s.w.WkDepth, 725);
+
+    // A Metric project writes feet; its curves show metres.
+    ASSERT_TRUE(s.solid(MetricExample()));
+    EXPECT_EQ(field(s.lines("SF-width-Solid.txt").at(0), 1), " 40.31496 "); // 60 ft less 6 m
+    EXPECT_NEAR(s.curves.CurvesClassic(0, 1), 200 / FeetPerMetre, 1e-4);
 }
 
-TEST_F(StudyTest, PartialStudyLinesAndCrosscutSpacing) {
+TEST(StudyTest, PartialStudy) {
     ProjectRecord p = WorkedExample();
     p.NumEntries = 4;
     p.CenterDistance[3] = 100;
-    ASSERT_TRUE(DoParametricPartial(p, w, plan, curves, dir.string(), m));
-    std::string raw;
-    const auto lines = readLines(dir / "SF-width-Partial.txt", &raw);
+    Sweep s;
+    ASSERT_TRUE(s.partial(p));
+    const auto lines = s.lines("SF-width-Partial.txt");
     ASSERT_EQ(lines.size(), 221u * 3u * 13u);
-
     // C = 60 ft with 20 ft entries: crosscuts at 40 x 20 / 10 = 80 ft; extraction
     // (1 - 40 x 60 / (80 x 60)) x 100 = 50 %. Three pillar columns take part in every analysis.
     const auto sf = isolatedSF(10, 200, 1000, 20, 60, 80, 3);
-    const auto f = fields(lines[0]);
-    EXPECT_EQ(f[0], " 200 ");
-    EXPECT_EQ(f[1], " 40 ");
-    EXPECT_EQ(f[4], " 80 ");
-    EXPECT_EQ(f[5], "50.0");
-    EXPECT_NEAR(std::stod(f[2]), sf.first, 1e-5 * sf.first);
-    EXPECT_NEAR(std::stod(f[3]), sf.second, 1e-5 * sf.second);
-    EXPECT_EQ(raw.substr(0, 6), " 200 \t");
-
+    EXPECT_TRUE(lines[0].starts_with(" 200 \t 40 \t")) << lines[0];
+    EXPECT_TRUE(lines[0].ends_with("\t 80 \t50.0")) << lines[0];
+    EXPECT_NEAR(number(lines[0], 2), sf.first, 1e-5 * sf.first);
+    EXPECT_NEAR(number(lines[0], 3), sf.second, 1e-5 * sf.second);
     // Then e = 3 and e = 4 at the same centre distance: only B and the extraction change.
-    EXPECT_EQ(fields(lines[12])[0], " 500 ");
-    EXPECT_EQ(fields(lines[13])[1], " 100 ");
-    EXPECT_EQ(fields(lines[13])[2], f[2]);
-    EXPECT_EQ(fields(lines[26])[1], " 160 ");
+    EXPECT_EQ(field(lines[12], 0) + field(lines[13], 1) + field(lines[26], 1), " 500  100  160 ");
+    EXPECT_EQ(field(lines[13], 2), field(lines[0], 2));
     // C = 62: (42 x 20) / 11.
-    EXPECT_EQ(fields(lines[39])[1], " 42 ");
-    EXPECT_EQ(fields(lines[39])[4], " 76.36364 ");
-    EXPECT_EQ(curves.rows(), 14);
-    EXPECT_EQ(curves.NumGraphPoints, 13);
-    EXPECT_EQ(w.WkNumEntries, 4);
-}
+    EXPECT_EQ(field(lines[39], 1) + field(lines[39], 4), " 42  76.36364 ");
+    EXPECT_EQ(s.curves.NumGraphPoints, 13);
+    EXPECT_EQ(s.w.WkNumEntries, 4);
 
-TEST_F(StudyTest, WideEntriesSkipCentreDistancesWithoutCrosscutSpacing) {
+    // Centre distances without a positive crosscut spacing (0.5 C <= entry width) are skipped, with
+    // a note in the history and the outcome; with none left the study is refused.
     struct Case {
         float entryWidth;
-        std::size_t centres; // centre distances with 0.5 C > entry width
-        std::string note;    // in the history and the outcome; for none left, the refusal
+        std::size_t centres;
+        std::string note;
     };
     const std::string why = " ft) skipped: no crosscut spacing follows unless half the centre "
                             "distance exceeds the entry width (";
@@ -306,68 +223,49 @@ TEST_F(StudyTest, WideEntriesSkipCentreDistancesWithoutCrosscutSpacing) {
         {30, 220, "Partial study: 1 of 221 centre distances (60" + why + "30 ft)"},
         {35, 215, "Partial study: 6 of 221 centre distances (60 to 70" + why + "35 ft)"},
         {250, 0,
-         "Partial study not written: no centre distance from 60 to 500 ft is more than "
+         "Message: Partial study not written: no centre distance from 60 to 500 ft is more than "
          "twice the entry width (250 ft)"}};
     for (const Case& c : cases) {
-        ProjectRecord p = WorkedExample();
+        p = WorkedExample();
         p.EntryWidth = c.entryWidth;
-        p.CenterDistance[1] = p.CenterDistance[2] = 600;
-        p.CrosscutSpacing = 600;
-        m.history = {""};
+        p.CenterDistance[1] = p.CenterDistance[2] = p.CrosscutSpacing = 600;
+        s.m.history = {""};
         StudyOutcome written;
-        fs::remove(dir / "SF-width-Partial.txt");
-        EXPECT_EQ(DoParametricPartial(p, w, plan, curves, dir.string(), m, &written),
-                  c.centres > 0);
-        EXPECT_EQ(m.history.back(), (c.centres == 0 ? "Message: " : "") + c.note);
-        EXPECT_EQ(written.skipped, c.centres == 0 ? "" : c.note);
-        const auto lines = readLines(dir / "SF-width-Partial.txt");
-        EXPECT_EQ(lines.size(), c.centres * 2 * 13) << c.entryWidth;
-        for (const auto& line : lines) {
-            const double spacing = std::stod(fields(line)[4]);
-            EXPECT_GT(spacing, 0) << line;
-        }
+        fs::remove(s.dir.file("SF-width-Partial.txt"));
+        EXPECT_EQ(s.partial(p, &written), c.centres > 0);
+        EXPECT_EQ(s.m.history.back(), c.note);
+        EXPECT_EQ(written.skipped, c.centres > 0 ? c.note : "");
+        const auto wide = s.lines("SF-width-Partial.txt");
+        EXPECT_EQ(wide.size(), c.centres * 2 * 13) << c.entryWidth;
+        for (const auto& line : wide) EXPECT_GT(number(line, 4), 0) << line;
     }
 }
 
-TEST_F(StudyTest, MetricProjectWritesFeet) {
-    const ProjectRecord p = MetricExample();
-    ASSERT_TRUE(DoParametricSolid(p, w, plan, curves, dir.string(), m));
-    const auto f = fields(readLines(dir / "SF-width-Solid.txt").at(0));
-    EXPECT_EQ(f[0], " 200 ");
-    EXPECT_EQ(f[1], " 40.31496 "); // 60 ft less 6 m
-    // The curves show the depth in metres.
-    EXPECT_NEAR(curves.CurvesClassic(0, 1), 200 / FeetPerMetre, 1e-4);
-}
-
-TEST_F(StudyTest, ReplacesAnExistingFileAndWritesNothingForARefusedProject) {
-    {
-        std::ofstream old(dir / "SF-width-Solid.txt", std::ios::binary);
-        old << "an older study that is longer than nothing\r\n";
-    }
+TEST(StudyTest, RefusedOverflowingAndUnwritableStudiesLeaveNoNewFile) {
+    Sweep s;
+    s.dir.write("SF-width-Solid.txt", "an older study\r\n");
     ProjectRecord p = WorkedExample();
     p.EntryHeight = 0;
-    EXPECT_FALSE(DoParametricSolid(p, w, plan, curves, dir.string(), m));
-    EXPECT_EQ(m.texts(), std::vector<std::string>{"Invalid entry height"});
-    EXPECT_EQ(readLines(dir / "SF-width-Solid.txt").size(), 1u);
-    EXPECT_FALSE(DoParametricPartial(p, w, plan, curves, dir.string(), m));
-    EXPECT_FALSE(fs::exists(dir / "SF-width-Partial.txt"));
+    EXPECT_FALSE(s.solid(p));
+    EXPECT_EQ(s.m.texts(), std::vector<std::string>{"Invalid entry height"});
+    EXPECT_FALSE(s.partial(p));
+    EXPECT_FALSE(fs::exists(s.dir.file("SF-width-Partial.txt")));
+    p = WorkedExample();
+    p.CoalStrength = 3e38f; // the project is refused as a calculation refuses it
+    EXPECT_FALSE(s.solid(p));
+    EXPECT_EQ(s.m.texts().back(), "Error occurred: Overflow (6). Procedure Terminated");
+    EXPECT_EQ(s.lines("SF-width-Solid.txt"), std::vector<std::string>{"an older study"});
 
-    ASSERT_TRUE(DoParametricSolid(WorkedExample(), w, plan, curves, dir.string(), m));
-    EXPECT_EQ(readLines(dir / "SF-width-Solid.txt").size(), 693u);
-}
-
-TEST_F(StudyTest, UnwritableFolderIsAnErrorForTheCommandHandler) {
     StudyOutcome written{"unchanged", ""};
-    try {
-        DoParametricSolid(WorkedExample(), w, plan, curves, (dir / "no such folder").string(), m,
+    const test::Thrown e = test::ThrownBy([&] {
+        DoParametricSolid(WorkedExample(), s.w, s.plan, s.curves, s.dir.file("none"), s.m,
                           &written);
-        ADD_FAILURE() << "no error";
-    } catch (const KoraError& e) {
-        EXPECT_EQ(e.number(), err::PathNotFound);
-        EXPECT_EQ(HandleError(m, e), errorAnswer::Terminated);
-        EXPECT_EQ(m.texts().back(), "Error occurred: Path not found (76). Procedure Terminated");
-    }
+    });
+    EXPECT_EQ(e.number, err::PathNotFound);
+    EXPECT_EQ(e.description, "Path not found");
     EXPECT_EQ(written.path, "unchanged");
+    ASSERT_TRUE(s.solid(WorkedExample()));
+    EXPECT_EQ(s.lines("SF-width-Solid.txt").size(), 693u); // an older file is replaced
 }
 
 } // namespace

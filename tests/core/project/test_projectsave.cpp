@@ -2,6 +2,7 @@
 
 #include "scriptedmessenger.h"
 #include "tempfolder.h"
+#include "thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ReadBytes;
-using test::ScriptedMessenger;
-using test::TempFolder;
 
-std::vector<std::string> entries(const TempFolder& dir) {
+std::vector<std::string> entries(const test::TempFolder& dir) {
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename());
     std::sort(names.begin(), names.end());
@@ -27,95 +26,70 @@ ProjectRecord changedProject(const std::string& path) {
     p.ProjectPath = path;
     p.ProjectSaved = false;
     p.ProjectTitle = "Changed";
-    p.ProjectDescription = "a description long enough to make the file larger than the old one";
+    p.ProjectDescription = "one\r\n\r\n  \r\ntwo, long enough to make the file larger than before";
     return p;
 }
 
-int errorNumberOf(ProjectRecord& p, ScriptedMessenger& m) {
-    try {
-        FileSave(p, m);
-    } catch (const KoraError& e) {
-        return e.number();
-    }
-    return 0;
+int saveError(ProjectRecord& p) {
+    test::ScriptedMessenger m;
+    return test::ThrownBy([&] { FileSave(p, m); }).number;
 }
 
-TEST(ProjectSaveTest, ReplacesTheFileAndLeavesNoTemporaryFile) {
-    TempFolder dir;
+TEST(ProjectSaveTest, ReplacesTheFileKeepsItsModeAndFollowsLinks) {
+    test::TempFolder dir;
     const std::string path = dir.write("gate.kor", "old contents");
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path, mode);
     ProjectRecord p = changedProject(path);
-    ScriptedMessenger m;
+    test::ScriptedMessenger m;
     ASSERT_TRUE(FileSave(p, m));
     EXPECT_TRUE(p.ProjectSaved);
+    EXPECT_EQ(p.ProjectDescription, "one\r\ntwo, long enough to make the file larger than before");
     EXPECT_EQ(m.history, std::vector<std::string>{"Saving: " + path});
     EXPECT_EQ(ReadBytes(path), ProjectFileText(p));
-    EXPECT_EQ(entries(dir), std::vector<std::string>{"gate.kor"});
-    EXPECT_EQ(fs::status(path).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
+    EXPECT_EQ(fs::status(path).permissions(), mode);
 
-TEST(ProjectSaveTest, SavingNormalisesTheDescriptionInMemory) {
-    TempFolder dir;
-    ProjectRecord p = changedProject(dir.file("n.kor"));
-    p.ProjectDescription = "one\r\n\r\n  \r\ntwo\r\n";
-    ScriptedMessenger m;
-    ASSERT_TRUE(FileSave(p, m));
-    EXPECT_EQ(p.ProjectDescription, "one\r\ntwo");
-}
-
-TEST(ProjectSaveTest, FollowsASymbolicLink) {
-    TempFolder dir;
-    const std::string real = dir.write("real.kor", "old");
     const std::string link = dir.file("link.kor");
-    fs::create_symlink(real, link);
-    ProjectRecord p = changedProject(link);
-    ScriptedMessenger m;
-    ASSERT_TRUE(FileSave(p, m));
+    fs::create_symlink(path, link);
+    ProjectRecord viaLink = changedProject(link);
+    viaLink.ProjectTitle = "Through the link";
+    ASSERT_TRUE(FileSave(viaLink, m));
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadBytes(real), ProjectFileText(p));
+    EXPECT_EQ(ReadBytes(path), ProjectFileText(viaLink));
+    EXPECT_EQ(entries(dir), (std::vector<std::string>{"gate.kor", "link.kor"})); // no temporary
     // A link to no file yet creates the file it names and stays a link.
     const std::string dangling = dir.file("dangling.kor");
     fs::create_symlink("new.kor", dangling);
-    p.ProjectPath = dangling;
-    ASSERT_TRUE(FileSave(p, m));
+    viaLink.ProjectPath = dangling;
+    ASSERT_TRUE(FileSave(viaLink, m));
     EXPECT_TRUE(fs::is_symlink(dangling));
-    EXPECT_EQ(ReadBytes(dir.file("new.kor")), ProjectFileText(p));
+    EXPECT_EQ(ReadBytes(dir.file("new.kor")), ProjectFileText(viaLink));
 }
 
-struct FailureCase {
-    const char* name;
-    int number;
-};
-
 TEST(ProjectSaveTest, FailuresRaiseTheClassicErrorAndKeepTheProjectUnsaved) {
-    TempFolder dir;
-    ScriptedMessenger m;
-
+    test::TempFolder dir;
     ProjectRecord missing = changedProject(dir.file("no/such/folder/x.kor"));
     missing.ProjectSaved = true;
-    EXPECT_EQ(errorNumberOf(missing, m), 76);
+    EXPECT_EQ(saveError(missing), 76);
     EXPECT_FALSE(missing.ProjectSaved);
 
     fs::create_directory(dir.file("folder.kor"));
     ProjectRecord folder = changedProject(dir.file("folder.kor"));
-    EXPECT_EQ(errorNumberOf(folder, m), 75);
+    EXPECT_EQ(saveError(folder), 75);
     EXPECT_FALSE(folder.ProjectSaved);
     EXPECT_TRUE(fs::is_directory(dir.file("folder.kor")));
 
-    const std::string kept = dir.write("seven.kor", "previous");
-    ProjectRecord seven = changedProject(kept);
+    ProjectRecord seven = changedProject(dir.write("seven.kor", "previous"));
     seven.NumEntries = 7;
-    EXPECT_EQ(errorNumberOf(seven, m), 9);
-    EXPECT_EQ(ReadBytes(kept), "previous");
+    EXPECT_EQ(saveError(seven), 9);
+    EXPECT_EQ(ReadBytes(dir.file("seven.kor")), "previous");
 
     // A read-only file (mode 444) in a writable folder is refused as a read-only folder is.
-    const std::string locked = dir.write("locked.kor", "locked");
-    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    ProjectRecord lockedProject = changedProject(locked);
-    EXPECT_EQ(errorNumberOf(lockedProject, m), 70);
-    EXPECT_EQ(ReadBytes(locked), "locked");
-
+    ProjectRecord locked = changedProject(dir.write("locked.kor", "locked"));
+    fs::permissions(locked.ProjectPath,
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(saveError(locked), 70);
+    EXPECT_EQ(ReadBytes(locked.ProjectPath), "locked");
     EXPECT_EQ(entries(dir), (std::vector<std::string>{"folder.kor", "locked.kor", "seven.kor"}));
 }
 

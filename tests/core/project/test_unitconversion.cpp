@@ -1,6 +1,7 @@
 #include "core/project/unitconversion.h"
 
 #include "core/model/unitsystems.h"
+#include "thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -17,30 +18,10 @@ TEST(Round2Test, TiesGoToTheEvenNeighbour) {
     EXPECT_EQ(Round2(6.20530300), 6.21);
 }
 
-TEST(ConvertProjectUnitsTest, EnglishDefaultsThereAndBack) {
+TEST(ConvertProjectUnitsTest, ThereAndBackRoundsToHundredths) {
     ProjectRecord p;
     p.ProjectPath = "/home/u/MyTERVA/gate.kor";
     p.ProjectSaved = true;
-    p.EntryHeight = 1000;
-    ASSERT_TRUE(ConvertProjectUnits(p, Metric));
-    EXPECT_EQ(p.CoalStrength, 6.21f);
-    EXPECT_EQ(p.UnitWeight, 25.45f);
-    EXPECT_EQ(p.EntryHeight, 304.8f);
-    EXPECT_EQ(p.UnitSystem, Metric);
-    EXPECT_FALSE(p.ProjectSaved);
-    EXPECT_EQ(p.ProjectPath, "/home/u/MyTERVA/Metric_gate.kor");
-
-    ASSERT_TRUE(ConvertProjectUnits(p, English));
-    EXPECT_EQ(p.CoalStrength, 900.68f);
-    EXPECT_EQ(p.UnitWeight, 162.02f);
-    EXPECT_EQ(p.EntryHeight, 1000.0f);
-    EXPECT_EQ(p.UnitSystem, English);
-    EXPECT_EQ(p.ProjectPath, "/home/u/MyTERVA/English_Metric_gate.kor");
-}
-
-TEST(ConvertProjectUnitsTest, OnlyColumnsInUseAndLengthsChange) {
-    ProjectRecord p;
-    p.ProjectPath = "C:\\data\\x.KOR";
     p.NumEntries = 3;
     for (int i = 1; i <= 5; ++i) {
         p.CenterDistance[i] = 100;
@@ -52,14 +33,16 @@ TEST(ConvertProjectUnitsTest, OnlyColumnsInUseAndLengthsChange) {
     p.PanelWidth = 30;
     p.EntryWidth = 40;
     p.CrosscutSpacing = 50;
-    p.YieldPillarWidth = 60;
-    p.AbutmentAngle = 21;
-    p.CMRRValue = 35;
+    p.YieldPillarWidth = 1000;
     ASSERT_TRUE(ConvertProjectUnits(p, Metric));
-    EXPECT_EQ(p.ProjectPath, "C:\\data\\Metric_x.KOR");
-    const std::vector<float> lengths = {p.EntryHeight, p.DepthOfCover,    p.PanelWidth,
-                                        p.EntryWidth,  p.CrosscutSpacing, p.YieldPillarWidth};
-    EXPECT_EQ(lengths, (std::vector<float>{3.05f, 6.10f, 9.14f, 12.19f, 15.24f, 18.29f}));
+    EXPECT_EQ(p.UnitSystem, Metric);
+    EXPECT_FALSE(p.ProjectSaved);
+    EXPECT_EQ(p.ProjectPath, "/home/u/MyTERVA/Metric_gate.kor");
+    EXPECT_EQ(
+        (std::vector<float>{p.EntryHeight, p.DepthOfCover, p.PanelWidth, p.EntryWidth,
+                            p.CrosscutSpacing, p.YieldPillarWidth, p.CoalStrength, p.UnitWeight}),
+        (std::vector<float>{3.05f, 6.10f, 9.14f, 12.19f, 15.24f, 304.8f, 6.21f, 25.45f}));
+    // Only the columns in use change; angles, CMRR and factors have no unit.
     for (int i = 1; i <= 5; ++i) {
         EXPECT_EQ(p.CenterDistance[i], i <= 2 ? 30.48f : 100) << i;
         EXPECT_EQ(p.XcutSpacing[i], i <= 2 ? 15.24f : 50) << i;
@@ -68,6 +51,17 @@ TEST(ConvertProjectUnitsTest, OnlyColumnsInUseAndLengthsChange) {
     EXPECT_EQ(p.AbutmentAngle, 21);
     EXPECT_EQ(p.CMRRValue, 35);
     EXPECT_EQ(p.HeadgateSF, 1.3f);
+
+    ASSERT_TRUE(ConvertProjectUnits(p, English));
+    EXPECT_EQ(p.CoalStrength, 900.68f);
+    EXPECT_EQ(p.UnitWeight, 162.02f);
+    EXPECT_EQ(p.YieldPillarWidth, 1000.0f);
+    EXPECT_EQ(p.UnitSystem, English);
+    EXPECT_EQ(p.ProjectPath, "/home/u/MyTERVA/English_Metric_gate.kor");
+
+    p.ProjectPath = "C:\\data\\x.KOR";
+    ASSERT_TRUE(ConvertProjectUnits(p, Metric));
+    EXPECT_EQ(p.ProjectPath, "C:\\data\\Metric_x.KOR");
 }
 
 TEST(ConvertProjectUnitsTest, AValueBeyondTheSingleRangeChangesNothing) {
@@ -75,19 +69,13 @@ TEST(ConvertProjectUnitsTest, AValueBeyondTheSingleRangeChangesNothing) {
     p.ProjectPath = "gate.kor";
     p.EntryHeight = 10;
     p.PanelWidth = FLT_MAX / 2;
-    const ProjectRecord before = p;
-    try {
-        ConvertProjectUnits(p, English);
-        FAIL();
-    } catch (const KoraError& e) {
-        EXPECT_EQ(e.number(), 6);
-        EXPECT_EQ(e.description(), "Overflow");
-    }
-    EXPECT_EQ(p.EntryHeight, before.EntryHeight);
+    const test::Thrown e = test::ThrownBy([&] { ConvertProjectUnits(p, English); });
+    EXPECT_EQ(e.number, 6);
+    EXPECT_EQ(e.description, "Overflow");
+    EXPECT_EQ(p.EntryHeight, 10);
     EXPECT_EQ(p.ProjectPath, "gate.kor");
     EXPECT_EQ(p.UnitSystem, English);
-    // The other direction makes the value smaller and converts.
-    EXPECT_TRUE(ConvertProjectUnits(p, Metric));
+    EXPECT_TRUE(ConvertProjectUnits(p, Metric)); // the other direction makes it smaller
 }
 
 } // namespace

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace kora {
 namespace {
 
@@ -30,10 +28,16 @@ ProjectRecord threeEntryProject() {
     p.XcutAngle[2] = 75;
     p.XcutSpacing[1] = 100;
     p.XcutSpacing[2] = 0.5f;
+    p.HeadgateSF = 1.3f;
+    p.TailgateSF = 1.5f;
+    p.BleederSF = 1.25f;
+    p.CMRRValue = 45;
+    p.YieldPillarWidth = 12.5f;
     p.ProjectEmpty = false;
     return p;
 }
 
+// Page 0 as the calculation (`mode` true) or the Print command writes it; page 1 is left alone.
 std::string listing(bool mode, const ProjectRecord& p, const WorkingSet& w,
                     const Settings& s = Settings{}) {
     ReportBuffer b;
@@ -44,20 +48,12 @@ std::string listing(bool mode, const ProjectRecord& p, const WorkingSet& w,
     return b.OutBuf[0];
 }
 
-const std::string header = "KORA module build: " + BuildString() + "\r\n" +
-                           "Project File: /home/eng/kora/Tailgate 3.KOR\r\n"
-                           "\r\n"
-                           "Input Units:  (ft) (psi)\r\n"
-                           "\r\n";
-
-const std::string titleAndGeometry =
-    "[PROJECT TITLE]\r\n"
-    "Tailgate 3\r\n"
-    "\r\n"
-    "[PROJECT DESCRIPTION]\r\n"
-    "Three-entry gate\r\n"
-    "second line\r\n"
-    "\r\n"
+const std::string Header = "KORA module build: " + BuildString() +
+                           "\r\nProject File: /home/eng/kora/Tailgate 3.KOR\r\n\r\n"
+                           "Input Units:  (ft) (psi)\r\n\r\n";
+const std::string TitleAndGeometry =
+    "[PROJECT TITLE]\r\nTailgate 3\r\n\r\n"
+    "[PROJECT DESCRIPTION]\r\nThree-entry gate\r\nsecond line\r\n\r\n"
     "[GEOMETRY PARAMETERS]\r\n"
     "Entry Height......................................7.5 (ft)\r\n"
     "Depth of Cover....................................1000 (ft)\r\n"
@@ -66,104 +62,69 @@ const std::string titleAndGeometry =
     "Number of Entries.................................3\r\n"
     "Center to Center Distance #1......................80 (ft)\r\n"
     "Center to Center Distance #2......................120.5 (ft)\r\n";
-
-const std::string crosscut = "Crosscut Spacing..................................110 (ft)\r\n";
-
-const std::string advanced = "\r\n"
-                             "[ADVANCED GEOMETRY PARAMETERS]\r\n"
+const std::string Crosscut = "Crosscut Spacing..................................110 (ft)\r\n";
+const std::string Advanced = "\r\n[ADVANCED GEOMETRY PARAMETERS]\r\n"
                              "Angle for Pillar Column#1.........................60 (deg)\r\n"
                              "Crosscut Spacing for Pillar Column#1..............100 (ft)\r\n"
                              "Angle for Pillar Column#2.........................75 (deg)\r\n"
                              "Crosscut Spacing for Pillar Column#2..............0.5 (ft)\r\n";
-
-const std::string defaults = "\r\n"
-                             "[DEFAULT PARAMETERS]\r\n"
+const std::string Defaults = "\r\n[DEFAULT PARAMETERS]\r\n"
                              "In Situ Coal Strength.............................900 (psi)\r\n"
                              "Abutment Angle....................................21 (deg)\r\n"
-                             "Unit Weight of Overburden.........................162 (pcf)\r\n"
-                             "\r\n";
-
-TEST(InputListingTest, StandardCalculation) {
-    const ProjectRecord p = threeEntryProject();
-    WorkingSet w;
-    EXPECT_EQ(listing(true, p, w), header + titleAndGeometry + crosscut + defaults);
-}
+                             "Unit Weight of Overburden.........................162 (pcf)\r\n\r\n";
 
 TEST(InputListingTest, CrosscutAndAdvancedBlockByModeAndFlags) {
-    ProjectRecord p = threeEntryProject();
-    WorkingSet w;
     struct Case {
         bool mode;
-        std::int16_t advGeometry;
-        std::int16_t advCalc;
+        std::int16_t advGeometry, advCalc;
         std::string middle;
     };
+    // clang-format off
     const Case cases[] = {
         // A calculation lists what it used: the advanced block replaces the crosscut spacing
         // only when the advanced calculation ran, whatever the project defines.
-        {true, 1, 0, crosscut},
-        {true, 1, 1, advanced},
-        {true, 0, 1, advanced},
+        {true, 0, 0, Crosscut}, {true, 1, 0, Crosscut}, {true, 1, 1, Advanced},
+        {true, 0, 1, Advanced},
         // The Print command lists the crosscut spacing and adds the block when defined.
-        {false, 0, 1, crosscut},
-        {false, 1, 0, crosscut + advanced},
-    };
-    for (const auto& c : cases) {
+        {false, 0, 1, Crosscut}, {false, 1, 0, Crosscut + Advanced}};
+    // clang-format on
+    ProjectRecord p = threeEntryProject();
+    WorkingSet w;
+    for (const Case& c : cases) {
         p.AdvGeometry = c.advGeometry;
         w.AdvCalc = c.advCalc;
-        EXPECT_EQ(listing(c.mode, p, w), header + titleAndGeometry + c.middle + defaults)
+        EXPECT_EQ(listing(c.mode, p, w), Header + TitleAndGeometry + c.middle + Defaults)
             << "mode " << c.mode << " AdvGeometry " << c.advGeometry << " AdvCalc " << c.advCalc;
     }
 }
 
 TEST(InputListingTest, SizingBlockAfterASizingRun) {
+    const std::string head = "[PILLAR SIZING PARAMETERS]\r\n"
+                             "Pillar Configuration Mode.........................";
+    const std::string factors = "Headgate Stability Factor.........................1.3\r\n"
+                                "Tailgate Stability Factor.........................1.5\r\n"
+                                "Bleeder  Stability Factor.........................1.25\r\n";
+    const std::string cmrr = "Calculating Stability Factors from CMRR Values\r\n"
+                             "CMRR Value:.......................................45\r\n";
+    const std::string yield = "Yield Pillar Width................................12.5 (ft)\r\n";
+    struct Case {
+        std::int16_t configMode, useCMRR;
+        std::string block;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {0, 0, head + "Equal Sized Pillars\r\n" + factors},
+        {2, 1, head + "Yield Abutment Yield\r\n" + cmrr + yield},
+        {1, 0, head + "Yield Abutment\r\n" + factors + yield}, {3, 1, head + "2 Entry\r\n" + cmrr}};
+    // clang-format on
     ProjectRecord p = threeEntryProject();
     WorkingSet w;
     w.SizingRun = true;
-    struct Case {
-        std::int16_t configMode;
-        std::int16_t useCMRR;
-        std::string block;
-    };
-    p.HeadgateSF = 1.3f;
-    p.TailgateSF = 1.5f;
-    p.BleederSF = 1.25f;
-    p.CMRRValue = 45;
-    p.YieldPillarWidth = 12.5f;
-    const Case cases[] = {
-        {0, 0,
-         "[PILLAR SIZING PARAMETERS]\r\n"
-         "Pillar Configuration Mode.........................Equal Sized Pillars\r\n"
-         "Headgate Stability Factor.........................1.3\r\n"
-         "Tailgate Stability Factor.........................1.5\r\n"
-         "Bleeder  Stability Factor.........................1.25\r\n"
-         "\r\n"},
-        {2, 1,
-         "[PILLAR SIZING PARAMETERS]\r\n"
-         "Pillar Configuration Mode.........................Yield Abutment Yield\r\n"
-         "Calculating Stability Factors from CMRR Values\r\n"
-         "CMRR Value:.......................................45\r\n"
-         "Yield Pillar Width................................12.5 (ft)\r\n"
-         "\r\n"},
-        {1, 0,
-         "[PILLAR SIZING PARAMETERS]\r\n"
-         "Pillar Configuration Mode.........................Yield Abutment\r\n"
-         "Headgate Stability Factor.........................1.3\r\n"
-         "Tailgate Stability Factor.........................1.5\r\n"
-         "Bleeder  Stability Factor.........................1.25\r\n"
-         "Yield Pillar Width................................12.5 (ft)\r\n"
-         "\r\n"},
-        {3, 1,
-         "[PILLAR SIZING PARAMETERS]\r\n"
-         "Pillar Configuration Mode.........................2 Entry\r\n"
-         "Calculating Stability Factors from CMRR Values\r\n"
-         "CMRR Value:.......................................45\r\n"
-         "\r\n"},
-    };
-    for (const auto& c : cases) {
+    for (const Case& c : cases) {
         p.ConfigMode = c.configMode;
         p.UseCMRR = c.useCMRR;
-        EXPECT_EQ(listing(true, p, w), header + titleAndGeometry + crosscut + defaults + c.block)
+        EXPECT_EQ(listing(true, p, w),
+                  Header + TitleAndGeometry + Crosscut + Defaults + c.block + "\r\n")
             << "ConfigMode " << c.configMode;
     }
 }
@@ -181,62 +142,42 @@ TEST(InputListingTest, MetricOneEntryWithoutHeaderOrDescription) {
     p.CrosscutSpacing = 30.48f;
     Settings s;
     s.PrintModuleHeader = 0;
-    WorkingSet w;
-    EXPECT_EQ(listing(false, p, w, s),
-              "[PROJECT TITLE]\r\n"
-              "\r\n"
-              "\r\n"
-              "[PROJECT DESCRIPTION]\r\n"
-              "\r\n"
-              "\r\n"
+    EXPECT_EQ(listing(false, p, WorkingSet{}, s),
+              "[PROJECT TITLE]\r\n\r\n\r\n[PROJECT DESCRIPTION]\r\n\r\n\r\n"
               "[GEOMETRY PARAMETERS]\r\n"
               "Entry Height......................................2.5 (m)\r\n"
               "Depth of Cover....................................300 (m)\r\n"
               "Panel Width.......................................250 (m)\r\n"
               "Entry Width.......................................6 (m)\r\n"
               "Number of Entries.................................1\r\n"
-              "Crosscut Spacing..................................30.48 (m)\r\n"
-              "\r\n"
+              "Crosscut Spacing..................................30.48 (m)\r\n\r\n"
               "[DEFAULT PARAMETERS]\r\n"
               "In Situ Coal Strength.............................6.205283 (MPa)\r\n"
               "Abutment Angle....................................21 (deg)\r\n"
-              "Unit Weight of Overburden.........................25.44648 (kN/m3)\r\n"
-              "\r\n");
+              "Unit Weight of Overburden.........................25.44648 (kN/m3)\r\n\r\n");
 }
 
 TEST(InputListingTest, ProjectFileLineWrapsAtSeventy) {
-    ProjectRecord p = threeEntryProject();
-    WorkingSet w;
-    struct Case {
-        std::string path;
-        std::string lines;
-    };
     const std::string noBlanks(150, 'x');
-    const Case cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         // Too long, and the path's first blank lies beyond 70: broken after "Project File:",
         // the path then broken at its own blank.
         {"/home/engineering_department/longwall_projects/district_seven/gate roads/HG-7.KOR",
-         "Project File:\r\n"
-         "/home/engineering_department/longwall_projects/district_seven/gate\r\n"
+         "Project File:\r\n/home/engineering_department/longwall_projects/district_seven/gate\r\n"
          "roads/HG-7.KOR\r\n"},
-        // A blank within the first 70 characters is the break.
-        {"/home/eng/longwall projects/district_seven/gate_roads/HG-7.KOR",
-         "Project File: /home/eng/longwall\r\n"
-         "projects/district_seven/gate_roads/HG-7.KOR\r\n"},
         // The path itself longer than 70 without a blank: cut every 70 characters.
         {"/" + noBlanks, "Project File:\r\n/" + noBlanks.substr(0, 69) + "\r\n" +
                              noBlanks.substr(69, 70) + "\r\n" + noBlanks.substr(139) + "\r\n"},
         // 70 characters in all still fit on one line.
-        {std::string(56, 'p'), "Project File: " + std::string(56, 'p') + "\r\n"},
-    };
-    for (const auto& c : cases) {
-        p.ProjectPath = c.path;
-        const std::string page = listing(true, p, w);
-        const std::string expected = c.lines + "\r\nInput Units:  (ft) (psi)\r\n";
-        ASSERT_GT(page.size(), 2u);
+        {std::string(56, 'p'), "Project File: " + std::string(56, 'p') + "\r\n"}};
+    ProjectRecord p = threeEntryProject();
+    for (const auto& [path, lines] : cases) {
+        p.ProjectPath = path;
+        const std::string page = listing(true, p, WorkingSet{});
+        const std::string expected = lines + "\r\nInput Units:  (ft) (psi)\r\n";
         const auto start = page.find("Project File:");
         ASSERT_NE(start, std::string::npos);
-        EXPECT_EQ(page.substr(start, expected.size()), expected) << c.path;
+        EXPECT_EQ(page.substr(start, expected.size()), expected) << path;
     }
 }
 

@@ -17,7 +17,7 @@ using test::ReadBytes;
 using test::ScriptedMessenger;
 using test::TempFolder;
 
-TEST(UserFoldersTest, CreatesTheDataAndTempFolders) {
+TEST(UserFoldersTest, CreatesTheDataAndTempFoldersOrFallsBack) {
     TempFolder docs;
     for (const std::string& given : {docs.path().string(), docs.folder()}) {
         const UserFolders f = InitUserFolders(given, "/opt/kora");
@@ -26,23 +26,13 @@ TEST(UserFoldersTest, CreatesTheDataAndTempFolders) {
         EXPECT_EQ(f.AppFolder, "/opt/kora/");
         EXPECT_TRUE(fs::is_directory(f.UserTempFolder));
     }
-}
-
-TEST(UserFoldersTest, FallsBackToTheApplicationFolder) {
-    TempFolder docs;
-    UserFolders f = InitUserFolders(docs.file("missing"), "/opt/kora/");
-    EXPECT_EQ(f.UserDataFolder, "/opt/kora/");
-    EXPECT_EQ(f.UserTempFolder, "/opt/kora/");
+    TempFolder other;
+    other.write("MyTERVA", "not a folder"); // neither folder can be made
+    for (const std::string& given : {docs.file("missing"), other.folder(), std::string()}) {
+        const UserFolders f = InitUserFolders(given, "/opt/kora/");
+        EXPECT_EQ(f.UserDataFolder + f.UserTempFolder, "/opt/kora//opt/kora/") << given;
+    }
     EXPECT_FALSE(fs::exists(docs.file("missing")));
-
-    // MyTERVA exists as a file: neither folder can be made.
-    docs.write("MyTERVA", "not a folder");
-    f = InitUserFolders(docs.folder(), "/opt/kora");
-    EXPECT_EQ(f.UserDataFolder, "/opt/kora/");
-    EXPECT_EQ(f.UserTempFolder, "/opt/kora/");
-
-    f = InitUserFolders("", "/opt/kora");
-    EXPECT_EQ(f.UserDataFolder, "/opt/kora/");
 }
 
 TEST(PathChecksTest, FilesAndFolders) {
@@ -94,19 +84,27 @@ TEST(ExampleFilesTest, CopiesMissingProjectFilesOnly) {
     CopyExampleProjects(program.folder(), data.folder(), s, m);
     EXPECT_EQ(ReadBytes(data.file("Example1.KOR")), "KORA_500\r\n 0 \r\n");
     EXPECT_EQ(ReadBytes(data.file("example2.kor")), "user's own");
-    EXPECT_FALSE(fs::exists(data.file(".hidden.KOR")));
-    EXPECT_FALSE(fs::exists(data.file("readme.txt")));
-    EXPECT_FALSE(fs::exists(data.file("folder.KOR")));
+    for (const char* skipped : {".hidden.KOR", "readme.txt", "folder.KOR"})
+        EXPECT_FALSE(fs::exists(data.file(skipped))) << skipped;
     EXPECT_TRUE(m.boxes.empty());
 
     TempFolder none;
     s.CopyExampleFiles = 0;
     CopyExampleProjects(program.folder(), none.folder(), s, m);
-    EXPECT_TRUE(fs::is_empty(none.path()));
     s.CopyExampleFiles = 1;
     CopyExampleProjects(program.file("missing"), none.folder(), s, m); // errors are ignored
     CopyExampleProjects(program.folder(), none.file("missing/"), s, m);
     EXPECT_TRUE(fs::is_empty(none.path()));
+}
+
+TEST(ExampleFilesTest, DataFolderOfAnInstallation) {
+    TempFolder root;
+    fs::create_directories(root.file("usr/bin"));
+    const std::string bin = root.file("usr/bin") + "/";
+    EXPECT_EQ(ProgramDataFolder(bin, "../share/kora"), bin); // a build: beside the executable
+    fs::create_directories(root.file("usr/share/kora"));
+    EXPECT_EQ(ProgramDataFolder(bin, "../share/kora"), root.file("usr/share/kora") + "/");
+    EXPECT_EQ(ProgramDataFolder(bin, ""), bin);
 }
 
 } // namespace

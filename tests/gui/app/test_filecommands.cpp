@@ -1,8 +1,8 @@
 #include "guiharness.h"
 
-#include "gui/dialogs/frmkoraparm.h"
 #include "core/report/buildstring.h"
-#include "gui/report/resultsviewer.h"
+#include "gui/dialogs/frmkoraparm.h"
+#include "gui/report/frmrestxtplt.h"
 
 #include <gtest/gtest.h>
 
@@ -38,106 +38,76 @@ protected:
     GuiHarness h;
 };
 
-TEST_F(FileCommands, OpenAsksInTheDataFolderForAProjectAndLoadsIt) {
+TEST_F(FileCommands, OpenAsksInTheDataFolderLoadsAndListsTheProjectACancelChangesNothing) {
     const std::string path = h.example(Standard);
     open(path);
-
     ASSERT_EQ(h.dialogs.fileRequests.size(), 1u);
     const FileDialogRequest& r = h.dialogs.fileRequests[0];
-    EXPECT_EQ(r.mode, FileDialogRequest::Mode::Open);
+    EXPECT_EQ(r.mode, FileDialogMode::Open);
     EXPECT_EQ(r.folder.toStdString() + "/", h.dataFolder());
-    EXPECT_EQ(r.fileName, QStringLiteral("Untitled"));
-    ASSERT_EQ(r.filters.size(), 2);
-    EXPECT_EQ(r.filters[0], QStringLiteral("All Files (*.*)"));
-    EXPECT_EQ(r.filters[1], QStringLiteral("KORA Files (*.KOR)"));
+    EXPECT_EQ(r.filters, (QStringList{QStringLiteral("All Files (*.*)"),
+                                      QStringLiteral("KORA Files (*.KOR)")}));
     EXPECT_EQ(r.selectedFilter, 1);
-    EXPECT_EQ(r.defaultSuffix, QStringLiteral("KOR"));
-
     EXPECT_EQ(h.state.project.ProjectPath, path);
     EXPECT_FALSE(h.state.project.ProjectEmpty);
-    EXPECT_TRUE(h.state.project.ProjectSaved);
     EXPECT_EQ(caption().toStdString(), CaptionText("KORA", path, true));
-
-    QAction* recent = h.window->action(QStringLiteral("mnuFileArray_1"));
-    EXPECT_TRUE(recent->isVisible());
-    EXPECT_EQ(recent->text().toStdString(), path);
+    EXPECT_EQ(h.window->action(QStringLiteral("mnuFileArray_1"))->text().toStdString(), path);
     EXPECT_TRUE(h.window->action(QStringLiteral("mnuFileArray_0"))->isVisible());
-    const std::string ini = GuiHarness::readFile(h.state.iniPath);
-    EXPECT_NE(ini.find("LastFileLong1=" + path), std::string::npos) << ini;
-}
+    EXPECT_NE(GuiHarness::readFile(h.state.iniPath).find("LastFileLong1=" + path),
+              std::string::npos);
 
-TEST_F(FileCommands, AdvancedGeometryCommandFollowsTheOpenProject) {
+    h.trigger("mnuFileItem_1"); // no answer queued: the dialog is cancelled
+    EXPECT_EQ(h.state.project.ProjectPath, path);
+    EXPECT_FALSE(h.state.project.ProjectEmpty);
+    EXPECT_TRUE(historyHas(h, "Cancel was selected."));
+
+    // The Advanced Geometry command follows the project.
     QAction* advanced = h.window->action(QStringLiteral("mnuCalcItem_1"));
     EXPECT_FALSE(advanced->isEnabled());
     open(h.example(Advanced));
     EXPECT_TRUE(advanced->isEnabled());
-    open(h.example(Standard));
-    EXPECT_FALSE(advanced->isEnabled());
-    open(h.example(Advanced));
     h.trigger("mnuFileItem_0");
     EXPECT_FALSE(advanced->isEnabled());
 }
 
-TEST_F(FileCommands, CancelledOpenChangesNothing) {
-    open(h.example(Standard));
-    const ProjectRecord before = h.state.project;
-    h.trigger("mnuFileItem_1"); // no answer queued: the dialog is cancelled
-    EXPECT_EQ(h.state.project.ProjectPath, before.ProjectPath);
-    EXPECT_EQ(h.state.project.EntryHeight, before.EntryHeight);
-    EXPECT_TRUE(historyHas(h, "Cancel was selected."));
-}
-
-TEST_F(FileCommands, OpenOverUnsavedChangesAsksAboutThePreviousProject) {
-    open(h.example(Standard));
-    h.state.project.ProjectSaved = false;
-    h.dialogs.messages.clear();
-    h.dialogs.messageAnswers = {mb::AnswerNo};
-    open(h.example(Sizing));
-    ASSERT_FALSE(h.dialogs.messages.empty());
-    EXPECT_EQ(h.dialogs.messages[0].text.toStdString(),
-              "Save changes to: " + h.example(Standard) + "?");
-    EXPECT_EQ(h.dialogs.messages[0].style, mb::YesNoCancel | mb::Question | mb::DefaultButton2);
-    EXPECT_EQ(h.state.project.ProjectPath, h.example(Sizing));
-}
-
-// Cancel, a cancelled Save As and a failed save each keep the changed project and its name.
-TEST_F(FileCommands, ACancelledOrFailedSaveCancelsTheOpen) {
+// Open and New over unsaved changes ask about the project in memory: No goes on, Yes saves it
+// first; Cancel, a cancelled Save As and a failed save each keep the changed project and its name.
+TEST_F(FileCommands, OpenAndNewOverUnsavedChangesAskAboutTheProjectInMemory) {
+    const std::string first = h.dataFolder() + "first.KOR";
     const std::string locked = h.dataFolder() + "locked.KOR";
-    std::filesystem::copy_file(h.example(Standard), locked);
+    for (const std::string& copy : {first, locked})
+        std::filesystem::copy_file(h.example(Standard), copy);
     std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
-    struct Row {
-        const char* name;
+    const struct {
+        bool open;        // else New
         std::string path; // the changed project's name
         int answer;
-    };
-    const Row rows[] = {{"cancel", h.example(Standard), mb::AnswerCancel},
-                        {"save as cancelled", "Untitled", mb::AnswerYes},
-                        {"save refused", locked, mb::AnswerYes}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+        bool goesOn;
+    } rows[] = {{true, first, mb::AnswerNo, true},       {true, first, mb::AnswerYes, true},
+                {true, first, mb::AnswerCancel, false},  {true, "Untitled", mb::AnswerYes, false},
+                {true, locked, mb::AnswerYes, false},    {false, first, mb::AnswerNo, true},
+                {false, first, mb::AnswerCancel, false}, {false, "Untitled", mb::AnswerYes, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.open << " " << row.path << " " << row.answer);
+        open(first);
         h.state.project.ProjectPath = row.path;
         h.state.project.EntryHeight = 9.5f;
         h.state.project.ProjectSaved = false;
+        h.dialogs.messages.clear();
         h.dialogs.messageAnswers = {row.answer};
-        open(h.example(Sizing));
-        EXPECT_EQ(h.state.project.ProjectPath, row.path);
-        EXPECT_EQ(h.state.project.EntryHeight, 9.5f);
-        EXPECT_FALSE(h.state.project.ProjectSaved);
-        EXPECT_TRUE(caption().endsWith(QLatin1Char('*')));
+        row.open ? open(h.example(Sizing)) : h.trigger("mnuFileItem_0");
+        ASSERT_FALSE(h.dialogs.messages.empty());
+        EXPECT_EQ(h.dialogs.messages[0].text.toStdString(), "Save changes to: " + row.path + "?");
+        EXPECT_EQ(h.dialogs.messages[0].style,
+                  mb::YesNoCancel | mb::Question | (row.open ? mb::DefaultButton2 : 0));
+        EXPECT_EQ(h.state.project.ProjectPath, !row.goesOn ? row.path
+                                               : row.open  ? h.example(Sizing)
+                                                           : "Untitled");
+        EXPECT_EQ(h.state.project.EntryHeight == 9.5f, !row.goesOn);
+        EXPECT_TRUE(!row.open || caption().endsWith(QLatin1Char('*')) != row.goesOn);
     }
-    EXPECT_EQ(GuiHarness::readFile(locked), GuiHarness::readFile(h.example(Standard)));
-}
-
-TEST_F(FileCommands, OpenOverUnsavedChangesSavesThePreviousProjectOnYes) {
-    const std::string first = h.dataFolder() + "first.KOR";
-    std::filesystem::copy_file(h.example(Standard), first);
-    open(first);
-    h.state.project.EntryHeight = 9.5f;
-    h.state.project.ProjectSaved = false;
-    h.dialogs.messageAnswers = {mb::AnswerYes};
-    open(h.example(Sizing));
-    EXPECT_EQ(h.state.project.ProjectPath, h.example(Sizing));
     EXPECT_NE(GuiHarness::readFile(first).find("\r\n9.5\r\n"), std::string::npos);
+    EXPECT_EQ(GuiHarness::readFile(locked), GuiHarness::readFile(h.example(Standard)));
 }
 
 TEST_F(FileCommands, ARefusedOrDamagedFileLeavesAnEmptyUntitledProject) {
@@ -173,113 +143,39 @@ TEST_F(FileCommands, ARefusedOrDamagedFileLeavesAnEmptyUntitledProject) {
     }
 }
 
-TEST_F(FileCommands, SaveOfAnUntitledProjectAsksForANameAndWritesTheFile) {
+// Save asks for a name only for an untitled project, Save As always; a failed Save As keeps the
+// old name and the unsaved mark.
+TEST_F(FileCommands, SaveAsksForANameOnlyWhenTheProjectHasNone) {
     const std::string path = h.dataFolder() + "new.KOR";
     h.dialogs.fileAnswers.push_back(QString::fromStdString(path));
     h.trigger("mnuFileItem_2");
     ASSERT_EQ(h.dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(h.dialogs.fileRequests[0].mode, FileDialogRequest::Mode::SaveAs);
-    EXPECT_EQ(h.state.project.ProjectPath, path);
+    EXPECT_EQ(h.dialogs.fileRequests[0].mode, FileDialogMode::SaveAs);
     EXPECT_EQ(GuiHarness::readFile(path).substr(0, 13), "KORA_500\r\n 0 ");
     EXPECT_EQ(caption().toStdString(), CaptionText("KORA", path, true));
-    EXPECT_EQ(h.window->action(QStringLiteral("mnuFileArray_1"))->text().toStdString(), path);
-}
 
-TEST_F(FileCommands, SaveOfANamedProjectWritesWithoutAskingAndSaveAsAlwaysAsks) {
-    const std::string path = h.dataFolder() + "named.KOR";
-    std::filesystem::copy_file(h.example(Standard), path);
-    open(path);
     h.state.project.ProjectTitle = "Changed title";
     h.state.project.ProjectSaved = false;
-    h.window->SetCaption();
-    EXPECT_TRUE(caption().endsWith(QLatin1Char('*')));
-    const std::size_t asked = h.dialogs.fileRequests.size();
-
     h.trigger("mnuFileItem_2");
-    EXPECT_EQ(h.dialogs.fileRequests.size(), asked);
+    EXPECT_EQ(h.dialogs.fileRequests.size(), 1u);
     EXPECT_NE(GuiHarness::readFile(path).find("Changed title"), std::string::npos);
     EXPECT_FALSE(caption().endsWith(QLatin1Char('*')));
 
     const std::string copy = h.dataFolder() + "copy.KOR";
     h.dialogs.fileAnswers.push_back(QString::fromStdString(copy));
     h.trigger("mnuFileItem_3");
-    EXPECT_EQ(h.dialogs.fileRequests.size(), asked + 1);
-    EXPECT_EQ(h.dialogs.fileRequests.back().fileName, QStringLiteral("named.KOR"));
+    EXPECT_EQ(h.dialogs.fileRequests.back().fileName, QStringLiteral("new.KOR"));
     EXPECT_EQ(GuiHarness::readFile(copy), GuiHarness::readFile(path));
     EXPECT_EQ(h.state.project.ProjectPath, copy);
-}
 
-TEST_F(FileCommands, AFailedSaveAsKeepsTheOldNameAndTheUnsavedMark) {
-    open(h.example(Standard));
     h.state.project.ProjectSaved = false;
-    const std::string nowhere = h.dataFolder() + "no such folder/x.KOR";
-    h.dialogs.fileAnswers.push_back(QString::fromStdString(nowhere));
+    h.dialogs.fileAnswers.push_back(QString::fromStdString(h.dataFolder() + "no such/x.KOR"));
     h.dialogs.messages.clear();
     h.trigger("mnuFileItem_3");
     ASSERT_FALSE(h.dialogs.messages.empty());
     EXPECT_TRUE(h.dialogs.messages[0].text.startsWith(QStringLiteral("Error occurred: ")));
-    EXPECT_EQ(h.state.project.ProjectPath, h.example(Standard));
-    EXPECT_FALSE(h.state.project.ProjectSaved);
+    EXPECT_EQ(h.state.project.ProjectPath, copy);
     EXPECT_TRUE(caption().endsWith(QLatin1Char('*')));
-}
-
-TEST_F(FileCommands, RecentFilesReopenAndReorder) {
-    open(h.example(Standard));
-    open(h.example(Sizing));
-    open(h.example(Advanced));
-    auto captions = [&] {
-        std::vector<std::string> c;
-        for (int k = 1; k <= 4; ++k) {
-            QAction* a = h.window->action(QStringLiteral("mnuFileArray_%1").arg(k));
-            if (a->isVisible()) c.push_back(a->text().toStdString());
-        }
-        return c;
-    };
-    EXPECT_EQ(captions(), (std::vector<std::string>{h.example(Advanced), h.example(Sizing),
-                                                    h.example(Standard)}));
-    h.trigger("mnuFileArray_3");
-    EXPECT_EQ(h.state.project.ProjectPath, h.example(Standard));
-    EXPECT_EQ(captions(), (std::vector<std::string>{h.example(Standard), h.example(Sizing),
-                                                    h.example(Advanced)}));
-}
-
-TEST_F(FileCommands, NewAsksToSaveChangesFirst) {
-    const std::string path = h.dataFolder() + "changed.KOR";
-    const std::string original = GuiHarness::readFile(h.example(Standard));
-    struct Row {
-        int answer;
-        bool reset;
-        bool written;
-    };
-    const Row rows[] = {
-        {mb::AnswerCancel, false, false}, {mb::AnswerNo, true, false}, {mb::AnswerYes, true, true}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.answer);
-        std::ofstream(path, std::ios::binary) << original;
-        open(path);
-        h.state.project.EntryHeight = 9.5f;
-        h.state.project.ProjectSaved = false;
-        h.dialogs.messages.clear();
-        h.dialogs.messageAnswers = {row.answer};
-        h.trigger("mnuFileItem_0");
-        ASSERT_FALSE(h.dialogs.messages.empty());
-        EXPECT_EQ(h.dialogs.messages[0].text.toStdString(), "Save changes to: " + path + "?");
-        EXPECT_EQ(h.dialogs.messages[0].style, mb::YesNoCancel | mb::Question);
-        EXPECT_EQ(h.state.project.ProjectPath, row.reset ? "Untitled" : path);
-        EXPECT_EQ(h.state.project.ProjectEmpty, row.reset);
-        EXPECT_EQ(h.state.project.EntryHeight, row.reset ? 0.0f : 9.5f);
-        EXPECT_EQ(GuiHarness::readFile(path).find("\r\n9.5\r\n") != std::string::npos, row.written);
-    }
-
-    // Yes, then a cancelled Save As: nothing is lost.
-    h.trigger("mnuFileItem_0");
-    h.state.project.EntryHeight = 3;
-    h.state.project.ProjectEmpty = false;
-    h.state.project.ProjectSaved = false;
-    h.dialogs.messageAnswers = {mb::AnswerYes};
-    h.trigger("mnuFileItem_0");
-    EXPECT_EQ(h.state.project.EntryHeight, 3.0f);
-    EXPECT_FALSE(h.state.project.ProjectEmpty);
 }
 
 TEST_F(FileCommands, ASizingRunIsNotListedForTheNextProject) {
@@ -301,24 +197,39 @@ TEST_F(FileCommands, ASizingRunIsNotListedForTheNextProject) {
     }
 }
 
-TEST_F(FileCommands, AMissingRecentFileCanBeRemovedFromTheList) {
+// Recent files reopen and move to the top; one moved or deleted since can be taken off the list.
+TEST_F(FileCommands, RecentFilesReopenReorderAndAMissingOneCanBeRemoved) {
     const std::string gone = h.dataFolder() + "gone.KOR";
     std::filesystem::copy_file(h.example(Standard), gone);
-    open(gone);
+    for (const std::string& path : {gone, h.example(Sizing), h.example(Advanced)}) open(path);
+    auto captions = [&] {
+        std::vector<std::string> c;
+        for (int k = 1; k <= 4; ++k) {
+            QAction* a = h.window->action(QStringLiteral("mnuFileArray_%1").arg(k));
+            if (a->isVisible()) c.push_back(a->text().toStdString());
+        }
+        return c;
+    };
+    EXPECT_EQ(captions(), (std::vector{h.example(Advanced), h.example(Sizing), gone}));
+    h.trigger("mnuFileArray_3");
+    EXPECT_EQ(h.state.project.ProjectPath, gone);
+    EXPECT_EQ(captions(), (std::vector{gone, h.example(Sizing), h.example(Advanced)}));
+
     open(h.example(Sizing));
+    ASSERT_EQ(captions()[1], gone);
     std::filesystem::remove(gone);
     for (int answer : {mb::AnswerNo, mb::AnswerYes}) {
         h.dialogs.messages.clear();
         h.dialogs.messageAnswers = {answer};
         h.trigger("mnuFileArray_2");
-        ASSERT_EQ(h.dialogs.messages.size(), 1u);
-        EXPECT_EQ(h.dialogs.messages[0].text.toStdString(),
-                  "File not found: " + gone + "\r\nRemove it from the list of recent files?");
+        EXPECT_EQ(h.dialogs.messageTexts(),
+                  QStringList{QString::fromStdString(
+                      "File not found: " + gone + "\r\nRemove it from the list of recent files?")});
         EXPECT_EQ(h.state.project.ProjectPath, h.example(Sizing));
-        EXPECT_EQ(h.state.recent.RecentCount, answer == mb::AnswerNo ? 2 : 1);
+        EXPECT_EQ(h.state.recent.RecentCount, answer == mb::AnswerNo ? 3 : 2);
     }
-    EXPECT_FALSE(h.window->action(QStringLiteral("mnuFileArray_2"))->isVisible());
-    EXPECT_NE(GuiHarness::readFile(h.state.iniPath).find("MaxLastFiles=1\r\n"), std::string::npos);
+    EXPECT_EQ(captions(), (std::vector{h.example(Sizing), h.example(Advanced)}));
+    EXPECT_NE(GuiHarness::readFile(h.state.iniPath).find("MaxLastFiles=2\r\n"), std::string::npos);
 }
 
 TEST_F(FileCommands, TheParametersDialogFollowsOpenAndNewWhenTheOptionIsOn) {

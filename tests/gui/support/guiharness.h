@@ -4,10 +4,10 @@
 #include "scripteddialogservice.h"
 
 #include "gui/app/appstate.h"
-#include "gui/app/guimessenger.h"
-#include "gui/app/mainwindow.h"
+#include "gui/app/frmmain.h"
 #include "gui/app/startup.h"
 #include "gui/app/startupenvironment.h"
+#include "gui/common/guimessenger.h"
 #include "gui/report/reportprinter.h"
 #include "gui/utilities/helpsystem.h"
 
@@ -52,6 +52,11 @@ public:
             return std::make_unique<RecordingPageSink>(jobs.back());
         });
         printer.setPrinterList([this] { return printers; });
+        printer.setPictureJob([this](QPrinter& target, const ReportPrinter::Painter&) {
+            pictures.push_back(
+                {target.docName().toStdString(), target.outputFileName().toStdString()});
+            return true;
+        });
     }
 
     ~GuiHarness() { window.reset(); }
@@ -82,14 +87,14 @@ public:
         WriteIniValue(section, key, value, ini);
     }
 
-    MainWindow& start(const std::string& commandLine = {}) {
+    frmMain& start(const std::string& commandLine = {}) {
         window = StartKora(state, messenger, printer, help, environment(commandLine));
         return *window;
     }
 
     // Starts with the history log on and without the input screens at start or after a project
     // is opened, as the command tests want.
-    MainWindow& startQuiet() {
+    frmMain& startQuiet() {
         preset("Settings", "DisplayHistoryWin", "1");
         preset("KORAOptions", "ShowInputScreenOnLoad", "0");
         preset("KORAOptions", "ShowInputScreenOnStart", "0");
@@ -103,7 +108,7 @@ public:
     }
 
     // A second run of the program on the same folders: the window goes, the state starts afresh.
-    MainWindow& restart(const std::string& commandLine = {}) {
+    frmMain& restart(const std::string& commandLine = {}) {
         window.reset();
         state = AppState{};
         dialogs = ScriptedDialogService{};
@@ -131,7 +136,12 @@ public:
     ReportPrinter::Printers printers{{QStringLiteral("Office")}, QStringLiteral("Office")};
     HelpSystem help{&dialogs};
     std::deque<RecordingPageSink::Job> jobs; // stable references for the sinks
-    std::unique_ptr<MainWindow> window;
+    struct Picture {
+        std::string document;
+        std::string outputFile; // the printer's output file when the job started
+    };
+    std::vector<Picture> pictures;
+    std::unique_ptr<frmMain> window;
 };
 
 } // namespace kora::gui::test

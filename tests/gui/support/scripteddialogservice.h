@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/app/dialogservice.h"
-#include "gui/app/messageboxstyle.h"
+#include "gui/common/dialogservice.h"
+#include "gui/common/messageboxstyle.h"
 
 #include "core/base/messenger.h"
 

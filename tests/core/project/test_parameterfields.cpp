@@ -1,0 +1,195 @@
+#include "core/project/parameterfields.h"
+
+#include "core/engine/kernel.h"
+#include "core/model/plangeometry.h"
+#include "core/model/projectrecord.h"
+#include "core/model/unitsystems.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace kora {
+namespace {
+
+// The form of a project that passes every check: 3 entries, standard geometry.
+ParameterForm validForm() {
+    ProjectRecord p;
+    p.EntryHeight = 7;
+    p.DepthOfCover = 500;
+    p.PanelWidth = 800;
+    p.EntryWidth = 20;
+    p.CrosscutSpacing = 100;
+    p.NumEntries = 3;
+    p.CenterDistance[1] = 80;
+    p.CenterDistance[2] = 90;
+    return ParameterFormOf(p);
+}
+
+// The boxes given new texts ("box=text;..."): every ";"-separated change of the form.
+ParameterForm changed(const char* changes, int config) {
+    ParameterForm form = validForm();
+    std::string all = changes;
+    for (std::size_t start = 0, end; start < all.size(); start = end + 1) {
+        end = std::min(all.find(';', start), all.size());
+        const std::string change = all.substr(start, end - start);
+        form.text[change.substr(0, change.find('='))] = change.substr(change.find('=') + 1);
+    }
+    form.configMode = config;
+    return form;
+}
+
+TEST(ValidateParameterFields, TheFirstFailingCheckNamesItsMessageTabAndBox) {
+    constexpr auto Standard = ParameterTab::Standard, Defaults = ParameterTab::Defaults,
+                   Sizing = ParameterTab::Sizing, Advanced = ParameterTab::Advanced;
+    const char* const angle = "Invalid crosscut angle. Valid range is 45-90 degrees.";
+    const char* const yield = "Invalid width of Yield Pillar(s)";
+    const struct {
+        const char* changes;
+        int config;
+        const char* box; // "": every check passes
+        ParameterTab tab;
+        const char* message;
+    } rows[] = {
+        {"", 0, "", Standard, ""},
+        {"Text1=x;Text2=", 0, "Text1", Standard, "Invalid entry height"},
+        {"Text2=", 0, "Text2", Standard, "Invalid depth of cover"},
+        {"Text3=-5", 0, "Text3", Standard, "Invalid panel width"},
+        {"Text4=0.5", 0, "Text4", Standard, "Invalid entry width. Should be >= 1  (ft)"},
+        {"Text4=400", 0, "Text4", Standard,
+         "Invalid entry width. Should be less that 1/2 of panel width"},
+        {"Text5=20", 0, "Text5", Standard, "Invalid crosscut spacing"},
+        {"Text5=0", 0, "Text5", Standard, "Invalid crosscut spacing"},
+        {"txtCoalStrength=0", 0, "txtCoalStrength", Defaults, "Invalid in situ coal strength"},
+        {"txtAbutmentAngle=91", 0, "txtAbutmentAngle", Defaults,
+         "Value '91' is outside input range\r\nValid range is: 0-90"},
+        {"txtUnitWeight=0", 0, "txtUnitWeight", Defaults, "Invalid overburden unit weight"},
+        {"Text10=0.05", 0, "Text10", Sizing,
+         "Value '0.05' is outside input range\r\nValid range is: 0.1-10"},
+        {"Text11=12", 0, "Text11", Sizing,
+         "Value '12' is outside input range\r\nValid range is: 0.1-10"},
+        {"Text12= ", 0, "Text12", Sizing, "Blank field not allowed"},
+        {"Text13=;Text16=x", 0, "Text13", Sizing, "Blank field not allowed"},
+        {"Text16=0", 1, "Text16", Sizing, yield},
+        {"Text16=", 2, "Text16", Sizing, yield},
+        {"Text16=3x0", 0, "Text16", Sizing, yield},
+        {"Text14_2=0", 0, "Text14_2", Standard, "Invalid entry spacing"},
+        {"Text14_1=20", 0, "Text14_1", Standard, "Entry spacing should be more than Entry Width"},
+        {"Text22_1=60;Text23_1=100;Text22_2=60;Text23_2=0", 0, "Text23_2", Advanced,
+         "Invalid crosscut spacing"},
+        {"Text22_1=60;Text23_1=100;Text23_2=100", 0, "Text22_2", Advanced, angle},
+        {"Text22_1=44;Text23_1=100", 0, "Text22_1", Advanced, angle},
+        {"Text22_1=90.5;Text23_1=100", 0, "Text22_1", Advanced, angle},
+        // Boundaries pass; a spacing alone is no advanced geometry; the yield width is needed
+        // only with yield pillars; no entries, no column checks.
+        {"Text10=0.1;Text11=10;txtAbutmentAngle=90;Text16=0;Text22_1=45;Text23_1=100;"
+         "Text22_2=90;Text23_2=110",
+         3, "", Standard, ""},
+        {"Text23_1=100;Text23_2=0", 0, "", Standard, ""},
+        {"Text6=0;Text14_1=0", 0, "", Standard, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.changes);
+        const std::optional<FieldFailure> failure =
+            ValidateParameterFields(changed(row.changes, row.config), English);
+        ASSERT_EQ(failure.has_value(), *row.box != '\0') << (failure ? failure->message : "");
+        if (!failure) continue;
+        EXPECT_EQ(failure->message, row.message);
+        EXPECT_EQ(failure->tab, row.tab);
+        EXPECT_EQ(failure->box, row.box);
+    }
+    EXPECT_EQ(ValidateParameterFields(changed("Text4=0", 0), Metric)->message,
+              "Invalid entry width. Should be >= 1  (m)");
+}
+
+TEST(ParameterForm, BoxesLeftAsOpenedKeepTheProjectsValuesTypedOnesStoreWhatWasTyped) {
+    ProjectRecord p;
+    p.NumEntries = 2;
+    p.DepthOfCover = 1234.5678f; // shown as 1234.568
+    p.CoalStrength = 6.2053f;    // shown as 6.21
+    p.HeadgateSF = 1.3f;
+    p.CenterDistance[1] = 80;
+    p.CenterDistance[2] = 44; // beyond the columns shown
+    const ParameterForm opened = ParameterFormOf(p);
+    EXPECT_EQ(opened.at("Text2"), "1234.568");
+    EXPECT_EQ(opened.at("txtCoalStrength"), "6.21");
+    EXPECT_EQ(opened.at("Text14_2"), "");
+    EXPECT_FALSE(ParameterFieldsChanged(opened, opened, p));
+
+    ParameterForm form = opened;
+    form.text["Text10"] = "1.30"; // typed, but the same Single
+    form.text["txtCoalStrength"] = "6.22";
+    EXPECT_TRUE(ParameterFieldsChanged(form, opened, p));
+    form.text["txtCoalStrength"] = "6.21"; // the text shown, typed again
+    EXPECT_FALSE(ParameterFieldsChanged(form, opened, p));
+
+    // Four entries: the new columns take what their boxes hold; back to two stores column 1 only.
+    form.text["Text6"] = "4";
+    form.text["Text14_2"] = "95";
+    EXPECT_TRUE(ParameterFieldsChanged(form, opened, p));
+    form.text["Text6"] = "2";
+    form.text["Text1"] = "8.5";
+    ProjectRecord stored = p;
+    StoreParameterFields(form, opened, stored);
+    EXPECT_EQ(stored.EntryHeight, 8.5f);
+    EXPECT_EQ(stored.DepthOfCover, 1234.5678f);
+    EXPECT_EQ(stored.CoalStrength, 6.2053f);
+    EXPECT_EQ(stored.NumEntries, 2);
+    EXPECT_EQ(stored.CenterDistance[2], 44);
+
+    // A project with more entries than the list offers opens on the nearest count, as a change.
+    p.NumEntries = 6;
+    const ParameterForm six = ParameterFormOf(p);
+    EXPECT_EQ(six.at("Text6"), "5");
+    EXPECT_EQ(six.at("Text14_4"), "0");
+    EXPECT_TRUE(ParameterFieldsChanged(six, six, p));
+}
+
+TEST(ParameterForm, ThePlanViewTakesTheGeometryAsTyped) {
+    ParameterForm form = validForm();
+    form.text["Text14_1"] = "100";
+    form.text["Text22_2"] = "60";
+    form.advanced = 1;
+    PlanGeometry g;
+    SaveFormGeometry(form, g);
+    EXPECT_EQ(g.PlanEntryWidth, 20);
+    EXPECT_EQ(g.PlanXcutSpacing, 100);
+    EXPECT_EQ(g.PlanEntries, 3);
+    EXPECT_EQ(g.PlanCenterDistance[1], 100);
+    EXPECT_EQ(g.DrawXcutAngle[2], 60);
+    EXPECT_EQ(g.PlanAdvGeometry, 1);
+    EXPECT_FALSE(HasAdvancedData(form));
+}
+
+TEST(ParameterForm, SuggestionsAndDefaultsWarnings) {
+    const struct {
+        double cmrr;
+        float classic, revised;
+    } cmrr[] = {{35, 1.27f, 1.44f}, {0, 1.76f, 2.0f}, {100, 0.36f, 0.4f}, {45, 1.13f, 1.28f}};
+    for (const auto& c : cmrr) {
+        EXPECT_FLOAT_EQ(CmrrSuggestedSF(c.cmrr).Classic, c.classic) << c.cmrr;
+        EXPECT_FLOAT_EQ(CmrrSuggestedSF(c.cmrr).Revised, c.revised) << c.cmrr;
+    }
+    const struct {
+        const char* box;
+        double value;
+        int units;
+        bool warns;
+    } warnings[] = {
+        {"txtCoalStrength", 900, English, false},
+        {"txtCoalStrength", 6.21, Metric, false},
+        {"txtCoalStrength", 900, Metric, true},
+        {"txtAbutmentAngle", 25, English, true},
+        {"txtUnitWeight", 25.45, Metric, false},
+        {"txtUnitWeight", 162.5, English, true},
+        {"Text1", 3, English, false},
+    };
+    for (const auto& w : warnings)
+        EXPECT_EQ(DefaultsWarning(w.box, w.value, w.units).has_value(), w.warns) << w.box;
+    EXPECT_TRUE(DefaultsWarning("txtUnitWeight", 0, English)
+                    ->starts_with("Warning: The KORA case history data base was analyzed with an "
+                                  "overburden unit weight of 162 pcf.  "));
+}
+
+} // namespace
+} // namespace kora

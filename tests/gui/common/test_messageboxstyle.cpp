@@ -1,0 +1,59 @@
+#include "gui/common/messageboxstyle.h"
+
+#include "core/base/messenger.h"
+
+#include <gtest/gtest.h>
+
+namespace kora::gui {
+namespace {
+
+TEST(MessageBoxStyle, ClassicStylesGiveButtonsIconAndDefault) {
+    using B = QMessageBox::StandardButton;
+    struct Row {
+        int style;
+        std::vector<B> buttons;
+        QMessageBox::Icon icon;
+        int defaultAnswer;
+        int escapeAnswer;
+    };
+    const Row rows[] = {
+        {mb::OK, {B::Ok}, QMessageBox::NoIcon, mb::AnswerOK, mb::AnswerOK},
+        {256, {B::Ok}, QMessageBox::NoIcon, mb::AnswerOK, mb::AnswerOK},
+        {mb::YesNo | mb::Question | mb::DefaultButton2,
+         {B::Yes, B::No},
+         QMessageBox::Question,
+         mb::AnswerNo,
+         mb::AnswerNo},
+        {mb::YesNoCancel | mb::Question,
+         {B::Yes, B::No, B::Cancel},
+         QMessageBox::Question,
+         mb::AnswerYes,
+         mb::AnswerCancel},
+        {mb::RetryCancel | mb::Critical,
+         {B::Retry, B::Cancel},
+         QMessageBox::Critical,
+         mb::AnswerRetry,
+         mb::AnswerCancel},
+        {mb::OKCancel | mb::Exclamation | mb::DefaultButton2,
+         {B::Ok, B::Cancel},
+         QMessageBox::Warning,
+         mb::AnswerCancel,
+         mb::AnswerCancel},
+        {mb::AbortRetryIgnore | mb::Information | 512,
+         {B::Abort, B::Retry, B::Ignore},
+         QMessageBox::Information,
+         mb::AnswerIgnore,
+         mb::AnswerAbort},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.style);
+        const MessageBoxStyle s = MessageBoxStyle::fromClassic(r.style);
+        EXPECT_EQ(s.buttons, r.buttons);
+        EXPECT_EQ(s.icon, r.icon);
+        EXPECT_EQ(s.defaultAnswer(), r.defaultAnswer);
+        EXPECT_EQ(MessageBoxStyle::classicAnswer(s.buttons[s.escapeIndex]), r.escapeAnswer);
+    }
+}
+
+} // namespace
+} // namespace kora::gui
