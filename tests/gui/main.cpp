@@ -1,7 +1,6 @@
 // The entry point of every GUI test program: one QApplication for all its tests, on the
 // offscreen platform unless the caller chose another (for looking at windows under Xvfb).
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,17 +1,7 @@
 #include "guiharness.h"
+#include "guitest.h"
 
 #include "gui/dialogs/frmkoraparm.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScreen>
-#include <QToolBar>
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace kora::gui::test {
 namespace {
@@ -36,14 +26,10 @@ TEST(Startup, FirstStartMakesTheSettingsFileCopiesTheExamplesAndOffersTheParamet
     EXPECT_EQ(ini.rfind("[Version]\r\nINIFileVersion=050817\r\n", 0), 0u) << ini;
     for (const char* name : {Standard, Sizing, "Example_4Entry_Advanced_Metric.KOR"})
         EXPECT_TRUE(std::filesystem::exists(h.example(name))) << name;
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("KORA: Untitled"));
     ASSERT_NE(w.parametersDialog(), nullptr); // no project named: the parameters of a new one
     EXPECT_TRUE(w.parametersDialog()->isVisible());
     EXPECT_FALSE(w.isEnabled());
-    EXPECT_EQ(QDir::currentPath() + "/", QString::fromStdString(h.program));
-    // The history is off by default: its pane is hidden and its commands greyed.
-    EXPECT_FALSE(w.historyPane()->isVisible());
-    EXPECT_FALSE(w.action(QStringLiteral("mnuUtilItem_7"))->isEnabled());
+    EXPECT_FALSE(w.historyPane()->isVisible()); // the history is off by default
 }
 
 // A command-line project opens instead of the parameters dialog: quoted with blanks in its
@@ -60,9 +46,7 @@ TEST(Startup, TheCommandLineProjectOpens) {
         frmMain& w = h.start(relative ? "\"pit one.KOR\"" : "\"" + path + "\"");
         EXPECT_EQ(h.state.project.ProjectPath, path);
         EXPECT_EQ(h.state.recent.LastFileLong[0], path);
-        EXPECT_EQ(w.windowTitle().toStdString(), CaptionText("KORA", path, true));
         EXPECT_EQ(w.parametersDialog(), nullptr);
-        EXPECT_TRUE(w.isEnabled());
     }
 }
 
@@ -84,11 +68,11 @@ TEST(Startup, TheLastProjectOpensFirstAndTheCommandLineProjectAfterIt) {
     EXPECT_EQ(h.state.recent.LastFileLong[1], h.dataFolder() + Sizing);
     int shown = 0;
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (qobject_cast<frmKORAParm*>(top) != nullptr && top->isVisible()) ++shown;
+        shown += qobject_cast<frmKORAParm*>(top) != nullptr && top->isVisible();
     EXPECT_EQ(shown, 1);
     ASSERT_NE(w.parametersDialog(), nullptr);
-    EXPECT_EQ(w.parametersDialog()->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), "7.5");
-    w.parametersDialog()->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    EXPECT_EQ(child<QLineEdit>(*w.parametersDialog(), "Text1")->text(), "7.5");
+    click(*w.parametersDialog(), "Command2");
     EXPECT_EQ(h.state.project.ProjectPath, named);
     EXPECT_EQ(h.state.project.EntryHeight, 7.5f);
     EXPECT_TRUE(h.dialogs.messages.empty()) << h.dialogs.messageTexts().join('|').toStdString();
@@ -101,7 +85,6 @@ TEST(Startup, ASettingsFileThatCannotBeMadeOrIsOfAnotherVersionLeavesTheDefaults
     QDir().mkpath(QString::fromStdString(h.dataFolder() + "KORA.INI/x"));
     h.start();
     EXPECT_EQ(h.state.settings.ShowInputScreenOnStart, 1);
-    EXPECT_EQ(h.state.settings.CopyExampleFiles, 1);
     const std::string line = "The settings file " + h.state.iniPath +
                              " could not be written: Path/File access error (75). The default "
                              "settings are used.";
@@ -118,24 +101,6 @@ TEST(Startup, ASettingsFileThatCannotBeMadeOrIsOfAnotherVersionLeavesTheDefaults
               std::string::npos);
 }
 
-TEST(Startup, WindowSettingsAreApplied) {
-    GuiHarness h;
-    h.preset("Settings", "EnableMainMenuToolbar", "0");
-    h.preset("Settings", "DisplayHistoryWin", "1");
-    h.preset("Settings", "DisplayFontSize", "12");
-    h.preset("Settings", "DisplayFontBold", "-1");
-    h.preset("Settings", "MaxMainMenu", "1");
-    frmMain& w = h.start();
-    EXPECT_FALSE(w.findChild<QToolBar*>(QStringLiteral("Toolbar1"))->isVisible());
-    EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
-    QPlainTextEdit* pane = w.historyPane();
-    EXPECT_TRUE(pane->isVisible());
-    EXPECT_EQ(pane->font().pointSizeF(), 12.0);
-    EXPECT_TRUE(pane->font().bold());
-    EXPECT_TRUE(pane->toPlainText().contains(
-        QStringLiteral(". File initialized. Use Edit-Project Parameters to enter data")));
-}
-
 // The disclaimer opens centred on the screen and shows until the user ticks it off; the update
 // reminder shows from the 361st day after the release.
 TEST(Startup, TheDisclaimerAndTheUpdateReminder) {
@@ -145,8 +110,8 @@ TEST(Startup, TheDisclaimerAndTheUpdateReminder) {
     h.dialogs.dialogScripts.push_back([&shown](QDialog& d) {
         d.show();
         shown = d.frameGeometry();
-        d.findChild<QCheckBox*>(QStringLiteral("chkShow"))->setChecked(true);
-        d.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        child<QCheckBox>(d, "chkShow")->setChecked(true);
+        click(d, "Command1");
         return d.result();
     });
     h.today = QDate(2013, 8, 20).addDays(360);
@@ -161,41 +126,6 @@ TEST(Startup, TheDisclaimerAndTheUpdateReminder) {
     h.today = QDate(2013, 8, 20).addDays(361);
     h.restart();
     EXPECT_EQ(h.dialogs.dialogsShown, std::vector<QString>{QStringLiteral("frmUpdate")});
-}
-
-// Sets an environment variable for the life of a test and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
-        value.isNull() ? qunsetenv(name) : qputenv(name, value);
-    }
-    ~ScopedEnv() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
-
-// A fresh account has a home folder without Documents and no folder settings: the documents
-// folder is the home folder until a Documents folder exists.
-TEST(Startup, TheSystemEnvironmentFallsBackToTheHomeFolderWithoutDocuments) {
-    QTemporaryDir fresh;
-    ASSERT_TRUE(fresh.isValid());
-    const ScopedEnv home("HOME", QFile::encodeName(fresh.path()));
-    const ScopedEnv config("XDG_CONFIG_HOME", QByteArray());
-    const StartupEnvironment env = StartupEnvironment::fromSystem(
-        {QStringLiteral("kora"), QStringLiteral("\"/p/a"), QStringLiteral("b.KOR\"")});
-    EXPECT_EQ(env.documentsFolder, fresh.path().toStdString());
-    EXPECT_EQ(env.commandLine, "\"/p/a b.KOR\"");
-    EXPECT_EQ(CommandLineProject(env.commandLine), "/p/a b.KOR");
-    EXPECT_EQ(CommandLineProject("/x/\"y\".KOR"), "/x/y.KOR");
-    EXPECT_FALSE(env.availableFonts.empty());
-    EXPECT_EQ(env.programFolder.back(), '/');
-    ASSERT_TRUE(QDir(fresh.path()).mkdir(QStringLiteral("Documents")));
-    EXPECT_EQ(StartupEnvironment::fromSystem({QStringLiteral("kora")}).documentsFolder,
-              fresh.path().toStdString() + "/Documents");
 }
 
 } // namespace

@@ -1,47 +1,46 @@
 #include "gui/common/messageboxstyle.h"
+#include "guitest.h"
 
 #include "core/base/messenger.h"
-
-#include <gtest/gtest.h>
 
 namespace kora::gui {
 namespace {
 
 TEST(MessageBoxStyle, ClassicStylesGiveButtonsIconAndDefault) {
     using B = QMessageBox::StandardButton;
+    using M = QMessageBox;
     struct Row {
         int style;
         std::vector<B> buttons;
         QMessageBox::Icon icon;
-        int defaultAnswer;
-        int escapeAnswer;
+        int defaultAnswer, escapeAnswer;
     };
     const Row rows[] = {
-        {mb::OK, {B::Ok}, QMessageBox::NoIcon, mb::AnswerOK, mb::AnswerOK},
-        {256, {B::Ok}, QMessageBox::NoIcon, mb::AnswerOK, mb::AnswerOK},
+        {mb::OK, {B::Ok}, M::NoIcon, mb::AnswerOK, mb::AnswerOK},
+        {256, {B::Ok}, M::NoIcon, mb::AnswerOK, mb::AnswerOK},
         {mb::YesNo | mb::Question | mb::DefaultButton2,
          {B::Yes, B::No},
-         QMessageBox::Question,
+         M::Question,
          mb::AnswerNo,
          mb::AnswerNo},
         {mb::YesNoCancel | mb::Question,
          {B::Yes, B::No, B::Cancel},
-         QMessageBox::Question,
+         M::Question,
          mb::AnswerYes,
          mb::AnswerCancel},
         {mb::RetryCancel | mb::Critical,
          {B::Retry, B::Cancel},
-         QMessageBox::Critical,
+         M::Critical,
          mb::AnswerRetry,
          mb::AnswerCancel},
         {mb::OKCancel | mb::Exclamation | mb::DefaultButton2,
          {B::Ok, B::Cancel},
-         QMessageBox::Warning,
+         M::Warning,
          mb::AnswerCancel,
          mb::AnswerCancel},
         {mb::AbortRetryIgnore | mb::Information | 512,
          {B::Abort, B::Retry, B::Ignore},
-         QMessageBox::Information,
+         M::Information,
          mb::AnswerIgnore,
          mb::AnswerAbort},
     };

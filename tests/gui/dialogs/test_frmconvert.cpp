@@ -1,9 +1,5 @@
 #include "guiharness.h"
-
-#include <QPushButton>
-#include <QRadioButton>
-
-#include <gtest/gtest.h>
+#include "guitest.h"
 
 namespace kora::gui::test {
 namespace {
@@ -56,13 +52,11 @@ TEST_F(FileConversion, ConvertsIntoTheOtherSystemOnly) {
         open(row.project);
         const ProjectRecord before = h.state.project;
         h.dialogs.dialogScripts.push_back([&](QDialog& d) {
-            auto option = [&d](const char* name) {
-                return d.findChild<QRadioButton*>(QString::fromLatin1(name));
-            };
-            EXPECT_TRUE(option(row.offered)->isChecked() && option(row.offered)->isEnabled());
-            EXPECT_FALSE(option(row.refused)->isChecked() || option(row.refused)->isEnabled());
-            EXPECT_FALSE(option("Option2_1")->isEnabled());
-            d.findChild<QPushButton*>(QString::fromLatin1(row.button))->click();
+            auto* offered = child<QRadioButton>(d, row.offered);
+            auto* refused = child<QRadioButton>(d, row.refused);
+            EXPECT_TRUE(offered->isChecked() && offered->isEnabled());
+            EXPECT_FALSE(refused->isChecked() || refused->isEnabled());
+            click(d, row.button);
             return d.result();
         });
         h.trigger("mnuUtilItem_3");
@@ -80,7 +74,10 @@ TEST_F(FileConversion, ConvertsIntoTheOtherSystemOnly) {
         EXPECT_EQ(h.state.project.ProjectPath, converted);
         EXPECT_NE(h.state.project.CoalStrength, before.CoalStrength);
         EXPECT_TRUE(h.window->windowTitle().endsWith(QLatin1Char('*')));
+        // The original stays as it was; Save writes the converted project under its new name.
+        const std::string original = GuiHarness::readFile(before.ProjectPath);
         h.trigger("mnuFileItem_2");
+        EXPECT_EQ(GuiHarness::readFile(before.ProjectPath), original);
         EXPECT_EQ(h.state.recent.LastFileLong[0], converted);
         EXPECT_EQ(GuiHarness::readFile(converted).substr(0, 8), "KORA_500");
     }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "guitest.h"
 #include "recordingpagesink.h"
-#include "scripteddialogservice.h"
 
 #include "gui/app/appstate.h"
 #include "gui/app/frmmain.h"
@@ -17,17 +17,8 @@
 #include "scriptedmessenger.h"
 #include "tempfolder.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <deque>
 #include <fstream>
-#include <memory>
-#include <sstream>
-#include <string>
 
 namespace kora::gui::test {
 
@@ -58,8 +49,6 @@ public:
             return true;
         });
     }
-
-    ~GuiHarness() { window.reset(); }
 
     // The user's data folder start-up makes.
     std::string dataFolder() const { return documents + "/MyTERVA/"; }
@@ -105,6 +94,9 @@ public:
     void openProject(const std::string& path) {
         dialogs.fileAnswers.push_back(QString::fromStdString(path));
         trigger("mnuFileItem_1");
+    }
+    bool historyHas(const std::string& text) const {
+        return state.history.text().find(text) != std::string::npos;
     }
 
     // A second run of the program on the same folders: the window goes, the state starts afresh.

@@ -5,15 +5,28 @@
 
 #include "core/base/messenger.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QPrinter>
+#include <QUrl>
 
 #include <deque>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 namespace kora::gui::test {
+
+// A control of a window by its name; a missing one fails the test at once.
+template <typename T> T* child(const QObject& parent, const char* name) {
+    T* c = parent.findChild<T*>(QString::fromLatin1(name));
+    if (c == nullptr) throw std::runtime_error(std::string("no control ") + name);
+    return c;
+}
+inline void click(const QObject& parent, const char* name) {
+    child<QAbstractButton>(parent, name)->click();
+}
 
 // A DialogService for tests: records every question and answers from queues. With a queue empty
 // it answers as a careful user would: the default button of a message box (Cancel for
@@ -25,30 +38,19 @@ public:
         int style;
         QString title;
     };
-
     std::vector<Message> messages;
     std::deque<int> messageAnswers;
-
     std::vector<FileDialogRequest> fileRequests;
     std::deque<std::optional<QString>> fileAnswers;
-
     // Each print dialog takes the next script: it may set up the printer (a PDF file name) and
     // answers true for Print, false for Cancel.
     int printDialogs = 0;
-    std::vector<QAbstractPrintDialog::PrintDialogOptions> printOptions;
     std::deque<std::function<bool(QPrinter&)>> printScripts;
-
-    int pageSetupDialogs = 0;
-    std::deque<bool> pageSetupAnswers;
-
     std::deque<std::optional<QFont>> fontAnswers;
-    std::deque<std::optional<QString>> folderAnswers;
-
     // Our own modal dialogs: each one gets the next script, which can fill in and click its
     // controls, and returns the result code. The objectName of every dialog shown is recorded.
     std::vector<QString> dialogsShown;
     std::deque<std::function<int(QDialog&)>> dialogScripts;
-
     std::vector<QUrl> openedUrls;
     bool openUrlResult = false;
 
@@ -60,51 +62,32 @@ public:
 
     int message(QWidget*, const QString& text, int style, const QString& title) override {
         messages.push_back({text, style, title});
-        if (!messageAnswers.empty()) {
-            const int a = messageAnswers.front();
-            messageAnswers.pop_front();
-            return a;
-        }
+        if (!messageAnswers.empty()) return take(messageAnswers, 0);
         if (mb::buttons(style) == mb::RetryCancel) return mb::AnswerCancel;
         return MessageBoxStyle::fromClassic(style).defaultAnswer();
     }
-
     std::optional<QString> fileDialog(QWidget*, const FileDialogRequest& request) override {
         fileRequests.push_back(request);
         return take(fileAnswers, std::optional<QString>{});
     }
-
     bool printDialog(QWidget*, QPrinter& printer,
-                     QAbstractPrintDialog::PrintDialogOptions options) override {
+                     QAbstractPrintDialog::PrintDialogOptions) override {
         ++printDialogs;
-        printOptions.push_back(options);
-        if (printScripts.empty()) return false;
-        auto script = std::move(printScripts.front());
-        printScripts.pop_front();
-        return script(printer);
+        return take(printScripts,
+                    std::function<bool(QPrinter&)>{[](QPrinter&) { return false; }})(printer);
     }
-
-    bool pageSetupDialog(QWidget*, QPrinter&) override {
-        ++pageSetupDialogs;
-        return take(pageSetupAnswers, false);
-    }
-
+    bool pageSetupDialog(QWidget*, QPrinter&) override { return false; }
     std::optional<QFont> fontDialog(QWidget*, const QFont&, const QString&) override {
         return take(fontAnswers, std::optional<QFont>{});
     }
-
     std::optional<QString> folderDialog(QWidget*, const QString&, const QString&) override {
-        return take(folderAnswers, std::optional<QString>{});
+        return std::nullopt;
     }
-
     int execDialog(QDialog& dialog) override {
         dialogsShown.push_back(dialog.objectName());
-        if (dialogScripts.empty()) return QDialog::Rejected;
-        auto script = std::move(dialogScripts.front());
-        dialogScripts.pop_front();
-        return script(dialog);
+        return take(dialogScripts, std::function<int(QDialog&)>{
+                                       [](QDialog&) { return int(QDialog::Rejected); }})(dialog);
     }
-
     bool openUrl(const QUrl& url) override {
         openedUrls.push_back(url);
         return openUrlResult;
