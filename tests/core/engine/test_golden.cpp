@@ -1,10 +1,8 @@
-#include "tempfolder.h"
+#include "golden.h"
 #include "testprojects.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <functional>
 
 namespace kora {
@@ -13,8 +11,8 @@ namespace {
 using test::WithAngles;
 using test::WorkedExample;
 
-// Report pages 1 to 4 of hand-checked projects, kept byte for byte (CR LF) in golden/<name>.txt.
-// Setting KORA_UPDATE_GOLDEN=1 rewrites the files; read every change before committing it.
+// Report pages 1 to 4 of hand-checked projects, kept byte for byte (CR LF) in
+// golden/engine/<name>.txt.
 struct GoldenCase {
     const char* name;
     OutputCommand analysis;
@@ -30,15 +28,7 @@ TEST_P(GoldenReportTest, PagesOneToFour) {
     r.options = c.options;
     ASSERT_TRUE(r.run(c.analysis, c.project()));
     EXPECT_TRUE(r.messenger.boxes.empty());
-    const std::string path = std::string(KORA_ENGINE_GOLDEN_DIR) + "/" + c.name + ".txt";
-    if (const char* update = std::getenv("KORA_UPDATE_GOLDEN");
-        update && update == std::string("1")) {
-        std::ofstream(path, std::ios::binary) << r.pages();
-        GTEST_SKIP() << "rewrote " << path;
-    }
-    const std::string expected = test::ReadBytes(path);
-    ASSERT_FALSE(expected.empty()) << "missing " << path;
-    EXPECT_EQ(r.pages(), expected);
+    test::ExpectGolden(std::string("engine/") + c.name + ".txt", r.pages());
 }
 
 // Six entries of unequal spacing; pillar 3 is wider than long.

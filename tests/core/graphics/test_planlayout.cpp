@@ -9,7 +9,6 @@
 namespace kora {
 namespace {
 
-constexpr double Rad = 3.14159265358979323846 / 180;
 constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float Inf = std::numeric_limits<float>::infinity();
 
@@ -45,65 +44,6 @@ TEST(PlanLayoutTest, ModeFollowsTheFlagInTheDialogAndTheLastCalculationInTheResu
     for (const Case& c : cases)
         EXPECT_EQ(PlanLayoutMode(c.fromResults, c.advCalc, c.advGeometry), c.mode)
             << c.fromResults << c.advCalc << c.advGeometry;
-}
-
-TEST(PlanLayoutTest, WorkedExampleInThePlanWindowAndTheDialog) {
-    PlanLayout l;
-    ASSERT_TRUE(ComputePlanLayout(ThreeEntryPlan(), 0, true, l));
-    EXPECT_FLOAT_EQ(l.PlotMargin, 85);
-    for (int k = 1; k <= 3; ++k) EXPECT_FLOAT_EQ(l.ColumnBase[k], 340.0f / 3);
-    EXPECT_NEAR(l.PlotW, 626.6667, 1e-3);
-    EXPECT_EQ(l.PlotW, l.PlotH);
-    EXPECT_EQ(drawnCount(l), 8);
-    // The dialog's picture: M = W / N = 170 / 3, world W = 170 + M, margin M / 2, column base
-    // W / (N + 2); taller than wide, so the world is PlotH square.
-    ASSERT_TRUE(ComputePlanLayout(ThreeEntryPlan(), 0, false, l));
-    const double m = 170.0 / 3, w = 170 + m;
-    EXPECT_NEAR(l.PlotMargin, m / 2, 1e-4);
-    EXPECT_NEAR(l.ColumnBase[1], w / 5, 1e-4);
-    EXPECT_NEAR(l.x1[1][1], m / 2 + 20, 1e-4);
-    EXPECT_NEAR(l.x3[2][4], m / 2 + 170, 1e-4);
-    EXPECT_NEAR(l.PlotH, 2 * w / 5 + 400, 1e-3);
-    EXPECT_EQ(l.PlotW, l.PlotH);
-}
-
-TEST(PlanLayoutTest, AngledCrosscutsSlantAndStagger) {
-    PlanLayout l;
-    ASSERT_TRUE(ComputePlanLayout(advanced(60, 60), 1, true, l));
-    const double slant = std::tan(30 * Rad);
-    const double cut = 20 / std::sin(60 * Rad); // crosscut width along the entry
-    EXPECT_NEAR(l.ColumnBase[2] - l.ColumnBase[1], 80 / std::tan(60 * Rad), 1e-4);
-    for (const auto& [i, width, pitch] : {std::tuple{1, 60.0, 100.0}, {2, 70.0, 120.0}}) {
-        for (int j = 1; j <= 4; ++j) {
-            EXPECT_NEAR(l.y2[i][j], l.ColumnBase[i] + j * pitch, 1e-3);
-            EXPECT_NEAR(l.y2[i][j] - l.y1[i][j], pitch - cut, 1e-3);
-            EXPECT_NEAR(l.y3[i][j] - l.y1[i][j], width * slant, 1e-3);
-            EXPECT_NEAR(l.y4[i][j] - l.y2[i][j], width * slant, 1e-3);
-        }
-    }
-    // The world reaches the highest top right corner plus the bottom margin.
-    EXPECT_NEAR(l.PlotH, std::max(l.y4[1][4], l.y4[2][4]) + l.ColumnBase[1], 1e-3);
-    EXPECT_EQ(l.PlotW, l.PlotH);
-
-    // An angle of 0 stands for 90: no stagger, no slant, a crosscut one entry width wide.
-    EXPECT_EQ(SinDeg(0), 1.0);
-    for (float angle : {0.0f, 90.0f}) {
-        ASSERT_TRUE(ComputePlanLayout(advanced(angle, angle), 1, true, l)) << angle;
-        EXPECT_NEAR(l.ColumnBase[2], l.ColumnBase[1], 1e-4) << angle;
-        for (int i = 1; i <= 2; ++i) {
-            for (int j = 1; j <= 4; ++j) {
-                EXPECT_NEAR(l.y3[i][j], l.y1[i][j], 1e-4) << angle;
-                EXPECT_NEAR(l.y2[i][j] - l.y1[i][j], (i == 1 ? 100 : 120) - 20, 1e-4) << angle;
-            }
-        }
-    }
-    // Modes 0 and 2 draw the project's crosscut spacing with square crosscuts.
-    for (int mode : {0, 2}) {
-        ASSERT_TRUE(ComputePlanLayout(advanced(60, 70), mode, true, l));
-        EXPECT_EQ(l.ColumnBase[2], l.ColumnBase[1]);
-        EXPECT_NEAR(l.y2[2][3] - l.y1[2][3], 80, 1e-4);
-        EXPECT_EQ(l.y4[2][3], l.y2[2][3]);
-    }
 }
 
 TEST(PlanLayoutTest, DegenerateGeometryIsNotDrawable) {
