@@ -106,6 +106,8 @@ TEST_F(CliTest, ReportAllPagesArePagesZeroToFourJoined) {
     }
     EXPECT_EQ(all.out, joined);
     EXPECT_EQ(run({"report", standardExample, "--mode", "standard"}).out, all.out);
+    EXPECT_TRUE(run({"report", advancedExample, "--mode", "advanced", "--page", "1"})
+                    .out.starts_with("[KORA STABILITY FACTORS - ADVANCED GEOMETRY]\r\n"));
 
     EXPECT_TRUE(all.out.starts_with("KORA module build: ")) << all.out.substr(0, 80);
 
@@ -117,23 +119,6 @@ TEST_F(CliTest, ReportAllPagesArePagesZeroToFourJoined) {
     ASSERT_GT(lines.size(), 3u);
     EXPECT_EQ(lines[1], "Project File: p.KOR");
     EXPECT_EQ(lines[3], "Input Units:  (ft) (psi)");
-}
-
-TEST_F(CliTest, ReportPageOneOfEachCalculation) {
-    struct Case {
-        std::string project, mode, heading;
-    };
-    const Case cases[] = {
-        {standardExample, "standard", "[KORA STABILITY FACTORS - STANDARD GEOMETRY]"},
-        {advancedExample, "advanced", "[KORA STABILITY FACTORS - ADVANCED GEOMETRY]"},
-        {sizingExample, "sizing", "[KORA PILLAR SIZING RESULTS]"},
-    };
-    for (const auto& c : cases) {
-        const Result page1 = run({"report", c.project, "--mode", c.mode, "--page", "1"});
-        ASSERT_EQ(page1.status, 0) << c.mode << page1.err;
-        EXPECT_TRUE(page1.out.starts_with(c.heading + "\r\n")) << page1.out;
-        EXPECT_TRUE(onlyCrLfLineEnds(page1.out));
-    }
 }
 
 TEST_F(CliTest, ReportOptionsComeFromTheSettingsFile) {
@@ -153,7 +138,8 @@ TEST_F(CliTest, ReportOptionsComeFromTheSettingsFile) {
     EXPECT_TRUE(listing.out.starts_with("[PROJECT TITLE]\r\n")) << listing.out;
 }
 
-TEST_F(CliTest, RefusedProjectsExitTwoWithTheirMessages) {
+// Refused projects exit 2 with their message; usage and file errors exit 1.
+TEST_F(CliTest, RefusalsAndErrorsExitWithTheirMessages) {
     const std::string standard = readFile(standardExample);
     writeFile(dir / "notkora.KOR", "KORA_400\r\n 0 \r\n");
     writeFile(dir / "zero.KOR", withLine(standard, "7.5", "0"));
@@ -169,10 +155,11 @@ TEST_F(CliTest, RefusedProjectsExitTwoWithTheirMessages) {
 
     struct Case {
         std::initializer_list<std::string> args;
-        std::string err;
+        std::string err; // exit 2: all of stderr; exit 1: a part of it
+        int status = 2;
     };
     const auto in = [this](const char* name) { return (dir / name).string(); };
-    const std::string x = in("x.KOR");
+    const std::string x = in("x.KOR"), nowhere = in("nowhere");
     const Case cases[] = {
         {{"report", in("notkora.KOR")}, "Invalid file format\n"},
         {{"resave", in("notkora.KOR"), "--output", x}, "Invalid file format\n"},
@@ -189,55 +176,39 @@ TEST_F(CliTest, RefusedProjectsExitTwoWithTheirMessages) {
         {{"resave", in("huge.KOR"), "--output", x},
          "The project file would be larger than 16 MiB and could not be opened again: shorten "
          "the description\n"},
+        {{}, "A subcommand is required", 1},
+        {{"print", standardExample}, "Unknown command: print\n", 1},
+        {{"report"}, "PROJECT is required", 1},
+        {{"report", standardExample, "--page", "5"}, "--page", 1},
+        {{"graph", standardExample}, "--index is required", 1},
+        {{"study", "half", standardExample}, "KIND", 1},
+        {{"convert", standardExample, "--to", "metric"}, "--output is required", 1},
+        {{"report", standardExample, "--settings", in("none.INI")}, "Settings file not found: ", 1},
+        {{"report", in("missing.KOR")}, "Error occurred: File not found (53)", 1},
+        {{"study", "solid", standardExample, "--output-dir", nowhere},
+         "Error occurred: Path not found (76)",
+         1},
+        {{"resave", standardExample, "--output", nowhere + "/x.KOR"}, "Error occurred: ", 1},
+        {{"units", "1", "furlong"}, "Unknown unit: furlong\nUnits: \"in\" \"ft\"", 1},
+        {{"units", "12abc", "ft"}, "Not a number: 12abc\n", 1},
+        {{"report", standardExample, "--format", "xml"}, "--format", 1},
+        {{"report", standardExample, "--paper", "a4"}, "--paper requires --pdf", 1},
+        {{"report", standardExample, "--pdf", "x.pdf", "--paper", "legal"}, "--paper", 1},
+        {{"report", standardExample, "--pdf", "x.pdf", "--format", "json"}, "excludes", 1},
+        {{"report", standardExample, "--pdf", nowhere + "/x.pdf"},
+         "Error occurred: Path not found (76)",
+         1},
     };
     for (const auto& c : cases) {
         const Result r = run(c.args);
-        EXPECT_EQ(r.status, 2) << *c.args.begin() << " " << c.err;
-        EXPECT_EQ(r.err, c.err);
-        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.status, c.status) << c.err;
+        EXPECT_TRUE(c.status == 2 ? r.err == c.err : r.err.find(c.err) != std::string::npos)
+            << "expected " << c.err << ", got " << r.err;
+        EXPECT_EQ(r.out, "") << c.err;
     }
     EXPECT_FALSE(fs::exists(dir / "x.KOR"));
     EXPECT_FALSE(fs::exists(dir / "work" / "SF-width-Partial.txt"));
     EXPECT_FALSE(fs::exists(dir / "work" / "SF-width-Solid.txt"));
-}
-
-TEST_F(CliTest, UsageAndFileErrorsExitOne) {
-    struct Case {
-        std::initializer_list<std::string> args;
-        std::string errStart; // beginning of the message on stderr
-    };
-    const std::string missing = (dir / "missing.KOR").string();
-    const Case cases[] = {
-        {{}, "A subcommand is required"},
-        {{"print", standardExample}, "Unknown command: print\n"},
-        {{"report"}, "PROJECT is required"},
-        {{"report", standardExample, "--page", "5"}, "--page"},
-        {{"graph", standardExample}, "--index is required"},
-        {{"study", "half", standardExample}, "KIND"},
-        {{"convert", standardExample, "--to", "metric"}, "--output is required"},
-        {{"report", standardExample, "--settings", (dir / "none.INI").string()},
-         "Settings file not found: "},
-        {{"report", missing}, "Error occurred: File not found (53)"},
-        {{"study", "solid", standardExample, "--output-dir", (dir / "nowhere").string()},
-         "Error occurred: Path not found (76)"},
-        {{"resave", standardExample, "--output", (dir / "nowhere" / "x.KOR").string()},
-         "Error occurred: "},
-        {{"units", "1", "furlong"}, "Unknown unit: furlong\nUnits: \"in\" \"ft\""},
-        {{"units", "12abc", "ft"}, "Not a number: 12abc\n"},
-        {{"report", standardExample, "--format", "xml"}, "--format"},
-        {{"report", standardExample, "--paper", "a4"}, "--paper requires --pdf"},
-        {{"report", standardExample, "--pdf", "x.pdf", "--paper", "legal"}, "--paper"},
-        {{"report", standardExample, "--pdf", "x.pdf", "--format", "json"}, "excludes"},
-        {{"report", standardExample, "--pdf", (dir / "nowhere" / "x.pdf").string()},
-         "Error occurred: Path not found (76)"},
-    };
-    for (const auto& c : cases) {
-        const Result r = run(c.args);
-        EXPECT_EQ(r.status, 1) << c.errStart;
-        EXPECT_NE(r.err.find(c.errStart), std::string::npos)
-            << "expected " << c.errStart << ", got " << r.err;
-        EXPECT_EQ(r.out, "") << c.errStart;
-    }
 }
 
 // Under a file-size limit a save fails as on a full disk: no process killed by SIGXFSZ, no
@@ -259,27 +230,14 @@ TEST_F(CliTest, AFileSizeLimitEndsInDiskFull) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "work"), fs::directory_iterator()), 3);
 }
 
-TEST_F(CliTest, UnitsPrintOneLinePerUnit) {
-    struct Case {
-        std::initializer_list<std::string> args;
-        std::string out;
-    };
-    const Case cases[] = {
-        {{"units", "1", "ft"}, "12 in\n1 ft\n30.48 cm\n0.3048 m\n"},
-        {{"units", "-2.5E3", "PSI/ft"},
-         "-208.333333333333 psi/in\n-2500 psi/ft\n-56551486.9832677 Pa/m\n-56.5514869832677 "
-         "MPa/m\n"},
-    };
-    for (const auto& c : cases) {
-        const Result r = run(c.args);
-        EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.out, c.out);
-    }
-}
-
 // x and the ten factors per line, from half the project value in tenths (the standard example:
-// entry height 7.5 ft, crosscuts 120 ft); isolated loading only in the height sweep.
-TEST_F(CliTest, GraphPrintsOnePointPerLine) {
+// entry height 7.5 ft, crosscuts 120 ft); isolated loading only in the height sweep. Units: one
+// line per unit.
+TEST_F(CliTest, GraphAndUnitsPrintOneLinePerValue) {
+    EXPECT_EQ(run({"units", "1", "ft"}).out, "12 in\n1 ft\n30.48 cm\n0.3048 m\n");
+    EXPECT_EQ(run({"units", "-2.5E3", "PSI/ft"}).out,
+              "-208.333333333333 psi/in\n-2500 psi/ft\n-56551486.9832677 Pa/m\n"
+              "-56.5514869832677 MPa/m\n");
     for (const auto& [index, firstX] : {std::pair{"0", "3.75 4.5"}, {"3", "60 72"}}) {
         const Result r = run({"graph", standardExample, "--index", index});
         ASSERT_EQ(r.status, 0) << r.err;
@@ -299,7 +257,7 @@ TEST_F(CliTest, StudiesWriteTheirFileAndPrintItsPath) {
     const Result solid = run({"study", "solid", standardExample});
     ASSERT_EQ(solid.status, 0) << solid.err;
     EXPECT_EQ(solid.out, "SF-width-Solid.txt\n");
-    EXPECT_EQ(Split(readFile(dir / "work" / "SF-width-Solid.txt"), "\r\n").size(), 693u);
+    EXPECT_TRUE(fs::exists(dir / "work" / "SF-width-Solid.txt"));
     const Result partial = run({"study", "partial", standardExample, "--output-dir", dir.string()});
     ASSERT_EQ(partial.status, 0) << partial.err;
     EXPECT_EQ(partial.out, (dir / "SF-width-Partial.txt").string() + "\n");
@@ -342,6 +300,7 @@ TEST_F(CliTest, VersionJsonCsvAndPdfExports) {
     const Result json = run({"report", sizingExample, "--mode", "sizing", "--format", "json"});
     ASSERT_EQ(json.status, 0) << json.err;
     EXPECT_EQ(nlohmann::json::parse(json.out).at("build"), build);
+    EXPECT_EQ(nlohmann::json::parse(json.out).at("calculation"), "sizing");
 
     // The CSV and JSON sweeps hold the numbers of the text sweep.
     const auto text = Split(run({"graph", advancedExample, "--index", "1"}).out, "\n");
