@@ -70,14 +70,18 @@ TEST(KernelTest, RequiredFactorsAsGivenOrFromTheCmrr) {
     }
 }
 
-TEST(KernelTest, RefusalsInOrderLeaveReportAndResults) {
+// Refused projects (one message per failed check, in order) and failing calculations leave the
+// report and the results of the last calculation as they were.
+TEST(KernelTest, RefusalsAndFailuresLeaveReportAndResults) {
     struct Case {
         void (*change)(ProjectRecord&);
         std::vector<std::string> messages; // empty: accepted
         bool advanced = false;             // with 90 degree crosscuts at 100 ft in both columns
+        OutputCommand analysis = OutputCommand::Standard;
     };
     using P = ProjectRecord&;
     const std::string angle = "Invalid advanced geometry xcut angles #";
+    const std::string overflow = "Error occurred: Overflow (6). Procedure Terminated";
     const Case cases[] = {
         {[](P) {}, {}},
         {[](P p) { p.EntryHeight = p.DepthOfCover = 0; }, {"Invalid entry height"}},
@@ -107,22 +111,38 @@ TEST(KernelTest, RefusalsInOrderLeaveReportAndResults) {
          true},
         {[](P p) { p.XcutAngle[2] = 45; }, {angle + "2"}, true},
         // Advanced data are not examined without the flag.
-        {[](P p) { p.XcutAngle[1] = 10; }, {}}};
+        {[](P p) { p.XcutAngle[1] = 10; }, {}},
+        // Loads beyond the single-precision range; no pillar column to divide the loads by; a
+        // yield pillar without width, without plan area to carry its load.
+        {[](P p) { p.DepthOfCover = 1e36f; }, {overflow}},
+        {[](P p) { p.NumEntries = 1; }, {overflow}},
+        {[](P p) { p.ConfigMode = 1, p.YieldPillarWidth = 0; },
+         {overflow},
+         false,
+         OutputCommand::Sizing},
+        // More entries than the data model holds.
+        {[](P p) { p.NumEntries = 7; },
+         {"Error occurred: Subscript out of range (9). Procedure Terminated"}}};
+    const std::array<std::string, 5> previous = {"0", "1", "2", "3", "4"};
     for (const Case& c : cases) {
         ProjectRecord p =
             c.advanced ? test::WithAngles(WorkedExample(), {90, 90}, {100, 100}) : WorkedExample();
-        c.change(p);
         test::EngineRun r;
-        r.report.OutBuf = {"page 0", "page 1", "page 2", "page 3", "page 4"};
-        r.w.SFClassic[1] = 7;
-        const bool accepted = r.run(OutputCommand::Standard, p);
+        ASSERT_TRUE(r.run(OutputCommand::Standard, p));
+        const WorkingSet before = r.w;
+        r.report.OutBuf = previous;
+        r.messenger.boxes.clear();
+        c.change(p);
+        const bool accepted = r.run(c.analysis, p);
         EXPECT_EQ(r.messenger.texts(), c.messages);
         EXPECT_EQ(accepted, c.messages.empty());
-        for (const auto& box : r.messenger.boxes) EXPECT_EQ(box.style, mb::OK);
-        if (!accepted) {
-            EXPECT_EQ(r.report.OutBuf[1] + r.report.OutBuf[4], "page 1page 4");
-            EXPECT_EQ(r.w.SFClassic[1], 7.0f);
-        }
+        for (const auto& box : r.messenger.boxes)
+            EXPECT_TRUE(box.style == mb::OK || box.text.starts_with("Error occurred: "));
+        if (accepted) continue;
+        EXPECT_EQ(r.report.OutBuf, previous);
+        EXPECT_EQ(r.w.SFClassic, before.SFClassic);
+        EXPECT_EQ(r.w.UnitStrengthOut, before.UnitStrengthOut);
+        EXPECT_EQ(r.w.DesignLoad, before.DesignLoad);
     }
 }
 

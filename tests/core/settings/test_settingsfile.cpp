@@ -18,25 +18,12 @@ using test::TempFolder;
 
 const std::vector<std::string> Fonts = {"DejaVu Sans", "Courier New", "Arial"};
 
+// The file a first start writes, kept in golden/settings/fresh.ini with the data folder as
+// "<data>".
 std::string freshFile(const std::string& dataPath) {
-    return "[Version]\r\nINIFileVersion=050817\r\n"
-           "[Settings]\r\nDefaultUnits=0\r\nDisplayHistoryWin=0\r\nMaxDisplaySize=2048\r\n"
-           "DisplayFontName=Arial\r\nDisplayFontSize=10\r\nDisplayFontBold=0\r\n"
-           "DisplayFontItalic=0\r\nKeepFileNames=1\r\nShowDisclaim=1\r\nMaxMainMenu=0\r\n"
-           "EnableMainMenuToolbar=1\r\nShortRecentFiles=0\r\nLoadLastInputFile=0\r\n"
-           "RemindAnnualUpdates=1\r\nCopyExampleFiles=1\r\nDataPath=" +
-           dataPath +
-           "\r\nFileExtension=KOR\r\nExternalEditor=Notepad.exe\r\n"
-           "[FileMenu]\r\nMaxLastFiles=0\r\n"
-           "[TextBrowse]\r\nBrowseFontName=Arial\r\nBrowseFontSize=10\r\nBrowseFontBold=0\r\n"
-           "BrowseFontItalic=0\r\nBrowseDefaultFilter=\r\nBrowseUseNotepad=0\r\n"
-           "[Graph]\r\nGraphSetParams=0\r\nGridStyle=0\r\nGraphStyle=3\r\nCurveLegend=1\r\n"
-           "SymbolSize=5\r\nGraphUnits=0\r\nGraphTitle=KORA\r\nXAxisTitle0=\r\nXAxisTitle1=\r\n"
-           "XAxisTitle2=\r\nXAxisTitle3=\r\nYAxisTitle0=\r\n"
-           "[KORAOptions]\r\nOutputStrUnits=0\r\nOutputStrGradUnits=0\r\n"
-           "ShowInputScreenOnLoad=1\r\nShowInputScreenOnStart=1\r\nIssueWarningCancel=1\r\n"
-           "ViewChildWindow=1\r\nPrintModuleHeader=1\r\nPlotEntryDims=1\r\nPlotXcutDims=1\r\n"
-           "PrintPlotReminder=1\r\nAskOfficeInstall=1\r\n";
+    std::string text = ReadBytes(std::string(KORA_GOLDEN_DIR) + "/settings/fresh.ini");
+    const auto at = text.find("<data>");
+    return at == std::string::npos ? text : text.replace(at, 6, dataPath);
 }
 
 Settings defaultsFor(const TempFolder& dir) {
@@ -193,12 +180,11 @@ TEST(SettingsFileTest, EachPartWritesOnlyItsSection) {
     }
     ASSERT_TRUE(SaveSettings(s, RecentFiles{}, dir.file("all.ini"), settingsPart::All, m));
     const Settings back = readAll(dir.file("all.ini"), dir);
-    EXPECT_EQ(back.DefaultUnits, 1);
-    EXPECT_EQ(back.BrowseUseNotepad, 1);
-    EXPECT_EQ(back.GridStyle, 2);
+    EXPECT_EQ(
+        (std::vector<float>{float(back.DefaultUnits), float(back.BrowseUseNotepad),
+                            float(back.GridStyle), float(back.PlotXcutDims), back.DisplayFontSize}),
+        (std::vector<float>{1, 1, 2, 0, 10.5f}));
     EXPECT_EQ(back.XAxisTitle[2], "Panel");
-    EXPECT_EQ(back.PlotXcutDims, 0);
-    EXPECT_EQ(back.DisplayFontSize, 10.5f);
 }
 
 using Paths = std::vector<std::string>;
@@ -207,45 +193,29 @@ Paths longPaths(const RecentFiles& r) {
     return {r.LastFileLong.begin(), r.LastFileLong.begin() + r.RecentCount};
 }
 
-TEST(RecentFilesTest, NewPathsGoToTheFrontAndTheOldestFallsOff) {
+TEST(RecentFilesTest, NewPathsGoToTheFrontKnownOnesAreSwappedWithTheFirst) {
     RecentFiles r;
     Settings s;
     for (const char* p : {"/d/a.kor", "/d/b.kor", "/d/c.kor", "/d/e.kor", "/d/f.kor"})
         EXPECT_TRUE(UpdateRecentFiles(r, p, s));
-    EXPECT_EQ(longPaths(r), (Paths{"/d/f.kor", "/d/e.kor", "/d/c.kor", "/d/b.kor"}));
     EXPECT_EQ(r.LastFile, (std::array<std::string, 4>{"f.kor", "e.kor", "c.kor", "b.kor"}));
-
-    // A removed entry leaves no gap.
-    EXPECT_TRUE(RemoveRecentFile(r, 2));
-    EXPECT_EQ(longPaths(r), (Paths{"/d/f.kor", "/d/c.kor", "/d/b.kor"}));
-    EXPECT_EQ(r.LastFile, (std::array<std::string, 4>{"f.kor", "c.kor", "b.kor", ""}));
+    EXPECT_TRUE(RemoveRecentFile(r, 2)); // no gap left
     EXPECT_FALSE(RemoveRecentFile(r, 4));
-
-    // A known path is swapped with the first, and nothing needs writing.
-    EXPECT_FALSE(UpdateRecentFiles(r, "/d/f.kor", s));
-    EXPECT_EQ(longPaths(r), (Paths{"/d/f.kor", "/d/c.kor", "/d/b.kor"}));
-    EXPECT_FALSE(UpdateRecentFiles(r, "/d/b.kor", s));
+    EXPECT_EQ(r.LastFile, (std::array<std::string, 4>{"f.kor", "c.kor", "b.kor", ""}));
+    EXPECT_FALSE(UpdateRecentFiles(r, "/d/b.kor", s)); // nothing needs writing
     EXPECT_EQ(longPaths(r), (Paths{"/d/b.kor", "/d/c.kor", "/d/f.kor"}));
     EXPECT_EQ(r.LastFile[2], "f.kor");
-}
 
-TEST(RecentFilesTest, ShortNamesAndKeepFileNames) {
-    RecentFiles r;
-    Settings s;
-    s.ShortRecentFiles = 1;
-    UpdateRecentFiles(r, "/d/a.kor", s);
-    UpdateRecentFiles(r, "/d/b.kor", s);
-    EXPECT_EQ(RecentCaption(r, 1, s), "b.kor");
     // Short names match by file name and take the new path.
-    EXPECT_FALSE(UpdateRecentFiles(r, "/other/a.kor", s));
-    EXPECT_EQ(longPaths(r), (Paths{"/other/a.kor", "/d/b.kor"}));
+    s.ShortRecentFiles = 1;
+    EXPECT_FALSE(UpdateRecentFiles(r, "/other/c.kor", s));
+    EXPECT_EQ(longPaths(r), (Paths{"/other/c.kor", "/d/b.kor", "/d/f.kor"}));
+    EXPECT_EQ(RecentCaption(r, 2, s), "b.kor");
     s.ShortRecentFiles = 0;
     EXPECT_EQ(RecentCaption(r, 2, s), "/d/b.kor");
-
-    RecentFiles none;
     s.KeepFileNames = 0;
-    EXPECT_FALSE(UpdateRecentFiles(none, "/d/a.kor", s));
-    EXPECT_EQ(none.RecentCount, 0);
+    EXPECT_FALSE(UpdateRecentFiles(r, "/d/new.kor", s));
+    EXPECT_EQ(r.RecentCount, 3);
 }
 
 } // namespace
