@@ -2,8 +2,8 @@
 
 #include "core/base/textfile.h"
 #include "core/model/unitsystems.h"
+#include "golden.h"
 #include "scriptedmessenger.h"
-#include "tempfolder.h"
 #include "thrown.h"
 
 #include "core/project/description.h"
@@ -68,31 +68,20 @@ std::string replaced(std::string text, std::string_view from, std::string_view t
     return text;
 }
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
+// A new project, and every field of a Metric project of four entries (golden/project/
+// full_metric_4.KOR: reals in the general form, integers and centre distances in the native form
+// " .5 "); one entry writes no column, and a stored 0 reads as one entry.
 TEST(ProjectFileTest, WrittenByteForByte) {
     EXPECT_EQ(ProjectFileText(newProject()), NewEnglishFile);
-
-    ProjectRecord p = newProject();
-    p.UnitSystem = Metric;
-    p.NumEntries = 3;
-    p.CenterDistance[1] = 72.5f;
+    ProjectRecord p = fullProject(Metric, 4);
     p.CenterDistance[2] = 0.5f;
-    p.EntryHeight = 6.205303f;
-    p.DepthOfCover = 0.5f;
-    const std::string t = ProjectFileText(p);
-    EXPECT_TRUE(t.starts_with("KORA_500\r\n 1 \r\n"));
-    EXPECT_TRUE(contains(t, "##EndDesc##\r\n6.205303\r\n0.5\r\n"));
-    EXPECT_TRUE(contains(t, " 3 \r\n 72.5 \r\n .5 \r\n"));
+    test::ExpectGolden("project/full_metric_4.KOR", ProjectFileText(p));
 
-    // One entry writes no column; a stored 0 reads as one entry.
     p = newProject();
     p.NumEntries = 1;
     const std::string one = ProjectFileText(p);
-    EXPECT_TRUE(contains(one, "0\r\n 1 \r\n900\r\n"));
-    EXPECT_TRUE(one.ends_with(" 0 \r\n0\r\n 0 \r\n"));
+    const std::string two = replaced(NewEnglishFile, " 2 \r\n 0 \r\n", " 1 \r\n");
+    EXPECT_EQ(one, two.substr(0, two.size() - 6)); // without column 1's angle and spacing
     ProjectRecord q = newProject();
     ScriptedMessenger m;
     ASSERT_TRUE(ReadProjectText(q, replaced(one, " 1 \r\n", " 0 \r\n"), m));
