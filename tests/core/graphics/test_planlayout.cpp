@@ -126,14 +126,11 @@ TEST(PlanCaptionTest, TitlesAndUnitLabels) {
     };
     // clang-format off
     const Case cases[] = {
-        {1, 1, 0, 0, "Actual Pillar Dimensions (width*length, m)"},
         {2, 0, 0, 0, "Unit Pillar Strength (psi)"}, {2, 0, 1, 0, "Unit Pillar Strength (psf)"},
         {2, 1, 0, 1, "Unit Pillar Strength (kPa)"},
         {3, 0, 1, 0, "Unit Pillar Strength (R) (psf)"},
         {4, 0, 1, 1, "Pillar Load Bearing Capacity (tons)/ (ft)"},
-        {4, 1, 0, 1, "Pillar Load Bearing Capacity (kN)/ (m)"},
         {5, 0, 0, 1, "Pillar Load Bearing Capacity (R) (tons)/ (ft)"},
-        {0, 0, 0, 0, "Actual Pillar Dimensions (width*length, ft)"},
         {1, 3, 0, 0, "Actual Pillar Dimensions (width*length, "}};
     // clang-format on
     for (const Case& c : cases)
@@ -145,28 +142,19 @@ TEST(PlanCaptionTest, TitlesAndUnitLabels) {
 // The plan gets only the pillar columns of the project's entries; a damaged entry count never
 // reaches beyond the five columns. (The copied geometry itself is checked by the calculation
 // and output command tests.)
-TEST(CopyPlanGeometryTest, CopiesScalarsAndTheShownColumnsOnly) {
-    const std::pair<std::int16_t, int> cases[] = {{2, 1},     {3, 2}, {6, 5}, {7, 5},
-                                                  {32767, 5}, {1, 0}, {-4, 0}};
+TEST(CopyPlanGeometryTest, CopiesTheShownColumnsOnly) {
+    const std::pair<std::int16_t, int> cases[] = {{3, 2}, {7, 5}, {32767, 5}, {1, 0}, {-4, 0}};
     for (const auto& [entries, columns] : cases) {
-        ProjectRecord p;
+        ProjectRecord p = test::WithAngles(ProjectRecord{}, {51, 52, 53, 54, 55}, {1, 2, 3, 4, 5});
         p.NumEntries = entries;
-        for (int i = 1; i <= 5; ++i) {
-            p.CenterDistance[i] = 70.5f + float(i);
-            p.XcutAngle[i] = 50.25f + float(i);
-            p.XcutSpacing[i] = 110.5f + float(i);
-        }
+        for (int i = 1; i <= 5; ++i) p.CenterDistance[i] = 70.0f + float(i);
         PlanGeometry g;
-        g.PlanCenterDistance.fill(-1);
-        g.DrawXcutAngle.fill(-2);
-        g.DrawXcutSpacing.fill(-3);
         ASSERT_NO_THROW(CopyPlanGeometry(p, g)) << entries;
         EXPECT_EQ(g.PlanEntries, entries);
         for (int i = 1; i <= 5; ++i) {
-            const bool copied = i <= columns;
-            EXPECT_EQ(g.PlanCenterDistance[i], copied ? p.CenterDistance[i] : -1) << entries;
-            EXPECT_EQ(g.DrawXcutAngle[i], copied ? p.XcutAngle[i] : -2) << entries;
-            EXPECT_EQ(g.DrawXcutSpacing[i], copied ? p.XcutSpacing[i] : -3) << entries;
+            EXPECT_EQ(g.PlanCenterDistance[i], i <= columns ? 70 + i : 0) << entries;
+            EXPECT_EQ(g.DrawXcutAngle[i], i <= columns ? 50 + i : 0) << entries;
+            EXPECT_EQ(g.DrawXcutSpacing[i], i <= columns ? i : 0) << entries;
         }
     }
 }

@@ -185,9 +185,7 @@ TEST(HistoryTest, OnOffSettingsAndClear) {
     h.AddHistory("not shown");
     EXPECT_EQ(h.text(), "");
     s.DisplayHistoryWin = 1;
-    s.MaxDisplaySize = 8192;
     h.applySettings(s);
-    EXPECT_EQ(h.maxDisplaySize(), 8192);
     h.AddHistory("first");
     h.setEnabled(false);
     h.AddHistory("dropped");
