@@ -339,6 +339,7 @@ TEST(NormalizeDescriptionTest, DropsBlankLinesAndWrapsAtSixty) {
         {std::string(29, 'a') + " " + std::string(40, 'b'),
          std::string(29, 'a') + " " + std::string(30, 'b') + "\r\n" + std::string(10, 'b')},
         {x60 + "12345", x60 + "\r\n12345"},
+        {x60 + "y", x60 + "\r\ny"}, // 61 characters are one too many
         // Lengths are characters: "é" is the 60th, and no character is cut.
         {a59 + "\u00e9bc", a59 + "\u00e9\r\nbc"},
         {a59 + "\u20ac", a59 + "\u20ac"},
