@@ -54,16 +54,5 @@ TEST(HandleErrorTest, ClassifiesAndReports) {
     }
 }
 
-TEST(OneBasedTest, BoundsRaiseSubscriptOutOfRange) {
-    OneBased<float, 5> a;
-    a[1] = 1;
-    a[5] = 5;
-    EXPECT_EQ(a[5], 5);
-    const test::Thrown e = test::ThrownBy([&] { a[6] = 0; });
-    EXPECT_EQ(e.number, 9);
-    EXPECT_EQ(e.description, "Subscript out of range");
-    EXPECT_EQ(test::ThrownBy([&] { (void)a[0]; }).number, 9);
-}
-
 } // namespace
 } // namespace kora

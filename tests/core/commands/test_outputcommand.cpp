@@ -32,17 +32,18 @@ bool has(const std::string& text, const std::string& part) {
 TEST(OutputCommandTest, EachCalculationFillsAllPages) {
     struct Case {
         int index;
-        std::string heading, listingPart, notInListing;
+        std::string heading, listingPart, notInListing, history;
     };
     const Case cases[] = {{0, "[KORA STABILITY FACTORS - STANDARD GEOMETRY]",
                            "\r\nCrosscut Spacing..................................100 (ft)\r\n",
-                           "[ADVANCED GEOMETRY PARAMETERS]"},
+                           "[ADVANCED GEOMETRY PARAMETERS]", "KORA stability factors calculated"},
                           {1, "[KORA STABILITY FACTORS - ADVANCED GEOMETRY]",
-                           "\r\n[ADVANCED GEOMETRY PARAMETERS]\r\n", "\r\nCrosscut Spacing....."},
+                           "\r\n[ADVANCED GEOMETRY PARAMETERS]\r\n", "\r\nCrosscut Spacing.....",
+                           "KORA stability factors calculated"},
                           {3, "[KORA PILLAR SIZING RESULTS]",
                            "\r\n[PILLAR SIZING PARAMETERS]\r\nPillar Configuration Mode"
                            ".........................Yield Abutment\r\n",
-                           "[ADVANCED GEOMETRY PARAMETERS]"}};
+                           "[ADVANCED GEOMETRY PARAMETERS]", "KORA pillar sizing calculated"}};
     for (const Case& c : cases) {
         Fixture f;
         ASSERT_TRUE(f.run(c.index)) << c.index;
@@ -54,9 +55,12 @@ TEST(OutputCommandTest, EachCalculationFillsAllPages) {
         EXPECT_TRUE(has(f.b.OutBuf[0], c.listingPart)) << c.index << "\n" << f.b.OutBuf[0];
         EXPECT_FALSE(has(f.b.OutBuf[0], c.notInListing)) << c.index;
         for (int page = 2; page <= 4; ++page) EXPECT_NE(f.b.OutBuf[page], "previous") << page;
+        EXPECT_EQ(f.m.history,
+                  (std::vector<std::string>{c.history, "Additional output calculated"}));
         // The plan's geometry copy was refreshed from the project.
         EXPECT_EQ(f.state.plan.PlanEntries, 3);
         EXPECT_EQ(f.state.plan.PlanXcutSpacing, 100);
+        EXPECT_EQ(f.state.plan.DrawXcutAngle[2], 80);
     }
 }
 

@@ -1,4 +1,7 @@
 #include "core/graphics/planlayout.h"
+#include "core/model/plangeometry.h"
+#include "core/model/projectrecord.h"
+#include "core/model/unitsystems.h"
 #include "testprojects.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +12,6 @@
 namespace kora {
 namespace {
 
-constexpr double Rad = 3.14159265358979323846 / 180;
 constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float Inf = std::numeric_limits<float>::infinity();
 
@@ -47,88 +49,6 @@ TEST(PlanLayoutTest, ModeFollowsTheFlagInTheDialogAndTheLastCalculationInTheResu
             << c.fromResults << c.advCalc << c.advGeometry;
 }
 
-TEST(PlanLayoutTest, WorkedExampleInThePlanWindowAndTheDialog) {
-    PlanLayout l;
-    ASSERT_TRUE(ComputePlanLayout(ThreeEntryPlan(), 0, true, l));
-    EXPECT_FLOAT_EQ(l.PlotMargin, 85);
-    for (int k = 1; k <= 3; ++k) EXPECT_FLOAT_EQ(l.ColumnBase[k], 340.0f / 3);
-    EXPECT_NEAR(l.PlotW, 626.6667, 1e-3);
-    EXPECT_EQ(l.PlotW, l.PlotH);
-    EXPECT_EQ(drawnCount(l), 8);
-    for (const auto& [i, left, right] : {std::tuple{1, 105.0f, 165.0f}, {2, 185.0f, 255.0f}}) {
-        for (int j = 1; j <= 4; ++j) {
-            EXPECT_EQ(l.PillarDrawn[i][j], 1);
-            EXPECT_EQ(l.x1[i][j] + l.x2[i][j], 2 * left);
-            EXPECT_EQ(l.x3[i][j] + l.x4[i][j], 2 * right);
-            const double top = 340.0 / 3 + 100 * j;
-            EXPECT_NEAR(l.y2[i][j], top, 1e-4);
-            EXPECT_NEAR(l.y1[i][j], top - 80, 1e-4);
-            EXPECT_EQ(l.y3[i][j], l.y1[i][j]);
-            EXPECT_EQ(l.y4[i][j], l.y2[i][j]);
-        }
-    }
-
-    // The dialog's picture: M = W / N = 170 / 3, world W = 170 + M, margin M / 2, column base
-    // W / (N + 2); taller than wide, so the world is PlotH square.
-    ASSERT_TRUE(ComputePlanLayout(ThreeEntryPlan(), 0, false, l));
-    const double m = 170.0 / 3, w = 170 + m;
-    EXPECT_NEAR(l.PlotMargin, m / 2, 1e-4);
-    EXPECT_NEAR(l.ColumnBase[1], w / 5, 1e-4);
-    EXPECT_NEAR(l.x1[1][1], m / 2 + 20, 1e-4);
-    EXPECT_NEAR(l.x3[2][4], m / 2 + 170, 1e-4);
-    EXPECT_NEAR(l.PlotH, 2 * w / 5 + 400, 1e-3);
-    EXPECT_EQ(l.PlotW, l.PlotH);
-
-    PlanGeometry six;
-    six.PlanEntries = 6;
-    six.PlanEntryWidth = 18;
-    six.PlanXcutSpacing = 90;
-    six.PlanCenterDistance.fill(60);
-    ASSERT_TRUE(ComputePlanLayout(six, 0, true, l));
-    EXPECT_EQ(drawnCount(l), 20);
-    EXPECT_NEAR(l.PlotMargin, 60, 1e-4); // 2 * 300 / 5 halved
-    EXPECT_NEAR(l.x3[5][4], 60 + 300, 1e-4);
-}
-
-TEST(PlanLayoutTest, AngledCrosscutsSlantAndStagger) {
-    PlanLayout l;
-    ASSERT_TRUE(ComputePlanLayout(advanced(60, 60), 1, true, l));
-    const double slant = std::tan(30 * Rad);
-    const double cut = 20 / std::sin(60 * Rad); // crosscut width along the entry
-    EXPECT_NEAR(l.ColumnBase[2] - l.ColumnBase[1], 80 / std::tan(60 * Rad), 1e-4);
-    for (const auto& [i, width, pitch] : {std::tuple{1, 60.0, 100.0}, {2, 70.0, 120.0}}) {
-        for (int j = 1; j <= 4; ++j) {
-            EXPECT_NEAR(l.y2[i][j], l.ColumnBase[i] + j * pitch, 1e-3);
-            EXPECT_NEAR(l.y2[i][j] - l.y1[i][j], pitch - cut, 1e-3);
-            EXPECT_NEAR(l.y3[i][j] - l.y1[i][j], width * slant, 1e-3);
-            EXPECT_NEAR(l.y4[i][j] - l.y2[i][j], width * slant, 1e-3);
-        }
-    }
-    // The world reaches the highest top right corner plus the bottom margin.
-    EXPECT_NEAR(l.PlotH, std::max(l.y4[1][4], l.y4[2][4]) + l.ColumnBase[1], 1e-3);
-    EXPECT_EQ(l.PlotW, l.PlotH);
-
-    // An angle of 0 stands for 90: no stagger, no slant, a crosscut one entry width wide.
-    EXPECT_EQ(SinDeg(0), 1.0);
-    for (float angle : {0.0f, 90.0f}) {
-        ASSERT_TRUE(ComputePlanLayout(advanced(angle, angle), 1, true, l)) << angle;
-        EXPECT_NEAR(l.ColumnBase[2], l.ColumnBase[1], 1e-4) << angle;
-        for (int i = 1; i <= 2; ++i) {
-            for (int j = 1; j <= 4; ++j) {
-                EXPECT_NEAR(l.y3[i][j], l.y1[i][j], 1e-4) << angle;
-                EXPECT_NEAR(l.y2[i][j] - l.y1[i][j], (i == 1 ? 100 : 120) - 20, 1e-4) << angle;
-            }
-        }
-    }
-    // Modes 0 and 2 draw the project's crosscut spacing with square crosscuts.
-    for (int mode : {0, 2}) {
-        ASSERT_TRUE(ComputePlanLayout(advanced(60, 70), mode, true, l));
-        EXPECT_EQ(l.ColumnBase[2], l.ColumnBase[1]);
-        EXPECT_NEAR(l.y2[2][3] - l.y1[2][3], 80, 1e-4);
-        EXPECT_EQ(l.y4[2][3], l.y2[2][3]);
-    }
-}
-
 TEST(PlanLayoutTest, DegenerateGeometryIsNotDrawable) {
     struct Case {
         int mode;
@@ -160,30 +80,8 @@ TEST(PlanLayoutTest, DegenerateGeometryIsNotDrawable) {
     }
 }
 
-// The turned pillar and the pillar at 90 degrees are fixed by the label texts below.
+// The turned pillar's dimensions are fixed by the label texts.
 TEST(PillarLabelTest, DimensionsTextsAndAngles) {
-    const double s60 = std::sin(60 * Rad);
-    struct Case {
-        float centre, spacing, angle, width, length;
-        bool swapped;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {80, 100, 60, 60, float(100 - 20 / s60), false}, {120, 60, 90, 40, 100, true}};
-    // clang-format on
-    for (const Case& c : cases) {
-        PlanGeometry g;
-        g.PlanEntries = 2;
-        g.PlanEntryWidth = 20;
-        g.PlanCenterDistance[1] = c.centre;
-        g.DrawXcutSpacing[1] = c.spacing;
-        g.DrawXcutAngle[1] = c.angle;
-        const PillarDims d = PillarPlanDims(g, 1);
-        EXPECT_NEAR(d.Width, c.width, 1e-4) << c.centre << " " << c.angle;
-        EXPECT_NEAR(d.Length, c.length, 1e-4) << c.centre << " " << c.angle;
-        EXPECT_EQ(d.Swapped, c.swapped) << c.centre << " " << c.angle;
-    }
-
     PlanLabelValues v;
     v.UnitStrengthOut[2] = 1234.4f;
     v.UnitStrengthROut[2] = 987.5f;
@@ -228,22 +126,37 @@ TEST(PlanCaptionTest, TitlesAndUnitLabels) {
     };
     // clang-format off
     const Case cases[] = {
-        {1, 1, 0, 0, "Actual Pillar Dimensions (width*length, m)"},
         {2, 0, 0, 0, "Unit Pillar Strength (psi)"}, {2, 0, 1, 0, "Unit Pillar Strength (psf)"},
-        {2, 1, 0, 1, "Unit Pillar Strength (kPa)"}, {3, 0, 0, 1, "Unit Pillar Strength (R) (psi)"},
+        {2, 1, 0, 1, "Unit Pillar Strength (kPa)"},
         {3, 0, 1, 0, "Unit Pillar Strength (R) (psf)"},
-        {4, 0, 0, 0, "Pillar Load Bearing Capacity (lbs)/ (ft)"},
         {4, 0, 1, 1, "Pillar Load Bearing Capacity (tons)/ (ft)"},
-        {4, 1, 0, 1, "Pillar Load Bearing Capacity (kN)/ (m)"},
-        {5, 0, 0, 0, "Pillar Load Bearing Capacity (R) (lbs)/ (ft)"},
         {5, 0, 0, 1, "Pillar Load Bearing Capacity (R) (tons)/ (ft)"},
-        {0, 0, 0, 0, "Actual Pillar Dimensions (width*length, ft)"},
         {1, 3, 0, 0, "Actual Pillar Dimensions (width*length, "}};
     // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(PlanCaption(c.labelMode, c.units, c.strUnits, c.gradUnits),
                   std::string("KORA: ") + c.title + ".  Entries shown from left to right.")
             << c.labelMode << c.units << c.strUnits << c.gradUnits;
+}
+
+// The plan gets only the pillar columns of the project's entries; a damaged entry count never
+// reaches beyond the five columns. (The copied geometry itself is checked by the calculation
+// and output command tests.)
+TEST(CopyPlanGeometryTest, CopiesTheShownColumnsOnly) {
+    const std::pair<std::int16_t, int> cases[] = {{3, 2}, {7, 5}, {32767, 5}, {1, 0}, {-4, 0}};
+    for (const auto& [entries, columns] : cases) {
+        ProjectRecord p = test::WithAngles(ProjectRecord{}, {51, 52, 53, 54, 55}, {1, 2, 3, 4, 5});
+        p.NumEntries = entries;
+        for (int i = 1; i <= 5; ++i) p.CenterDistance[i] = 70.0f + float(i);
+        PlanGeometry g;
+        ASSERT_NO_THROW(CopyPlanGeometry(p, g)) << entries;
+        EXPECT_EQ(g.PlanEntries, entries);
+        for (int i = 1; i <= 5; ++i) {
+            EXPECT_EQ(g.PlanCenterDistance[i], i <= columns ? 70 + i : 0) << entries;
+            EXPECT_EQ(g.DrawXcutAngle[i], i <= columns ? 50 + i : 0) << entries;
+            EXPECT_EQ(g.DrawXcutSpacing[i], i <= columns ? i : 0) << entries;
+        }
+    }
 }
 
 } // namespace

@@ -4,6 +4,10 @@
 #include "core/model/plangeometry.h"
 #include "core/model/projectrecord.h"
 #include "core/model/unitsystems.h"
+#include "core/project/fieldchecks.h"
+#include "scriptedmessenger.h"
+
+#include "golden.h"
 
 #include <gtest/gtest.h>
 
@@ -39,65 +43,45 @@ ParameterForm changed(const char* changes, int config) {
     return form;
 }
 
+// Each row's first failing check, as "changes (mode) -> tab box: message" (tabs 0 Standard,
+// 1 Defaults, 2 Sizing, 3 Advanced), in
+// golden/parameters/validation.txt. Boundaries pass; a spacing alone is no advanced geometry; the
+// yield width is needed only with yield pillars; no entries, no column checks.
 TEST(ValidateParameterFields, TheFirstFailingCheckNamesItsMessageTabAndBox) {
-    constexpr auto Standard = ParameterTab::Standard, Defaults = ParameterTab::Defaults,
-                   Sizing = ParameterTab::Sizing, Advanced = ParameterTab::Advanced;
-    const char* const angle = "Invalid crosscut angle. Valid range is 45-90 degrees.";
-    const char* const yield = "Invalid width of Yield Pillar(s)";
-    const struct {
-        const char* changes;
-        int config;
-        const char* box; // "": every check passes
-        ParameterTab tab;
-        const char* message;
-    } rows[] = {
-        {"", 0, "", Standard, ""},
-        {"Text1=x;Text2=", 0, "Text1", Standard, "Invalid entry height"},
-        {"Text2=", 0, "Text2", Standard, "Invalid depth of cover"},
-        {"Text3=-5", 0, "Text3", Standard, "Invalid panel width"},
-        {"Text4=0.5", 0, "Text4", Standard, "Invalid entry width. Should be >= 1  (ft)"},
-        {"Text4=400", 0, "Text4", Standard,
-         "Invalid entry width. Should be less that 1/2 of panel width"},
-        {"Text5=20", 0, "Text5", Standard, "Invalid crosscut spacing"},
-        {"Text5=0", 0, "Text5", Standard, "Invalid crosscut spacing"},
-        {"txtCoalStrength=0", 0, "txtCoalStrength", Defaults, "Invalid in situ coal strength"},
-        {"txtAbutmentAngle=91", 0, "txtAbutmentAngle", Defaults,
-         "Value '91' is outside input range\r\nValid range is: 0-90"},
-        {"txtUnitWeight=0", 0, "txtUnitWeight", Defaults, "Invalid overburden unit weight"},
-        {"Text10=0.05", 0, "Text10", Sizing,
-         "Value '0.05' is outside input range\r\nValid range is: 0.1-10"},
-        {"Text11=12", 0, "Text11", Sizing,
-         "Value '12' is outside input range\r\nValid range is: 0.1-10"},
-        {"Text12= ", 0, "Text12", Sizing, "Blank field not allowed"},
-        {"Text13=;Text16=x", 0, "Text13", Sizing, "Blank field not allowed"},
-        {"Text16=0", 1, "Text16", Sizing, yield},
-        {"Text16=", 2, "Text16", Sizing, yield},
-        {"Text16=3x0", 0, "Text16", Sizing, yield},
-        {"Text14_2=0", 0, "Text14_2", Standard, "Invalid entry spacing"},
-        {"Text14_1=20", 0, "Text14_1", Standard, "Entry spacing should be more than Entry Width"},
-        {"Text22_1=60;Text23_1=100;Text22_2=60;Text23_2=0", 0, "Text23_2", Advanced,
-         "Invalid crosscut spacing"},
-        {"Text22_1=60;Text23_1=100;Text23_2=100", 0, "Text22_2", Advanced, angle},
-        {"Text22_1=44;Text23_1=100", 0, "Text22_1", Advanced, angle},
-        {"Text22_1=90.5;Text23_1=100", 0, "Text22_1", Advanced, angle},
-        // Boundaries pass; a spacing alone is no advanced geometry; the yield width is needed
-        // only with yield pillars; no entries, no column checks.
+    const std::pair<const char*, int> rows[] = {
+        {"", 0},
+        {"Text1=x;Text2=", 0},
+        {"Text2=", 0},
+        {"Text4=0.5", 0},
+        {"Text4=400", 0},
+        {"Text5=0", 0},
+        {"txtCoalStrength=0", 0},
+        {"txtAbutmentAngle=91", 0},
+        {"txtUnitWeight=0", 0},
+        {"Text10=0.05", 0},
+        {"Text12= ", 0},
+        {"Text13=;Text16=x", 0},
+        {"Text16=0", 1},
+        {"Text16=3x0", 0},
+        {"Text14_2=0", 0},
+        {"Text14_1=20", 0},
+        {"Text22_1=60;Text23_1=100;Text22_2=60;Text23_2=0", 0},
+        {"Text22_1=60;Text23_1=100;Text23_2=100", 0},
+        {"Text22_1=44;Text23_1=100", 0},
         {"Text10=0.1;Text11=10;txtAbutmentAngle=90;Text16=0;Text22_1=45;Text23_1=100;"
          "Text22_2=90;Text23_2=110",
-         3, "", Standard, ""},
-        {"Text23_1=100;Text23_2=0", 0, "", Standard, ""},
-        {"Text6=0;Text14_1=0", 0, "", Standard, ""},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.changes);
-        const std::optional<FieldFailure> failure =
-            ValidateParameterFields(changed(row.changes, row.config), English);
-        ASSERT_EQ(failure.has_value(), *row.box != '\0') << (failure ? failure->message : "");
-        if (!failure) continue;
-        EXPECT_EQ(failure->message, row.message);
-        EXPECT_EQ(failure->tab, row.tab);
-        EXPECT_EQ(failure->box, row.box);
+         3},
+        {"Text23_1=100;Text23_2=0", 0},
+        {"Text6=0;Text14_1=0", 0}};
+    std::string results;
+    for (const auto& [changes, config] : rows) {
+        const std::optional<FieldFailure> f =
+            ValidateParameterFields(changed(changes, config), English);
+        results += std::string(changes) + " (" + std::to_string(config) + ") -> " +
+                   (f ? std::to_string(int(f->tab)) + " " + f->box + ": " + f->message : "passes") +
+                   "\n";
     }
+    test::ExpectGolden("parameters/validation.txt", results);
     EXPECT_EQ(ValidateParameterFields(changed("Text4=0", 0), Metric)->message,
               "Invalid entry width. Should be >= 1  (m)");
 }
@@ -152,24 +136,16 @@ TEST(ParameterForm, ThePlanViewTakesTheGeometryAsTyped) {
     form.advanced = 1;
     PlanGeometry g;
     SaveFormGeometry(form, g);
-    EXPECT_EQ(g.PlanEntryWidth, 20);
-    EXPECT_EQ(g.PlanXcutSpacing, 100);
+    EXPECT_EQ((std::vector<float>{g.PlanEntryWidth, g.PlanXcutSpacing, g.PlanCenterDistance[1],
+                                  g.DrawXcutAngle[2]}),
+              (std::vector<float>{20, 100, 100, 60}));
     EXPECT_EQ(g.PlanEntries, 3);
-    EXPECT_EQ(g.PlanCenterDistance[1], 100);
-    EXPECT_EQ(g.DrawXcutAngle[2], 60);
     EXPECT_EQ(g.PlanAdvGeometry, 1);
     EXPECT_FALSE(HasAdvancedData(form));
 }
 
-TEST(ParameterForm, SuggestionsAndDefaultsWarnings) {
-    const struct {
-        double cmrr;
-        float classic, revised;
-    } cmrr[] = {{35, 1.27f, 1.44f}, {0, 1.76f, 2.0f}, {100, 0.36f, 0.4f}, {45, 1.13f, 1.28f}};
-    for (const auto& c : cmrr) {
-        EXPECT_FLOAT_EQ(CmrrSuggestedSF(c.cmrr).Classic, c.classic) << c.cmrr;
-        EXPECT_FLOAT_EQ(CmrrSuggestedSF(c.cmrr).Revised, c.revised) << c.cmrr;
-    }
+// The CMRR suggestions are fixed by the kernel's required factors.
+TEST(ParameterForm, DefaultsWarnings) {
     const struct {
         const char* box;
         double value;
@@ -177,18 +153,40 @@ TEST(ParameterForm, SuggestionsAndDefaultsWarnings) {
         bool warns;
     } warnings[] = {
         {"txtCoalStrength", 900, English, false},
-        {"txtCoalStrength", 6.21, Metric, false},
         {"txtCoalStrength", 900, Metric, true},
         {"txtAbutmentAngle", 25, English, true},
-        {"txtUnitWeight", 25.45, Metric, false},
         {"txtUnitWeight", 162.5, English, true},
-        {"Text1", 3, English, false},
     };
     for (const auto& w : warnings)
         EXPECT_EQ(DefaultsWarning(w.box, w.value, w.units).has_value(), w.warns) << w.box;
     EXPECT_TRUE(DefaultsWarning("txtUnitWeight", 0, English)
                     ->starts_with("Warning: The KORA case history data base was analyzed with an "
                                   "overburden unit weight of 162 pcf.  "));
+}
+
+// Accepted texts and the message of each refused one, in golden/parameters/ranges.txt.
+TEST(CheckRangeTest, MessagesAndResult) {
+    struct Case {
+        const char* text;
+        double low, high;
+        const char* field;
+    };
+    const Case cases[] = {{"12", 1, 10, "Entry Height"},  {"10", 1, 10, "Entry Height"},
+                          {"   ", 1, 10, "Entry Height"}, {"", 1, 10, ""},
+                          {"12abc", 0.1, 10, "Angle"},    {"12abc", 10, 90, ""},
+                          {"abc", 0.1, 10, ""},           {"abc", 0, 10, ""},
+                          {" 0.05", 0.1, 1.5, "SF"}};
+    std::string results;
+    for (const Case& c : cases) {
+        test::ScriptedMessenger m;
+        const bool ok = CheckRange(c.text, c.low, c.high, c.field, SetMessageTitles(2), m);
+        results += "'" + std::string(c.text) + "' " + std::to_string(c.low) + "-" +
+                   std::to_string(c.high) + (ok ? " accepted" : " refused") + "\n";
+        for (const auto& box : m.boxes)
+            results += box.title + " (" + std::to_string(box.style) + "): " + box.text + "\n";
+        EXPECT_EQ(m.boxes.size(), ok ? 0u : 1u) << c.text;
+    }
+    test::ExpectGolden("parameters/ranges.txt", results);
 }
 
 } // namespace

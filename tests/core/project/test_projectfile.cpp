@@ -2,10 +2,11 @@
 
 #include "core/base/textfile.h"
 #include "core/model/unitsystems.h"
+#include "golden.h"
 #include "scriptedmessenger.h"
-#include "tempfolder.h"
 #include "thrown.h"
 
+#include "core/project/description.h"
 #include <gtest/gtest.h>
 
 namespace kora {
@@ -67,31 +68,20 @@ std::string replaced(std::string text, std::string_view from, std::string_view t
     return text;
 }
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
+// A new project, and every field of a Metric project of four entries (golden/project/
+// full_metric_4.KOR: reals in the general form, integers and centre distances in the native form
+// " .5 "); one entry writes no column, and a stored 0 reads as one entry.
 TEST(ProjectFileTest, WrittenByteForByte) {
     EXPECT_EQ(ProjectFileText(newProject()), NewEnglishFile);
-
-    ProjectRecord p = newProject();
-    p.UnitSystem = Metric;
-    p.NumEntries = 3;
-    p.CenterDistance[1] = 72.5f;
+    ProjectRecord p = fullProject(Metric, 4);
     p.CenterDistance[2] = 0.5f;
-    p.EntryHeight = 6.205303f;
-    p.DepthOfCover = 0.5f;
-    const std::string t = ProjectFileText(p);
-    EXPECT_TRUE(t.starts_with("KORA_500\r\n 1 \r\n"));
-    EXPECT_TRUE(contains(t, "##EndDesc##\r\n6.205303\r\n0.5\r\n"));
-    EXPECT_TRUE(contains(t, " 3 \r\n 72.5 \r\n .5 \r\n"));
+    test::ExpectGolden("project/full_metric_4.KOR", ProjectFileText(p));
 
-    // One entry writes no column; a stored 0 reads as one entry.
     p = newProject();
     p.NumEntries = 1;
     const std::string one = ProjectFileText(p);
-    EXPECT_TRUE(contains(one, "0\r\n 1 \r\n900\r\n"));
-    EXPECT_TRUE(one.ends_with(" 0 \r\n0\r\n 0 \r\n"));
+    const std::string two = replaced(NewEnglishFile, " 2 \r\n 0 \r\n", " 1 \r\n");
+    EXPECT_EQ(one, two.substr(0, two.size() - 6)); // without column 1's angle and spacing
     ProjectRecord q = newProject();
     ScriptedMessenger m;
     ASSERT_TRUE(ReadProjectText(q, replaced(one, " 1 \r\n", " 0 \r\n"), m));
@@ -185,12 +175,10 @@ TEST(ProjectFileTest, ReaderCorrectsCodesAndAcceptsListForms) {
     // clang-format off
     const Case cases[] = {
         {"KORA_500\r\n 0 ", "KORA_500\r\n 7 ", &ProjectRecord::UnitSystem, 0},
-        {"KORA_500\r\n 0 ", "KORA_500\r\n-1 ", &ProjectRecord::UnitSystem, 0},
         {"35\r\n 1 \r\n 0 \r\n", "35\r\n 1 \r\n 9 \r\n", &ProjectRecord::ConfigMode, 0},
         {"35\r\n 1 \r\n 0 \r\n", "35\r\n 1 \r\n 2.5 \r\n", &ProjectRecord::ConfigMode, 2},
         {"35\r\n 1 \r\n", "35\r\n 2 \r\n", &ProjectRecord::UseCMRR, 0},
-        {" 0 \r\n0\r\n0\r\n", " 2 \r\n0\r\n0\r\n", &ProjectRecord::AdvGeometry, 0},
-        {" 0 \r\n0\r\n0\r\n", "-1 \r\n0\r\n0\r\n", &ProjectRecord::AdvGeometry, 0}};
+        {" 0 \r\n0\r\n0\r\n", " 2 \r\n0\r\n0\r\n", &ProjectRecord::AdvGeometry, 0}};
     // clang-format on
     ProjectRecord base = newProject();
     base.UseCMRR = 1;
@@ -309,11 +297,9 @@ TEST(ProjectFileTest, FileNamesAndCaption) {
     };
     // clang-format off
     const Case cases[] = {
-        {"/home/u/MyTERVA/pan.el.kor", false, "pan.el.kor", false},
         {"/home/u/MyTERVA/pan.el.kor", true, "pan", false},
         {"C:\\data\\Gate.KOR", true, "Gate", false},
         {"mixed/dir\\name.kor", false, "name.kor", false},
-        {"/home/u/.hidden.kor", true, ".hidden.kor", false}, {"", false, "", false},
         {"/home/u/", false, "/home/u/", true}, {"C:\\data\\", true, "C:\\data\\", true}};
     // clang-format on
     for (const Case& c : cases) {
@@ -334,6 +320,35 @@ TEST(ProjectFileTest, FileNamesAndCaption) {
     };
     EXPECT_EQ(CaptionText("K", letters(51), true), "K: " + letters(10) + "..." + letters(37));
     EXPECT_EQ(CaptionText("K", letters(50), true), "K: " + letters(50));
+}
+
+TEST(NormalizeDescriptionTest, DropsBlankLinesAndWrapsAtSixty) {
+    const std::string a59(59, 'a'), x60(60, 'x');
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"first\r\n\r\n   \r\nsecond\r\n", "first\r\nsecond"},
+        {"unix\nlines\n\nhere", "unix\r\nlines\r\nhere"},
+        {"  leading blanks, and commas, stay", "  leading blanks, and commas, stay"},
+        // Character 60 is a blank: the first piece is 60 characters with the blank at its end.
+        {"aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee fffffffff ggggggggg",
+         "aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee fffffffff \r\nggggggggg"},
+        // Otherwise the cut follows the last blank between 40 and 59.
+        {"aaaaaaaaaa bbbbbbbbbb cccccccccc dddddddddd eeeeeeeeee ffffffffff",
+         "aaaaaaaaaa bbbbbbbbbb cccccccccc dddddddddd eeeeeeeeee \r\nffffffffff"},
+        // A blank only before 40, or none: the word is cut at 60.
+        {std::string(29, 'a') + " " + std::string(40, 'b'),
+         std::string(29, 'a') + " " + std::string(30, 'b') + "\r\n" + std::string(10, 'b')},
+        {x60 + "12345", x60 + "\r\n12345"},
+        {x60 + "y", x60 + "\r\ny"}, // 61 characters are one too many
+        // Lengths are characters: "é" is the 60th, and no character is cut.
+        {a59 + "\u00e9bc", a59 + "\u00e9\r\nbc"},
+        {a59 + "\u20ac", a59 + "\u20ac"},
+        {a59.substr(0, 45) + " \U0001D11E" + std::string(13, 'x'),
+         a59.substr(0, 45) + " \U0001D11E" + std::string(13, 'x')},
+        // A piece of blanks is dropped; a line reading as the end marker is shifted.
+        {x60 + std::string(61, ' ') + "y", x60 + "\r\n y"},
+        {"##EndDesc##\r\nx", " ##EndDesc##\r\nx"}};
+    for (const auto& [input, expected] : cases) EXPECT_EQ(NormalizeDescription(input), expected);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/base/koraerror.h"
 #include "core/report/chartexport.h"
 #include "tempfolder.h"
+#include "thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -79,14 +80,9 @@ TEST(ChartExportTest, WorkbookThatCannotBeWritten) {
     };
     const Case cases[] = {{dir.file("missing/curves.xlsx"), err::PathNotFound},
                           {dir.file("taken.xlsx"), err::PathFileAccessError}};
-    for (const Case& c : cases) {
-        try {
-            WriteChartWorkbook(c.path, curves());
-            ADD_FAILURE() << c.path;
-        } catch (const KoraError& e) {
-            EXPECT_EQ(e.number(), c.number) << c.path;
-        }
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(test::ThrownBy([&] { WriteChartWorkbook(c.path, curves()); }).number, c.number)
+            << c.path;
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("taken.xlsx")));
 }
 

@@ -1,5 +1,8 @@
 #include "core/base/fontchoice.h"
+#include "core/model/settings.h"
+#include "core/report/history.h"
 #include "core/report/pageprinter.h"
+#include "golden.h"
 
 #include <gtest/gtest.h>
 
@@ -9,20 +12,11 @@ namespace kora {
 namespace {
 
 // Letter paper, every character 100 twips wide, every line 200 twips high: the body ends below
-// 15840 - 1872 = 13968, so a page holds the lines at 1152, 1352, ..., 13952 (65 lines).
+// 15840 - 1872 = 13968, so a page holds the lines at 1152, 1352, ..., 13952 (65 lines). Every
+// call is logged as a line.
 class RecordingSink : public PageSink {
 public:
-    struct Text {
-        int page;
-        double x, y;
-        std::string text;
-        bool bold;
-    };
-    std::vector<Text> texts;
-    int pages = 1;
-    bool ended = false;
-    std::string font;
-    double points = 0;
+    std::ostringstream log;
     bool bold = false;
 
     double pageWidth() const override { return 12240; }
@@ -31,97 +25,47 @@ public:
         return {"DejaVu Sans", "courier new", "Arial"};
     }
     void setFont(const std::string& name, double size, bool isBold) override {
-        font = name;
-        points = size;
+        log << "font " << name << " " << size << (isBold ? " bold\n" : "\n");
         bold = isBold;
     }
     double textWidth(std::string_view t) const override { return 100.0 * double(t.size()); }
     double textHeight(std::string_view) const override { return 200; }
     void drawText(double x, double y, std::string_view t) override {
-        texts.push_back({pages, x, y, std::string(t), bold});
+        log << x << "," << y << (bold ? " bold " : " ") << t << "\n";
     }
-    void newPage() override { ++pages; }
-    void end() override { ended = true; }
-
-    // The body texts (or the bold header texts) of a page as "text@x,y".
-    std::vector<std::string> onPage(int p, bool headers) const {
-        std::vector<std::string> r;
-        for (const auto& t : texts)
-            if (t.page == p && t.bold == headers)
-                r.push_back((std::ostringstream() << t.text << "@" << t.x << "," << t.y).str());
-        return r;
-    }
+    void newPage() override { log << "new page\n"; }
+    void end() override { log << "end\n"; }
 };
 
 PrintStamp fixedStamp() {
     return {"12/6/2024", "09:05"};
 }
 
-TEST(PagePrinterTest, BreaksPagesAtTheBottomLimitWithAHeaderOnEachPage) {
+// Two print jobs, kept in golden/print/jobs.txt. The report of 70 lines: 9-point Courier New,
+// 65 lines on page 1, a bold header on each page ("Page: 1" is 700 wide: it starts at
+// 12240 - 1152 - 1.2 x 700 = 10248). Then the modes one by one: lines split at CR LF only, a new
+// page with its header, a new page without one whose next line starts at the top, the end; a
+// new job counts its pages from 1 again.
+TEST(PagePrinterTest, PagesLinesAndHeaders) {
     RecordingSink sink;
     PagePrinter printer(sink, fixedStamp);
     std::string text;
     for (int i = 1; i <= 70; ++i) text += "line " + std::to_string(i) + "\r\n";
     PrintPages(printer, text);
-    EXPECT_EQ(sink.font, "courier new");
-    EXPECT_EQ(sink.points, 9);
-    EXPECT_FALSE(sink.bold); // bold only while the header is drawn
-    // "Page: 1" is 700 wide: 12240 - 1152 - 1.2 * 700.
-    EXPECT_EQ(sink.onPage(1, true),
-              (std::vector<std::string>{"KORA, 12/6/2024, 09:05@576,0", "Page: 1@10248,0"}));
-    EXPECT_EQ(sink.onPage(2, true),
-              (std::vector<std::string>{"KORA, 12/6/2024, 09:05@576,0", "Page: 2@10248,0"}));
-    const auto body1 = sink.onPage(1, false);
-    ASSERT_EQ(body1.size(), 65u);
-    EXPECT_EQ(body1.front(), "line 1@1152,1152");
-    EXPECT_EQ(body1.back(), "line 65@1152,13952");
-    EXPECT_EQ(
-        sink.onPage(2, false),
-        (std::vector<std::string>{"line 66@1152,1152", "line 67@1152,1352", "line 68@1152,1552",
-                                  "line 69@1152,1752", "line 70@1152,1952"}));
-    EXPECT_EQ(sink.pages, 2);
     EXPECT_EQ(printer.page(), 2);
-    EXPECT_TRUE(sink.ended);
-}
 
-TEST(PagePrinterTest, TextLinesAndExplicitPageBreaks) {
-    RecordingSink sink;
-    PagePrinter printer(sink, fixedStamp);
-    printer.PrintText(PrintMode::StartJob, "");
-    EXPECT_EQ(printer.currentY(), 1152);
-    // Lines split at CR LF only.
-    printer.PrintText(PrintMode::Text, "first\r\n\r\nthird with\ra bare CR\r\nlast without end");
-    EXPECT_EQ(sink.onPage(1, false), (std::vector<std::string>{"first@1152,1152", "@1152,1352",
-                                                               "third with\ra bare CR@1152,1552",
-                                                               "last without end@1152,1752"}));
-    printer.PrintText(PrintMode::NewPage, "");
-    EXPECT_EQ(printer.page(), 2);
-    EXPECT_EQ(printer.currentY(), 1152);
-    EXPECT_EQ(sink.onPage(2, true).size(), 2u);
-    // A new page without header; the next line starts at the top.
-    printer.PrintText(PrintMode::NewPageNoHeader, "");
-    printer.PrintText(PrintMode::Line, "top of page three");
-    EXPECT_TRUE(sink.onPage(3, true).empty());
-    EXPECT_EQ(sink.onPage(3, false), std::vector<std::string>{"top of page three@1152,0"});
-    EXPECT_FALSE(sink.ended);
-    printer.PrintText(PrintMode::EndJob, "");
-    EXPECT_TRUE(sink.ended);
-
-    // A new job restarts the page count and takes a new stamp.
-    int calls = 0;
-    PagePrinter again(sink, [&] {
-        ++calls;
-        return PrintStamp{"1/2/2025", "23:59"};
-    });
-    PrintPages(again, "a\r\n");
-    again.PrintText(PrintMode::NewPage, "");
-    PrintPages(again, "b\r\n");
-    EXPECT_EQ(calls, 2);
-    EXPECT_EQ(again.page(), 1);
+    PagePrinter modes(sink, fixedStamp);
+    modes.PrintText(PrintMode::StartJob, "");
+    modes.PrintText(PrintMode::Text, "first\r\n\r\nthird with\ra bare CR\r\nlast without end");
+    modes.PrintText(PrintMode::NewPage, "");
+    EXPECT_EQ(modes.page(), 2);
+    EXPECT_EQ(modes.currentY(), 1152);
+    modes.PrintText(PrintMode::NewPageNoHeader, "");
+    modes.PrintText(PrintMode::Line, "top of page three");
+    modes.PrintText(PrintMode::EndJob, "");
+    test::ExpectGolden("print/jobs.txt", sink.log.str());
     EXPECT_EQ(PrintDateText(2024, 12, 6), "12/6/2024");
-    EXPECT_EQ(PrintDateText(2025, 1, 31), "1/31/2025");
     EXPECT_EQ(PrintTimeText(9, 5), "09:05");
-    EXPECT_EQ(PrintTimeText(23, 59), "23:59");
 }
 
 TEST(FontChoiceTest, FirstPreferredOrItsMetricFaceNeverAnyOtherFont) {
@@ -133,10 +77,9 @@ TEST(FontChoiceTest, FirstPreferredOrItsMetricFaceNeverAnyOtherFont) {
     const Case cases[] = {
         {{"Liberation Mono", "Courier", "ARIAL"}, "Liberation Mono", "ARIAL"},
         {{"Terminal", "System", "Courier New"}, "Courier New", "Courier New"},
-        {{"Terminal", "System"}, "Courier New", "System"},
         {{"DejaVu Math TeX Gyre", "Liberation Sans", "Arial"}, "Courier New", "Arial"},
         {{"C059", "DejaVu Sans", "liberation mono"}, "liberation mono", "liberation mono"},
-        {{"DejaVu Sans", "Noto"}, "Courier New", "Arial"}, {{}, "Courier New", "Arial"}};
+        {{}, "Courier New", "Arial"}};
     // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(PickPrinterFont(c.fonts), c.printer);
@@ -146,6 +89,63 @@ TEST(FontChoiceTest, FirstPreferredOrItsMetricFaceNeverAnyOtherFont) {
     EXPECT_EQ(FindFont("Courier", {"Arial", "Courier New"}), -1);
     EXPECT_EQ(MetricEquivalent("courier"), "Liberation Mono");
     EXPECT_EQ(MetricEquivalent("Times New Roman"), "");
+}
+
+TEST(HistoryTest, KeepsTheLastTwoLinesOnceFull) {
+    struct Case {
+        int maxDisplaySize;
+        std::vector<std::string> messages;
+        std::string expected;
+    };
+    const std::string e4 = "\u00e9\u00e9\u00e9\u00e9";
+    const Case cases[] = {
+        // 18 characters are below 20: the third line is simply added; at 27 the fourth line
+        // first drops all but the last two.
+        {20, {"aaaa", "bbbb", "cccc", "dddd"}, "2. bbbb\r\n3. cccc\r\n4. dddd\r\n"},
+        // Exactly the limit counts as reached.
+        {18, {"aaaa", "bbbb", "cccc"}, "1. aaaa\r\n2. bbbb\r\n3. cccc\r\n"},
+        // Two lines over the limit are never cut.
+        {10,
+         {"a long first message", "a long second one", "x", "y"},
+         "2. a long second one\r\n3. x\r\n4. y\r\n"},
+        // A message with its own line breaks counts as several lines, as in the history pane.
+        {10, {"one\r\ntwo", "three", "four"}, "two\r\n2. three\r\n3. four\r\n"},
+        // The size is counted in characters: 18 of them (26 bytes) are below 20.
+        {20, {e4, e4, "x"}, "1. " + e4 + "\r\n2. " + e4 + "\r\n3. x\r\n"}};
+    for (const Case& c : cases) {
+        History h(true, c.maxDisplaySize);
+        for (const auto& m : c.messages) h.AddHistory(m);
+        EXPECT_EQ(h.text(), c.expected);
+    }
+}
+
+TEST(HistoryTest, NumberingWrapsAfter16384) {
+    History h(true, 4096);
+    for (int i = 1; i <= 16384; ++i) h.AddHistory("step");
+    EXPECT_EQ(h.HistoryCounter(), 16384);
+    h.AddHistory("next");
+    EXPECT_EQ(h.HistoryCounter(), 1);
+    EXPECT_TRUE(h.text().ends_with("\r\n16384. step\r\n1. next\r\n"));
+    EXPECT_LT(h.text().size(), 4096u + 40u);
+}
+
+TEST(HistoryTest, OnOffSettingsAndClear) {
+    Settings s;
+    History h;
+    h.applySettings(s); // DisplayHistoryWin 0 by default
+    h.AddHistory("not shown");
+    EXPECT_EQ(h.text(), "");
+    s.DisplayHistoryWin = 1;
+    h.applySettings(s);
+    h.AddHistory("first");
+    h.setEnabled(false);
+    h.AddHistory("dropped");
+    h.setEnabled(true);
+    h.AddHistory("second");
+    EXPECT_EQ(h.text(), "1. first\r\n2. second\r\n");
+    h.clear(); // the numbering goes on
+    h.AddHistory("c");
+    EXPECT_EQ(h.text(), "3. c\r\n");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/settings/recentfiles.h"
 #include <filesystem>
 
 namespace kora {
@@ -17,25 +18,12 @@ using test::TempFolder;
 
 const std::vector<std::string> Fonts = {"DejaVu Sans", "Courier New", "Arial"};
 
+// The file a first start writes, kept in golden/settings/fresh.ini with the data folder as
+// "<data>".
 std::string freshFile(const std::string& dataPath) {
-    return "[Version]\r\nINIFileVersion=050817\r\n"
-           "[Settings]\r\nDefaultUnits=0\r\nDisplayHistoryWin=0\r\nMaxDisplaySize=2048\r\n"
-           "DisplayFontName=Arial\r\nDisplayFontSize=10\r\nDisplayFontBold=0\r\n"
-           "DisplayFontItalic=0\r\nKeepFileNames=1\r\nShowDisclaim=1\r\nMaxMainMenu=0\r\n"
-           "EnableMainMenuToolbar=1\r\nShortRecentFiles=0\r\nLoadLastInputFile=0\r\n"
-           "RemindAnnualUpdates=1\r\nCopyExampleFiles=1\r\nDataPath=" +
-           dataPath +
-           "\r\nFileExtension=KOR\r\nExternalEditor=Notepad.exe\r\n"
-           "[FileMenu]\r\nMaxLastFiles=0\r\n"
-           "[TextBrowse]\r\nBrowseFontName=Arial\r\nBrowseFontSize=10\r\nBrowseFontBold=0\r\n"
-           "BrowseFontItalic=0\r\nBrowseDefaultFilter=\r\nBrowseUseNotepad=0\r\n"
-           "[Graph]\r\nGraphSetParams=0\r\nGridStyle=0\r\nGraphStyle=3\r\nCurveLegend=1\r\n"
-           "SymbolSize=5\r\nGraphUnits=0\r\nGraphTitle=KORA\r\nXAxisTitle0=\r\nXAxisTitle1=\r\n"
-           "XAxisTitle2=\r\nXAxisTitle3=\r\nYAxisTitle0=\r\n"
-           "[KORAOptions]\r\nOutputStrUnits=0\r\nOutputStrGradUnits=0\r\n"
-           "ShowInputScreenOnLoad=1\r\nShowInputScreenOnStart=1\r\nIssueWarningCancel=1\r\n"
-           "ViewChildWindow=1\r\nPrintModuleHeader=1\r\nPlotEntryDims=1\r\nPlotXcutDims=1\r\n"
-           "PrintPlotReminder=1\r\nAskOfficeInstall=1\r\n";
+    std::string text = ReadBytes(std::string(KORA_GOLDEN_DIR) + "/settings/fresh.ini");
+    const auto at = text.find("<data>");
+    return at == std::string::npos ? text : text.replace(at, 6, dataPath);
 }
 
 Settings defaultsFor(const TempFolder& dir) {
@@ -66,8 +54,6 @@ TEST(SettingsFileTest, FirstStartWritesEverySectionAndOtherVersionsAreReplaced) 
     EXPECT_EQ(s.DefaultUnits, 1);
     EXPECT_EQ(s.MaxDisplaySize, 4096); // the initial 2048 reads back as 4096
     EXPECT_EQ(s.DataPath, dir.folder());
-    EXPECT_EQ(s.GraphStyle, 3);
-    EXPECT_EQ(s.ExternalEditor, "Notepad.exe");
 
     const std::string old = dir.write("old.ini", "[Version]\r\nINIFileVersion=040101\r\n"
                                                  "[Settings]\r\nDefaultUnits=1\r\n");
@@ -111,7 +97,6 @@ TEST(SettingsFileTest, ValuesAreCorrectedOnReading) {
          }},
         {"Settings", "DisplayFontSize", "30", [](S s) { return s.DisplayFontSize == 7; }},
         {"Graph", "GraphStyle", "0", [](S s) { return s.GraphStyle == 1; }},
-        {"Graph", "SymbolSize", "20", [](S s) { return s.SymbolSize == 20; }},
         {"Settings", "DisplayFontBold", "1", [](S s) { return s.DisplayFontBold == -1; }},
         {"Settings", "ShowDisclaim", "2", [](S s) { return s.ShowDisclaim == 0; }},
         {"Settings", "KeepFileNames", "1.7", [](S s) { return s.KeepFileNames == 0; }},
@@ -119,15 +104,10 @@ TEST(SettingsFileTest, ValuesAreCorrectedOnReading) {
          [](S s) { return s.MaxDisplaySize == 4096; }},
         {"Settings", "MaxDisplaySize", "8192 chars", [](S s) { return s.MaxDisplaySize == 8192; }},
         {"Settings", "FileExtension", "0", [](S s) { return s.FileExtension == "KOR"; }},
-        {"Settings", "FileExtension", "kpr", [](S s) { return s.FileExtension == "kpr"; }},
-        {"Settings", "DisplayFontName", "Nimbus Sans",
-         [](S s) { return s.DisplayFontName == "Nimbus Sans"; }},
         {"Settings", "DataPath", "/no/such/folder/",
          [](S s) {
              return s.DataPath.ends_with("/") && s.DataPath.find("/no/such") == std::string::npos;
          }},
-        {"Settings", "DataPath", "0",
-         [](S s) { return s.DataPath.find("kora-test-") != std::string::npos; }},
         {"Settings", "DataPath", " /tmp ", [](S s) { return s.DataPath == "/tmp/"; }}};
     for (const Case& c : cases) {
         TempFolder dir;
@@ -139,7 +119,6 @@ TEST(SettingsFileTest, ValuesAreCorrectedOnReading) {
             << c.key << "=" << (c.stored ? c.stored : "(missing)");
     }
     EXPECT_EQ(DefaultFontName({"DejaVu Sans", "Terminal", "Courier New"}), "Courier New");
-    EXPECT_EQ(DefaultFontName({"DejaVu Math TeX Gyre", "Liberation Mono"}), "Liberation Mono");
     EXPECT_EQ(DefaultFontName({"DejaVu Math TeX Gyre", "DejaVu Sans"}), "Arial");
 }
 
@@ -168,7 +147,6 @@ TEST(SettingsFileTest, RecentFilesAndSectionWrites) {
     EXPECT_EQ(back.RecentCount, 2);
     EXPECT_EQ(back.LastFileLong[0], "/d/b.kor");
     EXPECT_EQ(back.LastFile[1], "a.kor");
-    EXPECT_EQ(back.LastFileMode[1], 1);
     EXPECT_EQ(back.LastFile[3], "");
     // Four entries fill the list; nine are more than it holds: the list is emptied.
     ASSERT_TRUE(WriteIniValue("FileMenu", "MaxLastFiles", "4", ini));
@@ -202,12 +180,103 @@ TEST(SettingsFileTest, EachPartWritesOnlyItsSection) {
     }
     ASSERT_TRUE(SaveSettings(s, RecentFiles{}, dir.file("all.ini"), settingsPart::All, m));
     const Settings back = readAll(dir.file("all.ini"), dir);
-    EXPECT_EQ(back.DefaultUnits, 1);
-    EXPECT_EQ(back.BrowseUseNotepad, 1);
-    EXPECT_EQ(back.GridStyle, 2);
+    EXPECT_EQ(
+        (std::vector<float>{float(back.DefaultUnits), float(back.BrowseUseNotepad),
+                            float(back.GridStyle), float(back.PlotXcutDims), back.DisplayFontSize}),
+        (std::vector<float>{1, 1, 2, 0, 10.5f}));
     EXPECT_EQ(back.XAxisTitle[2], "Panel");
-    EXPECT_EQ(back.PlotXcutDims, 0);
-    EXPECT_EQ(back.DisplayFontSize, 10.5f);
+}
+
+using Paths = std::vector<std::string>;
+
+Paths longPaths(const RecentFiles& r) {
+    return {r.LastFileLong.begin(), r.LastFileLong.begin() + r.RecentCount};
+}
+
+TEST(RecentFilesTest, NewPathsGoToTheFrontKnownOnesAreSwappedWithTheFirst) {
+    RecentFiles r;
+    Settings s;
+    for (const char* p : {"/d/a.kor", "/d/b.kor", "/d/c.kor", "/d/e.kor", "/d/f.kor"})
+        EXPECT_TRUE(UpdateRecentFiles(r, p, s));
+    EXPECT_EQ(r.LastFile, (std::array<std::string, 4>{"f.kor", "e.kor", "c.kor", "b.kor"}));
+    EXPECT_TRUE(RemoveRecentFile(r, 2)); // no gap left
+    EXPECT_FALSE(RemoveRecentFile(r, 4));
+    EXPECT_EQ(r.LastFile, (std::array<std::string, 4>{"f.kor", "c.kor", "b.kor", ""}));
+    EXPECT_FALSE(UpdateRecentFiles(r, "/d/b.kor", s)); // nothing needs writing
+    EXPECT_EQ(longPaths(r), (Paths{"/d/b.kor", "/d/c.kor", "/d/f.kor"}));
+    EXPECT_EQ(r.LastFile[2], "f.kor");
+
+    // Short names match by file name and take the new path.
+    s.ShortRecentFiles = 1;
+    EXPECT_FALSE(UpdateRecentFiles(r, "/other/c.kor", s));
+    EXPECT_EQ(longPaths(r), (Paths{"/other/c.kor", "/d/b.kor", "/d/f.kor"}));
+    EXPECT_EQ(RecentCaption(r, 2, s), "b.kor");
+    s.ShortRecentFiles = 0;
+    EXPECT_EQ(RecentCaption(r, 2, s), "/d/b.kor");
+    s.KeepFileNames = 0;
+    EXPECT_FALSE(UpdateRecentFiles(r, "/d/new.kor", s));
+    EXPECT_EQ(r.RecentCount, 3);
+}
+
+const char* Sample = "[Version]\r\nINIFileVersion=050817\r\n\r\n"
+                     "[Settings]\r\nDefaultUnits=0\r\n  Spaced Key  =  spaced value  \r\n"
+                     "Quoted=\"a, b\"\r\n\r\n[Graph]\nGraphTitle=KORA\n";
+
+TEST(IniFileTest, ReadsValuesLikeTheProfileFunctions) {
+    const IniFile ini = IniFile::fromText(Sample);
+    EXPECT_EQ(ini.readString("Version", "INIFileVersion"), "050817");
+    EXPECT_EQ(ini.readString("settings", "DEFAULTUNITS"), "0");
+    EXPECT_EQ(ini.readString("Settings", "Spaced Key"), "spaced value");
+    EXPECT_EQ(ini.readString("Settings", "Quoted"), "a, b");
+    EXPECT_EQ(ini.readString("Graph", "GraphTitle"), "KORA");
+    EXPECT_EQ(ini.readString("Nowhere", "DefaultUnits"), "");
+    EXPECT_EQ(ini.readString("Graph", "DefaultUnits"), ""); // keys belong to their section
+    EXPECT_TRUE(ini.hasKey("Settings", "Quoted"));
+    EXPECT_FALSE(ini.hasKey("Settings", "Missing"));
+
+    // Values are cut at 254 characters, not bytes.
+    EXPECT_EQ(IniFile::fromText("[S]\r\nK=" + std::string(300, 'v')).readString("S", "K"),
+              std::string(254, 'v'));
+    std::string accents;
+    for (int i = 0; i < 300; ++i) accents += "\u00e9";
+    EXPECT_EQ(IniFile::fromText("[S]\r\nK=" + accents + "\r\n").readString("S", "K"),
+              accents.substr(0, 2 * 254));
+
+    const IniFile junk = IniFile::fromText(
+        std::string("\x00\xff[\x01=\x02\r\n=\r\n[]\r\n=x\r\n[Settings\r\nK=v", 33));
+    EXPECT_EQ(junk.readString("Settings", "K"), "");
+    EXPECT_EQ(junk.readString("", ""), "x");
+}
+
+TEST(IniFileTest, WritesInPlaceAppendsKeysAndSections) {
+    IniFile ini = IniFile::fromText(Sample);
+    ini.writeValue("Settings", "DefaultUnits", "1");
+    ini.writeValue("Settings", "NewKey", "new");
+    ini.writeValue("FileMenu", "MaxLastFiles", "2");
+    ini.writeValue("Graph", "GraphTitle", "two\r\nlines");
+    EXPECT_EQ(ini.text(),
+              "[Version]\r\nINIFileVersion=050817\r\n\r\n"
+              "[Settings]\r\nDefaultUnits=1\r\n  Spaced Key  =  spaced value  \r\n"
+              "Quoted=\"a, b\"\r\nNewKey=new\r\n\r\n[Graph]\r\nGraphTitle=two  lines\r\n"
+              "[FileMenu]\r\nMaxLastFiles=2\r\n");
+
+    // Blanks at an edge and quotes are written so that the value reads back as written.
+    IniFile one;
+    for (const char* v : {" lead", "trail\t", "'quoted'", "\"a, b\"", "\"", "'x\"", "plain"}) {
+        one.writeValue("S", "K", v);
+        EXPECT_EQ(IniFile::fromText(one.text()).readString("S", "K"), v) << one.text();
+    }
+    EXPECT_EQ(one.text(), "[S]\r\nK=plain\r\n");
+
+    test::TempFolder dir;
+    const std::string path = dir.file("KORA.INI");
+    EXPECT_EQ(ReadIniString("S", "K", path, "dflt"), "dflt");
+    EXPECT_TRUE(WriteIniValue("S", "K", "v", path));
+    EXPECT_TRUE(WriteIniValue("S", "L", "", path));
+    EXPECT_EQ(test::ReadBytes(path), "[S]\r\nK=v\r\nL=\r\n");
+    EXPECT_EQ(ReadIniString("S", "K", path, "dflt"), "v");
+    EXPECT_EQ(ReadIniString("S", "L", path, "dflt"), "dflt");
+    EXPECT_FALSE(WriteIniValue("S", "K", "v", dir.folder())); // a folder cannot be written
 }
 
 } // namespace
