@@ -77,33 +77,10 @@ protected:
     fs::path dir;
 };
 
-// Every line ends in CR LF, the last one too, and no line holds a bare CR or LF.
-bool onlyCrLfLineEnds(const std::string& text) {
-    for (const auto& line : Split(text, "\r\n"))
-        if (line.find_first_of("\r\n") != std::string::npos) return false;
-    return text.ends_with("\r\n");
-}
-
 // The text with the first line that reads `line` replaced by `by`.
 std::string withLine(std::string text, const std::string& line, const std::string& by) {
     text.replace(text.find("\r\n" + line + "\r\n") + 2, line.size(), by);
     return text;
-}
-
-TEST_F(CliTest, ReportAllPagesArePagesZeroToFourJoined) {
-    const Result all = run({"report", standardExample});
-    ASSERT_EQ(all.status, 0) << all.err;
-    EXPECT_EQ(all.err, "");
-    EXPECT_TRUE(onlyCrLfLineEnds(all.out));
-    std::string joined;
-    for (const char* page : {"0", "1", "2", "3", "4"}) {
-        const Result one = run({"report", standardExample, "--page", page});
-        ASSERT_EQ(one.status, 0) << page << one.err;
-        EXPECT_FALSE(one.out.empty()) << page;
-        joined += one.out;
-    }
-    EXPECT_EQ(all.out, joined);
-    EXPECT_EQ(run({"report", standardExample, "--mode", "standard"}).out, all.out);
 }
 
 // Every command of the table in turn: its words ("@std", "@adv" and "@siz" for the examples,
@@ -173,6 +150,14 @@ TEST_F(CliTest, Transcript) {
         {"report", "@std", "--pdf", "x.pdf", "--paper", "legal"},
         {"report", "@std", "--pdf", "x.pdf", "--format", "json"},
         {"report", "@std", "--pdf", "@dir/nowhere/x.pdf"},
+        {"resave", "@std", "--output", "@dir/std.KOR"},
+        {"resave", "@adv", "--output", "@dir/adv.KOR"},
+        {"resave", "@siz", "--output", "@dir/siz.KOR"},
+        {"convert", "@std", "--to", "metric", "--output", "@dir/metric.KOR"},
+        {"report", "@dir/metric.KOR", "--page", "0"},
+        {"convert", "@dir/metric.KOR", "--to", "english", "--output", "@dir/back.KOR"},
+        {"report", "@dir/back.KOR", "--page", "1"},
+        {"report", "@std", "--pdf", "@dir/page1.pdf", "--paper", "Letter", "--page", "1"},
     };
     const std::string build = Split(run({"--version"}).out, "\n").at(0);
     const auto placeholders = [&](std::string text) {
@@ -206,18 +191,28 @@ TEST_F(CliTest, Transcript) {
                                       {dir / "SF-width-Partial.txt", 221u * 2u * 13u},
                                       {dir / "work" / "SF-width-Partial.txt", 215u * 2u * 13u}})
         EXPECT_EQ(Split(readFile(file), "\r\n").size(), lines) << file;
-}
-
-// --paper and --page reach the PDF.
-TEST_F(CliTest, PdfOfOnePage) {
-    const std::string pdf = (dir / "page1.pdf").string(), info = (dir / "info").string();
-    const Result r =
-        run({"report", standardExample, "--pdf", pdf, "--paper", "Letter", "--page", "1"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "");
-    ASSERT_EQ(std::system(("pdfinfo " + quoted(pdf) + " >" + quoted(info)).c_str()), 0);
+    // Resaving keeps the examples byte for byte; converting writes the other units (7.5 and
+    // 850 ft in metres).
+    for (const auto& [example, copy] : {std::pair{standardExample, "std.KOR"},
+                                        {advancedExample, "adv.KOR"},
+                                        {sizingExample, "siz.KOR"}})
+        EXPECT_EQ(readFile(dir / copy), readFile(example)) << copy;
+    EXPECT_NE(readFile(dir / "metric.KOR").find("KORA_500\r\n 1 \r\n"), std::string::npos);
+    EXPECT_NE(readFile(dir / "metric.KOR").find("##EndDesc##\r\n2.29\r\n259.08\r\n"),
+              std::string::npos);
+    // --paper and --page reach the PDF.
+    const std::string info = (dir / "info").string();
+    ASSERT_EQ(
+        std::system(
+            ("pdfinfo " + quoted((dir / "page1.pdf").string()) + " >" + quoted(info)).c_str()),
+        0);
     EXPECT_NE(readFile(info).find("Pages:           1\n"), std::string::npos);
     EXPECT_NE(readFile(info).find("Page size:       612 x 792"), std::string::npos);
+    // The whole report is its pages 0 to 4 joined.
+    std::string joined;
+    for (const char* page : {"0", "1", "2", "3", "4"})
+        joined += run({"report", standardExample, "--page", page}).out;
+    EXPECT_EQ(run({"report", standardExample}).out, joined);
 }
 
 // Under a file-size limit a save fails as on a full disk: no process killed by SIGXFSZ, no
@@ -237,29 +232,6 @@ TEST_F(CliTest, AFileSizeLimitEndsInDiskFull) {
     EXPECT_EQ(readFile(dir / "work" / "out.KOR"), "previous");
     EXPECT_EQ(readFile(dir / "work" / "SF-width-Solid.txt"), "previous");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "work"), fs::directory_iterator()), 3);
-}
-
-TEST_F(CliTest, ResaveKeepsTheExamplesByteForByte) {
-    for (const auto& example : {standardExample, advancedExample, sizingExample}) {
-        const fs::path out = dir / "resaved.KOR";
-        const Result r = run({"resave", example, "--output", out.string()});
-        ASSERT_EQ(r.status, 0) << example << r.err;
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(readFile(out), readFile(example)) << example;
-    }
-}
-
-// The converted project is written in the other units (7.5 and 850 ft in metres) and calculates.
-TEST_F(CliTest, ConvertWritesTheOtherUnitSystem) {
-    const std::string metric = (dir / "metric.KOR").string(), back = (dir / "back.KOR").string();
-    const Result r = run({"convert", standardExample, "--to", "metric", "--output", metric});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string text = readFile(metric);
-    EXPECT_TRUE(text.starts_with("KORA_500\r\n 1 \r\n"));
-    EXPECT_NE(text.find("##EndDesc##\r\n2.29\r\n259.08\r\n"), std::string::npos);
-    EXPECT_EQ(run({"report", metric, "--page", "1"}).status, 0);
-    ASSERT_EQ(run({"convert", metric, "--to", "english", "--output", back}).status, 0);
-    EXPECT_TRUE(readFile(back).starts_with("KORA_500\r\n 0 \r\n"));
 }
 
 } // namespace
