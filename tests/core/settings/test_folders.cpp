@@ -56,23 +56,10 @@ TEST(PathChecksTest, FilesAndFolders) {
     EXPECT_FALSE(ValidPath(std::string("/tmp\0x", 6)));
 }
 
-TEST(ExampleFilesTest, CopyTextFileWritesCrLfLines) {
-    TempFolder dir;
-    const std::string src = dir.write("src.txt", "one\ntwo\r\nthree\rfour");
-    ScriptedMessenger m;
-    ASSERT_TRUE(CopyTextFile(src, dir.file("dst.txt"), m));
-    EXPECT_EQ(ReadBytes(dir.file("dst.txt")), "one\r\ntwo\r\nthree\r\nfour\r\n");
-    EXPECT_TRUE(m.boxes.empty());
-
-    EXPECT_FALSE(CopyTextFile(dir.file("none.txt"), dir.file("x.txt"), m));
-    EXPECT_EQ(m.texts(),
-              std::vector<std::string>{"Requested File not found: " + dir.file("none.txt")});
-    EXPECT_FALSE(fs::exists(dir.file("x.txt")));
-}
-
+// Copies get CR LF line ends whatever the line ends of the originals.
 TEST(ExampleFilesTest, CopiesMissingProjectFilesOnly) {
     TempFolder program, data;
-    program.write("Example1.KOR", "KORA_500\n 0 \n");
+    program.write("Example1.KOR", "KORA_500\n 0 \r\nx\ry");
     program.write("example2.kor", "KORA_500\r\n");
     program.write(".hidden.KOR", "x");
     program.write("readme.txt", "x");
@@ -81,7 +68,7 @@ TEST(ExampleFilesTest, CopiesMissingProjectFilesOnly) {
     Settings s;
     ScriptedMessenger m;
     CopyExampleProjects(program.folder(), data.folder(), s, m);
-    EXPECT_EQ(ReadBytes(data.file("Example1.KOR")), "KORA_500\r\n 0 \r\n");
+    EXPECT_EQ(ReadBytes(data.file("Example1.KOR")), "KORA_500\r\n 0 \r\nx\r\ny\r\n");
     EXPECT_EQ(ReadBytes(data.file("example2.kor")), "user's own");
     for (const char* skipped : {".hidden.KOR", "readme.txt", "folder.KOR"})
         EXPECT_FALSE(fs::exists(data.file(skipped))) << skipped;
