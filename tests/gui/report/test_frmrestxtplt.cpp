@@ -137,8 +137,8 @@ TEST_F(Output, TheViewerPagesCopiesAndPrintsAPageOrTheWholeReport) {
         click(v, print);
     }
     ASSERT_EQ(h.jobs.size(), 2u);
-    EXPECT_EQ(BodyLines(h.jobs[0]), linesOf(h.state.report.OutBuf[2]));
-    EXPECT_EQ(BodyLines(h.jobs[1]), linesOf(h.state.report.allPages()));
+    EXPECT_EQ(BodyLines(h.jobs[0]), kora::test::Split(h.state.report.OutBuf[2], "\r\n"));
+    EXPECT_EQ(BodyLines(h.jobs[1]), kora::test::Split(h.state.report.allPages(), "\r\n"));
     ASSERT_GE(h.jobs[1].pages.size(), 2u);
     // Every page starts with the header: program name, date, time and the page number.
     for (std::size_t p = 0; p < h.jobs[1].pages.size(); ++p) {

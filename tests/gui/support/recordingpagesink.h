@@ -48,15 +48,6 @@ private:
     bool m_bold = false;
 };
 
-// The lines of a report text, each ended by CR LF.
-inline std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    return lines;
-}
-
 // The body lines of a recorded job (everything drawn at the left margin), in order.
 inline std::vector<std::string> BodyLines(const RecordingPageSink::Job& job) {
     std::vector<std::string> lines;
