@@ -106,13 +106,11 @@ TEST(ProjectFileTest, FileNewResetsInputsFlagsAndReport) {
     s.DefaultUnits = Metric;
     ScriptedMessenger m;
     FileNew(p, out, s, m, false, false);
-    EXPECT_EQ(p.UnitSystem, English);
+    // Every input of a new project, in the units kept; the CMRR switch is kept too.
+    EXPECT_EQ(ProjectFileText(p), replaced(NewEnglishFile, "35\r\n 0 ", "35\r\n 1 "));
     EXPECT_EQ(p.ProjectPath, "/data/x.kor");
     EXPECT_TRUE(p.ProjectSaved && p.ProjectEmpty && !p.DescriptionSet);
     EXPECT_EQ(out.OutBuf, (std::array<std::string, 5>{"text", "", "", "", ""}));
-    EXPECT_EQ(p.UseCMRR, 1); // kept
-    EXPECT_EQ(p.NumEntries, 2);
-    EXPECT_EQ(p.ProjectTitle, "");
     EXPECT_EQ(m.history, std::vector<std::string>{
                              "File initialized. Use Edit-Project Parameters to enter data"});
 
