@@ -3,39 +3,12 @@
 #include "core/report/history.h"
 #include "core/report/pageprinter.h"
 #include "golden.h"
+#include "recordingpagesink.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace kora {
 namespace {
-
-// Letter paper, every character 100 twips wide, every line 200 twips high: the body ends below
-// 15840 - 1872 = 13968, so a page holds the lines at 1152, 1352, ..., 13952 (65 lines). Every
-// call is logged as a line.
-class RecordingSink : public PageSink {
-public:
-    std::ostringstream log;
-    bool bold = false;
-
-    double pageWidth() const override { return 12240; }
-    double pageHeight() const override { return 15840; }
-    std::vector<std::string> fontNames() const override {
-        return {"DejaVu Sans", "courier new", "Arial"};
-    }
-    void setFont(const std::string& name, double size, bool isBold) override {
-        log << "font " << name << " " << size << (isBold ? " bold\n" : "\n");
-        bold = isBold;
-    }
-    double textWidth(std::string_view t) const override { return 100.0 * double(t.size()); }
-    double textHeight(std::string_view) const override { return 200; }
-    void drawText(double x, double y, std::string_view t) override {
-        log << x << "," << y << (bold ? " bold " : " ") << t << "\n";
-    }
-    void newPage() override { log << "new page\n"; }
-    void end() override { log << "end\n"; }
-};
 
 PrintStamp fixedStamp() {
     return {"12/6/2024", "09:05"};
@@ -47,7 +20,8 @@ PrintStamp fixedStamp() {
 // page with its header, a new page without one whose next line starts at the top, the end; a
 // new job counts its pages from 1 again.
 TEST(PagePrinterTest, PagesLinesAndHeaders) {
-    RecordingSink sink;
+    test::RecordingPageSink::Job job;
+    test::RecordingPageSink sink(job);
     PagePrinter printer(sink, fixedStamp);
     std::string text;
     for (int i = 1; i <= 70; ++i) text += "line " + std::to_string(i) + "\r\n";
@@ -63,7 +37,7 @@ TEST(PagePrinterTest, PagesLinesAndHeaders) {
     modes.PrintText(PrintMode::NewPageNoHeader, "");
     modes.PrintText(PrintMode::Line, "top of page three");
     modes.PrintText(PrintMode::EndJob, "");
-    test::ExpectGolden("print/jobs.txt", sink.log.str());
+    test::ExpectGolden("print/jobs.txt", job.log.str());
     EXPECT_EQ(PrintDateText(2024, 12, 6), "12/6/2024");
     EXPECT_EQ(PrintTimeText(9, 5), "09:05");
 }

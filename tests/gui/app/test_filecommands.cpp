@@ -202,8 +202,8 @@ TEST_F(FileCommands, PrintAsksAboutAnEmptyProjectAndPrintsTheInputListing) {
     h.dialogs.printScripts.push_back([](QPrinter&) { return true; });
     h.trigger("mnuFileItem_6");
     ASSERT_EQ(h.jobs.size(), 1u);
-    EXPECT_TRUE(h.jobs[0].ended);
-    EXPECT_EQ(h.jobs[0].font + " " + std::to_string(h.jobs[0].points), "Courier New 9.000000");
+    const std::string log = h.jobs[0].log.str();
+    EXPECT_TRUE(log.starts_with("font courier new 9\n") && log.ends_with("end\n")) << log;
     const auto lines = BodyLines(h.jobs[0]);
     EXPECT_EQ(lines, kora::test::Split(h.state.report.OutBuf[0], "\r\n"));
     ASSERT_FALSE(lines.empty());

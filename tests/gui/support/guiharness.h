@@ -22,6 +22,8 @@
 
 namespace kora::gui::test {
 
+using kora::test::BodyLines;
+using kora::test::RecordingPageSink;
 using kora::test::ScriptedMessenger;
 
 // One desktop program in a temporary folder: a documents folder, a program folder holding the
