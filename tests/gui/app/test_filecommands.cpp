@@ -208,13 +208,6 @@ TEST_F(FileCommands, PrintAsksAboutAnEmptyProjectAndPrintsTheInputListing) {
     EXPECT_EQ(lines, kora::test::Split(h.state.report.OutBuf[0], "\r\n"));
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], "KORA module build: " + BuildString());
-
-    // The toolbar prints the same without the dialog.
-    const int dialogsBefore = h.dialogs.printDialogs;
-    h.trigger("Toolbar1_3");
-    EXPECT_EQ(h.dialogs.printDialogs, dialogsBefore);
-    ASSERT_EQ(h.jobs.size(), 2u);
-    EXPECT_EQ(BodyLines(h.jobs[1]), lines);
 }
 
 } // namespace
