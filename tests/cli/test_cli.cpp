@@ -201,13 +201,10 @@ TEST_F(CliTest, Transcript) {
     EXPECT_NE(readFile(dir / "metric.KOR").find("##EndDesc##\r\n2.29\r\n259.08\r\n"),
               std::string::npos);
     // --paper and --page reach the PDF.
-    const std::string info = (dir / "info").string();
-    ASSERT_EQ(
-        std::system(
-            ("pdfinfo " + quoted((dir / "page1.pdf").string()) + " >" + quoted(info)).c_str()),
-        0);
-    EXPECT_NE(readFile(info).find("Pages:           1\n"), std::string::npos);
-    EXPECT_NE(readFile(info).find("Page size:       612 x 792"), std::string::npos);
+    const std::string info =
+        kora::test::CommandOutput("pdfinfo " + quoted((dir / "page1.pdf").string()));
+    EXPECT_NE(info.find("Pages:           1\n"), std::string::npos);
+    EXPECT_NE(info.find("Page size:       612 x 792"), std::string::npos);
     // The whole report is its pages 0 to 4 joined.
     std::string joined;
     for (const char* page : {"0", "1", "2", "3", "4"})

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -64,6 +65,18 @@ inline std::vector<std::string> Split(const std::string& text, const std::string
     }
     if (start < text.size()) parts.push_back(text.substr(start));
     return parts;
+}
+
+// What a shell command writes to its standard output.
+inline std::string CommandOutput(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            text.append(buffer, n);
+        pclose(pipe);
+    }
+    return text;
 }
 
 } // namespace kora::test

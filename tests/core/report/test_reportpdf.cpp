@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -20,24 +19,12 @@ std::string rtrim(std::string s) {
     return s;
 }
 
-// Standard output of a shell command.
-std::string output(const std::string& command) {
-    std::string text;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            text.append(buffer, n);
-        pclose(pipe);
-    }
-    return text;
-}
-
 // The text right of x and below y (points) of every page, as pdftotext lays out 9-point Courier
 // at 5.4 points a character; one string per page.
 std::vector<std::string> pageTexts(const std::string& pdf, int x, int y, int height) {
-    return test::Split(output("pdftotext -fixed 5.4 -x " + std::to_string(x) + " -y " +
-                              std::to_string(y) + " -W 1000 -H " + std::to_string(height) + " '" +
-                              pdf + "' -"),
+    return test::Split(test::CommandOutput("pdftotext -fixed 5.4 -x " + std::to_string(x) + " -y " +
+                                           std::to_string(y) + " -W 1000 -H " +
+                                           std::to_string(height) + " '" + pdf + "' -"),
                        "\f");
 }
 
@@ -78,7 +65,7 @@ TEST(ReportPdfTest, TextAndPagesAreThoseOfThePrintedReport) {
                                      return PrintStamp{"1/2/2024", "09:05"};
                                  }),
                   c.pages);
-        const std::string info = output("pdfinfo '" + pdf + "'");
+        const std::string info = test::CommandOutput("pdfinfo '" + pdf + "'");
         EXPECT_NE(info.find("Pages:           " + std::to_string(c.pages) + "\n"),
                   std::string::npos);
         EXPECT_NE(info.find(c.paper == Paper::Letter ? "(letter)" : "(A4)"), std::string::npos);

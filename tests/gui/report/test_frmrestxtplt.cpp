@@ -38,15 +38,6 @@ std::function<bool(QPrinter&)> printToPdf(const QString& file, QPageSize::PageSi
     };
 }
 
-// What kora-cli prints for the same project and calculation: pages 0..4 joined.
-std::string cliReport(const std::string& project, const char* mode) {
-    QProcess cli;
-    cli.start(QStringLiteral(KORA_CLI_PATH),
-              {"report", QString::fromStdString(project), "--mode", QString::fromLatin1(mode)});
-    if (!cli.waitForFinished(60000) || cli.exitCode() != 0) return "kora-cli failed";
-    return cli.readAllStandardOutput().toStdString();
-}
-
 class Output : public ::testing::Test {
 protected:
     void SetUp() override { h.startQuiet(); }
@@ -89,7 +80,9 @@ TEST_F(Output, EachCalculationOpensTheViewerOnTheSameReportAsTheCli) {
         EXPECT_EQ(v.windowTitle(), QString::fromLatin1(row.caption));
         EXPECT_EQ(shown(v), page(1));
         EXPECT_FALSE(h.window->isEnabled());
-        EXPECT_EQ(h.state.report.allPages(), cliReport(h.example(row.project), row.mode));
+        EXPECT_EQ(h.state.report.allPages(),
+                  kora::test::CommandOutput(std::string(KORA_CLI_PATH) + " report '" +
+                                            h.example(row.project) + "' --mode " + row.mode));
         click(v, "Command1");
         QApplication::processEvents();
         EXPECT_TRUE(h.window->isEnabled());
@@ -269,10 +262,8 @@ TEST_F(Output, ExportsThePagesAsPdf) {
         child<QAction>(*window, item)->trigger();
         EXPECT_EQ(h.dialogs.fileRequests.back().fileName, "Example_3Entry_Standard.pdf");
         EXPECT_TRUE(h.historyHas("Report exported to PDF: " + h.dataFolder() + item + ".pdf"));
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"), {folder + item + ".pdf", "-"});
-        ASSERT_TRUE(text.waitForFinished(60000));
-        const QString pdf = QString::fromUtf8(text.readAllStandardOutput());
+        const QString pdf = QString::fromStdString(
+            kora::test::CommandOutput("pdftotext '" + h.dataFolder() + item + ".pdf' -"));
         EXPECT_TRUE(pdf.contains(QStringLiteral("[KORA STABILITY FACTORS"))) << item;
         // This page alone; all pages and the File menu's with the input listing.
         EXPECT_EQ(pdf.contains(QStringLiteral("[PROJECT TITLE]")), item != exports[0].second);
