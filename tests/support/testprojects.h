@@ -91,6 +91,17 @@ inline PlanGeometry ThreeEntryPlan() {
     return g;
 }
 
+// That plan with the crosscuts of columns 1 and 2 at these angles, 100 and 120 apart.
+inline PlanGeometry AngledThreeEntryPlan(float angle1, float angle2) {
+    PlanGeometry g = ThreeEntryPlan();
+    g.PlanAdvGeometry = 1;
+    g.DrawXcutAngle[1] = angle1;
+    g.DrawXcutAngle[2] = angle2;
+    g.DrawXcutSpacing[1] = 100;
+    g.DrawXcutSpacing[2] = 120;
+    return g;
+}
+
 // How often `what` occurs in `text` (overlapping occurrences counted).
 inline std::size_t Occurrences(const std::string& text, const std::string& what) {
     std::size_t n = 0;

@@ -11,17 +11,7 @@ namespace kora {
 namespace {
 
 using test::ThreeEntryPlan;
-
-// The plan of ThreeEntryPlan with the crosscut angles of columns 1 and 2 at 100 and 120 ft.
-PlanGeometry advanced(float angle1, float angle2) {
-    PlanGeometry g = ThreeEntryPlan();
-    g.PlanAdvGeometry = 1;
-    g.DrawXcutAngle[1] = angle1;
-    g.DrawXcutAngle[2] = angle2;
-    g.DrawXcutSpacing[1] = 100;
-    g.DrawXcutSpacing[2] = 120;
-    return g;
-}
+constexpr auto advanced = test::AngledThreeEntryPlan;
 
 // The drawing as text, one line per world size, line (kind x1,y1 x2,y2) and text ("text" kind @x,y
 // angle font shift), to 0.01; lines and texts sorted, so that only what is drawn counts.

@@ -16,16 +16,7 @@ constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float Inf = std::numeric_limits<float>::infinity();
 
 using test::ThreeEntryPlan;
-
-PlanGeometry advanced(float angle1, float angle2) {
-    PlanGeometry g = ThreeEntryPlan();
-    g.PlanAdvGeometry = 1;
-    g.DrawXcutAngle[1] = angle1;
-    g.DrawXcutAngle[2] = angle2;
-    g.DrawXcutSpacing[1] = 100;
-    g.DrawXcutSpacing[2] = 120;
-    return g;
-}
+constexpr auto advanced = test::AngledThreeEntryPlan;
 
 int drawnCount(const PlanLayout& l) {
     int n = 0;

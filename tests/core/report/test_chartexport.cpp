@@ -6,9 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <regex>
 
 namespace kora {
@@ -33,12 +31,7 @@ TEST(ChartExportTest, CsvColumnsAsTheSpreadsheet) {
 
 // One member of the workbook's zip, read with unzip.
 std::string member(const std::string& zip, const char* name) {
-    const std::string command = "unzip -p '" + zip + "' " + name;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string out;
-    char buffer[4096];
-    while (pipe && std::fgets(buffer, sizeof buffer, pipe.get()) != nullptr) out += buffer;
-    return out;
+    return test::CommandOutput("unzip -p '" + zip + "' " + name);
 }
 
 TEST(ChartExportTest, WorkbookCellsReadBack) {
