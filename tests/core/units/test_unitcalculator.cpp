@@ -17,14 +17,10 @@ TEST(UnitCalculatorTest, WorkedConversions) {
         const char* input;
         Texts expected;
     };
+    // Feet and megapascals, the calculator window's first cases, are left to its test.
     const Case cases[] = {
-        {UnitQuantity::Length, 1, "1", {"12", "1", "30.48", "0.3048"}},
         {UnitQuantity::Load, 1, "1", {"2000", "1", "8.89644097878644", "0.00889644097878644", "2"}},
         {UnitQuantity::Stress, 0, "1", {"1", "0.001", "144", "6894.757293", "0.006894757293"}},
-        {UnitQuantity::Stress,
-         4,
-         "1",
-         {"145.037737733751", "0.145037737733751", "20885.4342336601", "1000000", "1"}},
         {UnitQuantity::StressGrad, 0, "1", {"1", "12", "271447.137519685", "0.271447137519685"}},
         {UnitQuantity::LoadGrad, 1, "12", {"1", "12", "0.175126790920993", "0.000175126790920993"}},
         // The leading numeric part of the text is converted; none at all is 0.
