@@ -1,19 +1,12 @@
 #include "core/base/fontchoice.h"
 
-#include <algorithm>
-#include <cctype>
+#include "core/base/textutil.h"
+
 #include <initializer_list>
 
 namespace kora {
 
 namespace {
-
-bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 std::string pickFirst(std::initializer_list<std::string_view> preferred,
                       const std::vector<std::string>& fonts) {
@@ -28,14 +21,14 @@ std::string pickFirst(std::initializer_list<std::string_view> preferred,
 
 int FindFont(std::string_view name, const std::vector<std::string>& deviceFonts) {
     for (std::size_t i = 0; i < deviceFonts.size(); ++i)
-        if (sameNameIgnoringCase(name, deviceFonts[i])) return static_cast<int>(i);
+        if (SameIgnoringCase(name, deviceFonts[i])) return static_cast<int>(i);
     return -1;
 }
 
 std::string_view MetricEquivalent(std::string_view name) {
-    if (sameNameIgnoringCase(name, "Courier New") || sameNameIgnoringCase(name, "Courier"))
+    if (SameIgnoringCase(name, "Courier New") || SameIgnoringCase(name, "Courier"))
         return "Liberation Mono";
-    if (sameNameIgnoringCase(name, "Arial")) return "Liberation Sans";
+    if (SameIgnoringCase(name, "Arial")) return "Liberation Sans";
     return {};
 }
 

@@ -2,6 +2,9 @@
 
 #include "core/base/textfile.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace kora {
 
 // Widths are counted in characters, as the reader sees them, not in bytes.
@@ -48,6 +51,25 @@ std::string WrapText(std::string_view text, int n) {
     out += rest;
     out += CRLF;
     return out;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::string LowerCase(std::string_view text) {
+    std::string s(text);
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string UpperCase(std::string_view text) {
+    std::string s(text);
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
 }
 
 } // namespace kora

@@ -22,4 +22,12 @@ std::string WrapText(std::string_view text, int n);
 // The text without leading and trailing blanks.
 std::string Trim(std::string_view text);
 
+// Whether the two texts are the same but for the case of their letters (names of keys, units,
+// fonts and files, compared as Windows compares them).
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+
+// The text with its letters in lower or in upper case.
+std::string LowerCase(std::string_view text);
+std::string UpperCase(std::string_view text);
+
 } // namespace kora

@@ -3,12 +3,12 @@
 #include "core/base/koraerror.h"
 #include "core/base/messenger.h"
 #include "core/base/textfilewriter.h"
+#include "core/base/textutil.h"
 #include "core/report/buildstring.h"
 
 #include <hpdf.h>
 
 #include <array>
-#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <langinfo.h>
@@ -24,12 +24,6 @@ constexpr double TwipsPerPoint = 20;
 // the report's lines are as far apart as on a printer, so its pages break at the same lines.
 constexpr double LineSpacingEm = 2320.0 / 2048;
 constexpr double AscentEm = 1705.0 / 2048;
-
-std::string lower(std::string_view text) {
-    std::string s(text);
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // Characters of the Windows Latin set (the PDF's WinAnsiEncoding) between 0x80 and 0x9F.
 constexpr std::array<std::pair<char32_t, unsigned char>, 27> WinAnsiExtras = {{
@@ -96,7 +90,7 @@ void check(HPDF_STATUS status) {
 } // namespace
 
 std::optional<Paper> PaperNamed(std::string_view name) {
-    const std::string n = lower(name);
+    const std::string n = LowerCase(name);
     if (n == "letter") return Paper::Letter;
     if (n == "a4") return Paper::A4;
     return std::nullopt;

@@ -2,28 +2,15 @@
 
 #include "core/base/koraerror.h"
 #include "core/base/textfile.h"
+#include "core/base/textutil.h"
 #include "core/settings/pathchecks.h"
 #include "core/settings/settingsfile.h"
 
-#include <cctype>
 #include <filesystem>
 
 namespace kora {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-bool sameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
-} // namespace
 
 bool CopyTextFile(const std::string& source, const std::string& target, Messenger& messenger) {
     if (!FileExists(source)) {
@@ -73,7 +60,7 @@ void CopyExampleProjects(const std::string& programFolder, const std::string& us
             if (name.empty() || name.front() == '.') continue;
             std::error_code typeError;
             if (!it->is_regular_file(typeError)) continue;
-            if (!sameText(source.extension().string(), wanted)) continue;
+            if (!SameIgnoringCase(source.extension().string(), wanted)) continue;
             const std::string target = (fs::path(userDataFolder) / name).string();
             if (FileExists(target)) continue;
             CopyTextFile(source.string(), target, messenger);

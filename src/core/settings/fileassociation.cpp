@@ -2,6 +2,7 @@
 
 #include "core/base/koraerror.h"
 #include "core/base/textfile.h"
+#include "core/base/textutil.h"
 #include "core/settings/settingsfile.h"
 
 #include <cctype>
@@ -15,16 +16,6 @@ namespace kora {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-std::string upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // The executable name as it may appear in a file name and a MIME type.
 std::string safeName(const std::string& name) {
@@ -154,13 +145,13 @@ void refreshCache(const std::string& tool, const fs::path& folder) {
 } // namespace
 
 std::string MimeTypeName(const std::string& executableName) {
-    return "application/x-" + lower(safeName(executableName)) + "-document";
+    return "application/x-" + LowerCase(safeName(executableName)) + "-document";
 }
 
 std::string MimePackageXml(const std::string& executableName, const std::string& extension) {
     const std::string ext = extension.empty() ? std::string(DefaultFileExtension) : extension;
     std::vector<std::string> globs{"*." + ext};
-    for (const std::string& g : {"*." + upper(ext), "*." + lower(ext)})
+    for (const std::string& g : {"*." + UpperCase(ext), "*." + LowerCase(ext)})
         if (g != globs.front() && (globs.size() < 2 || g != globs.back())) globs.push_back(g);
 
     std::string xml =

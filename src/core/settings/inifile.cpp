@@ -2,8 +2,7 @@
 
 #include "core/base/koraerror.h"
 #include "core/base/textfile.h"
-
-#include <cctype>
+#include "core/base/textutil.h"
 
 namespace kora {
 
@@ -17,15 +16,6 @@ std::string_view trimmed(std::string_view s) {
     while (!s.empty() && blank(s.front())) s.remove_prefix(1);
     while (!s.empty() && blank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 // The section name of a "[name]" line; false for any other line.
@@ -89,7 +79,7 @@ IniFile IniFile::fromText(std::string_view raw) {
 bool IniFile::findSection(std::string_view section, Range& range) const {
     std::string_view name;
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (!sectionName(m_lines[i], name) || !sameName(name, section)) continue;
+        if (!sectionName(m_lines[i], name) || !SameIgnoringCase(name, section)) continue;
         range.header = i;
         range.end = m_lines.size();
         for (std::size_t j = i + 1; j < m_lines.size(); ++j) {
@@ -106,7 +96,7 @@ bool IniFile::findSection(std::string_view section, Range& range) const {
 bool IniFile::findKey(const Range& range, std::string_view key, std::size_t& line) const {
     std::string_view k, v;
     for (std::size_t i = range.header + 1; i < range.end; ++i) {
-        if (keyValue(m_lines[i], k, v) && sameName(k, key)) {
+        if (keyValue(m_lines[i], k, v) && SameIgnoringCase(k, key)) {
             line = i;
             return true;
         }

@@ -1,10 +1,10 @@
 #include "core/units/unitcalculator.h"
 
 #include "core/base/numberformat.h"
+#include "core/base/textutil.h"
 #include "core/base/unitconstants.h"
 
 #include <array>
-#include <cctype>
 
 namespace kora {
 
@@ -121,15 +121,6 @@ const Table& tableOf(UnitQuantity q) {
     return *tables[static_cast<std::size_t>(q)];
 }
 
-bool sameLetters(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 } // namespace
 
 const UnitQuantityInfo& UnitQuantityOf(UnitQuantity quantity) {
@@ -163,8 +154,8 @@ std::optional<UnitRef> FindUnit(std::string_view name) {
         const auto& units = quantities[static_cast<std::size_t>(q)].units;
         for (std::size_t u = 0; u < units.size(); ++u) {
             const std::string_view caption = units[u];
-            if (sameLetters(name, caption) ||
-                sameLetters(name, caption.substr(0, caption.find(' '))))
+            if (SameIgnoringCase(name, caption) ||
+                SameIgnoringCase(name, caption.substr(0, caption.find(' '))))
                 return UnitRef{static_cast<UnitQuantity>(q), static_cast<int>(u)};
         }
     }
