@@ -1,8 +1,14 @@
 #include "gui/settings/fontsetting.h"
 
+#include "gui/common/dialogservice.h"
+#include "gui/common/guimessenger.h"
 #include "gui/report/reportfont.h"
 
+#include "core/base/koraerror.h"
+#include "core/base/messenger.h"
+
 #include <algorithm>
+#include <optional>
 
 namespace kora::gui {
 
@@ -20,6 +26,17 @@ void FontSetting::store(const QFont& chosen) {
     size = static_cast<float>(std::clamp(points, 7.0, 24.0));
     bold = chosen.bold() ? std::int16_t{-1} : std::int16_t{0};
     italic = chosen.italic() ? std::int16_t{-1} : std::int16_t{0};
+}
+
+bool FontSetting::choose(GuiMessenger& messenger, QWidget* parent) {
+    const std::optional<QFont> chosen =
+        messenger.dialogs().fontDialog(parent, font(), QStringLiteral("Font"));
+    if (!chosen) {
+        HandleError(messenger, err::DialogCancelled, "Cancel was selected.");
+        return false;
+    }
+    store(*chosen);
+    return true;
 }
 
 } // namespace kora::gui

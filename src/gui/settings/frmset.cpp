@@ -278,14 +278,7 @@ void frmSet::chooseEditor() {
 void frmSet::chooseHistoryFont() {
     Settings& s = m_state.settings;
     FontSetting font{s.DisplayFontName, s.DisplayFontSize, s.DisplayFontBold, s.DisplayFontItalic};
-    const std::optional<QFont> chosen =
-        m_messenger.dialogs().fontDialog(this, font.font(), QStringLiteral("Font"));
-    if (!chosen) {
-        HandleError(m_messenger, err::DialogCancelled, "Cancel was selected.");
-        return;
-    }
-    font.store(*chosen);
-    if (m_hooks.applyDisplayFont) m_hooks.applyDisplayFont();
+    if (font.choose(m_messenger, this) && m_hooks.applyDisplayFont) m_hooks.applyDisplayFont();
 }
 
 bool frmSet::validate() {

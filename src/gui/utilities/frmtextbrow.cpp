@@ -185,14 +185,7 @@ void frmTextBrow::showFile(const QString& name) {
 void frmTextBrow::chooseFont() {
     Settings& s = m_state.settings;
     FontSetting font{s.BrowseFontName, s.BrowseFontSize, s.BrowseFontBold, s.BrowseFontItalic};
-    const std::optional<QFont> chosen =
-        m_messenger.dialogs().fontDialog(this, font.font(), QStringLiteral("Font"));
-    if (!chosen) {
-        HandleError(m_messenger, err::DialogCancelled, "Cancel was selected.");
-        return;
-    }
-    font.store(*chosen);
-    m_view->setFont(font.font());
+    if (font.choose(m_messenger, this)) m_view->setFont(font.font());
 }
 
 void frmTextBrow::done(int result) {
