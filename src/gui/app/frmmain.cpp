@@ -431,12 +431,7 @@ bool frmMain::ShowFileDialog(FileDialogMode mode, const std::string& folder) {
     if (!trimmed(p.ProjectPath).empty())
         request.fileName =
             QString::fromStdString(ExtractFileName(p.ProjectPath, false, m_messenger));
-    std::string start = folder;
-    if (start.empty()) {
-        start = s.DataPath;
-        while (start.size() > 1 && (start.back() == '/' || start.back() == '\\')) start.pop_back();
-    }
-    request.folder = QString::fromStdString(start);
+    request.folder = folder.empty() ? DialogFolder(s.DataPath) : QString::fromStdString(folder);
     const std::string ext =
         s.FileExtension.empty() || s.FileExtension == "0" ? std::string("KOR") : s.FileExtension;
     request.filters = {

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include <optional>
+#include <string>
 
 class QDialog;
 class QPrinter;
@@ -28,6 +29,16 @@ struct FileDialogRequest {
     int selectedFilter = 0; // index into filters
     QString defaultSuffix;  // "KOR"
 };
+
+// The start folder of a file dialog for a folder kept in the settings: without its trailing
+// separators, the root folder kept.
+inline QString DialogFolder(const std::string& path) {
+    QString folder = QString::fromStdString(path);
+    while (folder.size() > 1 &&
+           (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))))
+        folder.chop(1);
+    return folder;
+}
 
 // Every modal question of the desktop program goes through this service: message boxes, the file,
 // print, page set-up, font and folder dialogs, our own modal dialogs, and handing a document or

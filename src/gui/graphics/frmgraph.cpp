@@ -608,9 +608,7 @@ void frmGraph::exportCsv() {
     FileDialogRequest request;
     request.mode = FileDialogMode::SaveAs;
     request.caption = QStringLiteral("Export CSV");
-    request.folder = text(m_context.state.settings.DataPath);
-    while (request.folder.size() > 1 && request.folder.endsWith(QLatin1Char('/')))
-        request.folder.chop(1);
+    request.folder = DialogFolder(m_context.state.settings.DataPath);
     request.fileName = QStringLiteral("KORA Graph.csv");
     request.filters = {QStringLiteral("CSV Files (*.csv)")};
     request.defaultSuffix = QStringLiteral("csv");
@@ -628,9 +626,7 @@ void frmGraph::saveImage() {
     FileDialogRequest request;
     request.mode = FileDialogMode::SaveAs;
     request.caption = QStringLiteral("Save Image");
-    request.folder = text(m_context.state.settings.DataPath);
-    while (request.folder.size() > 1 && request.folder.endsWith(QLatin1Char('/')))
-        request.folder.chop(1);
+    request.folder = DialogFolder(m_context.state.settings.DataPath);
     request.fileName = QStringLiteral("KORA Graph.png");
     request.filters = {QStringLiteral("PNG Image (*.png)"), QStringLiteral("SVG Image (*.svg)"),
                        QStringLiteral("PDF Document (*.pdf)")};

@@ -209,10 +209,7 @@ void frmPicture::saveImage() {
     FileDialogRequest request;
     request.mode = FileDialogMode::SaveAs;
     request.caption = QStringLiteral("Save Image");
-    QString folder = QString::fromStdString(m_settings.DataPath);
-    while (folder.size() > 1 && (folder.endsWith(QLatin1Char('/')) || folder.endsWith('\\')))
-        folder.chop(1);
-    request.folder = folder;
+    request.folder = DialogFolder(m_settings.DataPath);
     request.fileName = QStringLiteral("KORA Plan.svg");
     request.filters = {QStringLiteral("SVG Image (*.svg)"), QStringLiteral("PDF Document (*.pdf)"),
                        QStringLiteral("PNG Image (*.png)")};
